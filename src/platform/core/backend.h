@@ -1,0 +1,63 @@
+#pragma once
+// The one interface between the stand-in and the machine it runs on: present the finished
+// screen, wait for the next input or a deadline, read the clock, play a sound, start the
+// help viewer. The headless back end (tests) and the SDL back end (the real window)
+// implement it; nothing above the stand-in sees either.
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "platform/core/win_types.h"
+
+struct InputEvent {
+  enum class Kind {
+    PenDown,   // point in screen pixels
+    PenMove,   // point in screen pixels, while the pen is down
+    PenUp,     // point in screen pixels
+    KeyDown,   // key: a virtual-key code (VK_...), modifiers: MOD_... bits
+    Character, // character: one UTF-16 code unit of typed text
+    Help,      // the platform's help request (F1)
+    Close,     // the desktop asks the program to close
+  };
+  Kind kind;
+  POINT point{0, 0};
+  UINT key = 0;
+  UINT modifiers = 0;
+  char16_t character = 0;
+};
+
+constexpr UINT MOD_SHIFT_DOWN = 0x1;
+constexpr UINT MOD_CONTROL_DOWN = 0x2;
+constexpr UINT MOD_ALT_DOWN = 0x4;
+
+// The whole screen, 240 by 320 pixels, COLORREF layout, row after row.
+struct FrameView {
+  int width;
+  int height;
+  const COLORREF* pixels;
+};
+
+class Backend {
+ public:
+  virtual ~Backend() = default;
+
+  // Milliseconds on the one clock that timers, Sleep and pauses read.
+  virtual std::uint64_t NowMs() = 0;
+
+  // The next input event, or nothing once the clock has reached the deadline.
+  // Without a deadline it waits for input as long as it takes.
+  virtual std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t> deadlineMs) = 0;
+
+  virtual void Present(const FrameView& frame) = 0;
+
+  // Starts a complete RIFF WAVE file and returns at once; cuts off the sound playing.
+  // A sound that cannot be played is skipped silently.
+  virtual void PlayWave(std::span<const unsigned char> wave) = 0;
+
+  // Opens the help page (a file path) in the desktop's viewer; false when that failed.
+  virtual bool StartHelpViewer(const CString& pagePath) = 0;
+};
+
+// The back end in use; the program or test installs one before any window exists.
+void SetBackend(Backend* backend);
+Backend& CurrentBackend();
