@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "platform/core/win_types.h"
 
@@ -50,9 +51,9 @@ class Backend {
 
   virtual void Present(const FrameView& frame) = 0;
 
-  // Starts a complete RIFF WAVE file and returns at once; cuts off the sound playing.
-  // A sound that cannot be played is skipped silently.
-  virtual void PlayWave(std::span<const unsigned char> wave) = 0;
+  // Starts a complete RIFF WAVE file (the resource of that name) and returns at once;
+  // cuts off the sound playing. A sound that cannot be played is skipped silently.
+  virtual void PlayWave(std::u16string_view name, std::span<const unsigned char> wave) = 0;
 
   // Opens the help page (a file path) in the desktop's viewer; false when that failed.
   virtual bool StartHelpViewer(const CString& pagePath) = 0;
