@@ -6,13 +6,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "binary_output.h"
 
 namespace {
 
@@ -210,10 +211,6 @@ Picture DrawFace(std::string_view body, std::string_view pip, int value) {
   return picture;
 }
 
-void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 // One-image icon file: directory, bitmap header (double height: colours, then mask),
 // palette, 4-bit colour rows and 1-bit mask rows, both bottom-up. Transparent pixels are
 // black in the colour bitmap and set in the mask.
@@ -268,9 +265,7 @@ std::vector<std::uint8_t> EncodeIcon(Picture& picture) {
 void Write(const std::filesystem::path& folder, int id, Picture picture) {
   const std::filesystem::path path = folder / ("icon_" + std::to_string(id) + ".ico");
   const std::vector<std::uint8_t> bytes = EncodeIcon(picture);
-  std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!file.flush()) Fail("cannot write " + path.string());
+  if (!WriteBinaryFile(path, bytes)) Fail("cannot write " + path.string());
 }
 
 }  // namespace

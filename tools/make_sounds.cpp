@@ -7,13 +7,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <numbers>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "binary_output.h"
 
 namespace {
 
@@ -217,12 +218,6 @@ Sound Refusal() {
   return sound;
 }
 
-void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-void PutTag(std::vector<std::uint8_t>& out, std::string_view tag) { out.insert(out.end(), tag.begin(), tag.end()); }
-
 std::vector<std::uint8_t> EncodeWave(const Sound& sound) {
   constexpr std::string_view kNote = "Tumbla make_sounds: synthesised from seeded noise";
   constexpr std::uint32_t kNoteBytes = 54;  // the note, its terminator and padding
@@ -261,9 +256,7 @@ std::vector<std::uint8_t> EncodeWave(const Sound& sound) {
 void Write(const std::filesystem::path& folder, int number, const Sound& sound) {
   const std::filesystem::path path = folder / ("WAV_" + std::to_string(number) + ".wav");
   const std::vector<std::uint8_t> bytes = EncodeWave(sound);
-  std::ofstream file(path, std::ios::binary);
-  file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (!file.flush()) Fail("cannot write " + path.string());
+  if (!WriteBinaryFile(path, bytes)) Fail("cannot write " + path.string());
 }
 
 }  // namespace
