@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "gdi_test_support.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+// Draws with a pen and brush of the same colour, as the painter does.
+template <typename Draw>
+void WithSolid(CDC& dc, COLORREF color, Draw draw) {
+  CPen pen(PS_SOLID, 0, color);
+  CBrush brush(color);
+  CBrush* oldBrush = dc.SelectObject(&brush);
+  CPen* oldPen = dc.SelectObject(&pen);
+  draw();
+  dc.SelectObject(oldPen);
+  dc.SelectObject(oldBrush);
+}
+
+// A red rectangle with a blue outline of the given style.
+void DrawFramedRectangle(CDC& dc, int penStyle) {
+  CPen pen(penStyle, 0, kBlue);
+  CBrush brush(kRed);
+  CPen* oldPen = dc.SelectObject(&pen);
+  CBrush* oldBrush = dc.SelectObject(&brush);
+  dc.Rectangle(1, 1, 7, 6);
+  dc.SelectObject(oldBrush);
+  dc.SelectObject(oldPen);
+}
+
+TEST(Shapes, RectangleCoversLeftTopAndLeavesRightBottom) {
+  TestCanvas canvas(12, 10, kWhite);
+  WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Rectangle(2, 3, 9, 8); });
+  EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(12, 10, RECT{2, 3, 9, 8}));
+}
+
+TEST(Shapes, RectangleOverTheWholeBitmapPaintsEveryPixelOnce) {
+  TestCanvas canvas(7, 5, kWhite);
+  WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Rectangle(0, 0, 7, 5); });
+  EXPECT_EQ(canvas.Count(kRed), 35);
+}
+
+TEST(Shapes, OutlineTakesThePenAndInteriorTheBrush) {
+  TestCanvas canvas(8, 7, kWhite);
+  DrawFramedRectangle(canvas.Dc(), PS_SOLID);
+  EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(8, 7, RECT{2, 2, 6, 5}));
+  EXPECT_EQ(canvas.Count(kBlue), 6 * 5 - 4 * 3);
+}
+
+TEST(Shapes, NullPenLeavesOutTheOutlineAndOnePixelRightAndBelow) {
+  TestCanvas canvas(8, 7, kWhite);
+  DrawFramedRectangle(canvas.Dc(), PS_NULL);
+  EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(8, 7, RECT{1, 1, 6, 5}));
+  EXPECT_EQ(canvas.Count(kBlue), 0);
+}
+
+TEST(Shapes, RoundRectCornersAreAThreeTwoOneStaircase) {
+  TestCanvas canvas(33, 22, kWhite);
+  WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().RoundRect(0, 0, 33, 22, 10, 10); });
+  const std::string expectedTop = "...###########################...\n"
+                                  "..#############################..\n"
+                                  ".###############################.\n";
+  const std::string picture = canvas.Picture(kRed);
+  EXPECT_EQ(picture.substr(0, expectedTop.size()), expectedTop);
+  const std::string expectedBottom = ".###############################.\n"
+                                     "..#############################..\n"
+                                     "...###########################...\n";
+  EXPECT_EQ(picture.substr(picture.size() - expectedBottom.size()), expectedBottom);
+  EXPECT_EQ(canvas.Count(kWhite), 4 * 6);
+}
+
+TEST(Shapes, RoundRectStaysInsideItsRectangle) {
+  TestCanvas canvas(40, 30, kWhite);
+  WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().RoundRect(5, 4, 38, 26, 10, 10); });
+  const std::string picture = canvas.Picture(kRed);
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 40; ++x) {
+      if (picture[static_cast<std::size_t>(y * 41 + x)] == '#') {
+        EXPECT_TRUE(x >= 5 && x < 38 && y >= 4 && y < 26) << x << "," << y;
+      }
+    }
+  }
+  EXPECT_EQ(canvas.Count(kRed), 33 * 22 - 4 * 6);
+}
+
+TEST(Shapes, EllipseTouchesTheMiddleOfEachSideAndNotTheCorners) {
+  TestCanvas canvas(14, 12, kWhite);
+  WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Ellipse(1, 1, 12, 10); });
+  const Surface& p = canvas.Pixels();
+  EXPECT_EQ(p.Pixel(1, 5), kRed);
+  EXPECT_EQ(p.Pixel(11, 5), kRed);
+  EXPECT_EQ(p.Pixel(6, 1), kRed);
+  EXPECT_EQ(p.Pixel(6, 9), kRed);
+  EXPECT_EQ(p.Pixel(0, 5), kWhite);
+  EXPECT_EQ(p.Pixel(12, 5), kWhite);
+  EXPECT_EQ(p.Pixel(6, 0), kWhite);
+  EXPECT_EQ(p.Pixel(6, 10), kWhite);
+  for (const auto& corner : {CPoint(1, 1), CPoint(11, 1), CPoint(1, 9), CPoint(11, 9)}) {
+    EXPECT_EQ(p.Pixel(corner.x, corner.y), kWhite);
+  }
+  // Symmetric about both axes of the box.
+  for (int y = 1; y < 10; ++y) {
+    for (int x = 1; x < 12; ++x) {
+      EXPECT_EQ(p.Pixel(x, y), p.Pixel(12 - x, y)) << x << "," << y;
+      EXPECT_EQ(p.Pixel(x, y), p.Pixel(x, 10 - y)) << x << "," << y;
+    }
+  }
+}
+
+TEST(Shapes, CircleOfEvenSizeIsRound) {
+  TestCanvas canvas(10, 10, kWhite);
+  WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Ellipse(0, 0, 10, 10); });
+  EXPECT_EQ(canvas.Picture(kRed),
+            "...####...\n"
+            "..######..\n"
+            ".########.\n"
+            "##########\n"
+            "##########\n"
+            "##########\n"
+            "##########\n"
+            ".########.\n"
+            "..######..\n"
+            "...####...\n");
+}
+
+TEST(Shapes, TriangleFillsBetweenItsPointsWithTheOutline) {
+  TestCanvas canvas(8, 6, kWhite);
+  const POINT points[] = {{1, 1}, {6, 1}, {1, 4}};
+  WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Polygon(points, 3); });
+  const std::string picture = canvas.Picture(kRed);
+  EXPECT_EQ(picture.substr(0, 9), "........\n");
+  EXPECT_EQ(picture.substr(9, 9), ".######.\n");
+  EXPECT_EQ(picture.substr(36, 9), ".#......\n");
+  EXPECT_EQ(picture.substr(45, 9), "........\n");
+}
+
+TEST(Shapes, LineLeavesOutItsEndPoint) {
+  TestCanvas canvas(8, 4, kWhite);
+  CPen pen(PS_SOLID, 1, kRed);
+  canvas.Dc().SelectObject(&pen);
+  canvas.Dc().MoveTo(1, 1);
+  canvas.Dc().LineTo(6, 1);
+  EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(8, 4, RECT{1, 1, 6, 2}));
+  const CPoint previous = canvas.Dc().MoveTo(0, 0);
+  EXPECT_EQ(previous, CPoint(6, 1));
+}
+
+TEST(Shapes, DiagonalLineStepsOnePixelPerRow) {
+  TestCanvas canvas(6, 6, kWhite);
+  CPen pen(PS_SOLID, 1, kRed);
+  canvas.Dc().SelectObject(&pen);
+  canvas.Dc().MoveTo(5, 0);
+  canvas.Dc().LineTo(0, 5);
+  EXPECT_EQ(canvas.Picture(kRed),
+            ".....#\n"
+            "....#.\n"
+            "...#..\n"
+            "..#...\n"
+            ".#....\n"
+            "......\n");
+}
+
+TEST(Shapes, ClosedFrameOfFourLinesTouchesRightAndBottom) {
+  TestCanvas canvas(7, 6, kWhite);
+  CPen pen(PS_SOLID, 1, kRed);
+  canvas.Dc().SelectObject(&pen);
+  canvas.Dc().MoveTo(1, 1);
+  canvas.Dc().LineTo(5, 1);
+  canvas.Dc().LineTo(5, 4);
+  canvas.Dc().LineTo(1, 4);
+  canvas.Dc().LineTo(1, 1);
+  EXPECT_EQ(canvas.Picture(kRed),
+            ".......\n"
+            ".#####.\n"
+            ".#...#.\n"
+            ".#...#.\n"
+            ".#####.\n"
+            ".......\n");
+}
+
+TEST(Shapes, SetPixelOutsideTheBitmapIsIgnored) {
+  TestCanvas canvas(3, 3, kWhite);
+  canvas.Dc().SetPixel(1, 2, kRed);
+  canvas.Dc().SetPixel(-1, 0, kRed);
+  canvas.Dc().SetPixel(3, 3, kRed);
+  EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(3, 3, RECT{1, 2, 2, 3}));
+}
+
+}  // namespace
