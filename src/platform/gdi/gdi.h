@@ -206,6 +206,8 @@ class CDC {
   int DrawText(const CString& text, RECT* rect, UINT format);
 
  private:
+  friend BOOL DrawIconEx(CDC*, int, int, HICON, int, int, UINT, void*, UINT);
+  friend BOOL GetTextExtentExPointW(CDC*, const CString&, int, int*, int*, SIZE*);
   struct State;
   std::unique_ptr<State> m_state;
 };
