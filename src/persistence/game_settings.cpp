@@ -1,0 +1,78 @@
+#include "persistence/game_settings.h"
+
+#include "persistence/data_file.h"
+#include "persistence/text_util.h"
+
+namespace {
+
+constexpr char16_t kAudioTag[] = u"<AUDIO>";
+constexpr char16_t kColorTag[] = u"<COLOR>";
+constexpr char16_t kSpeedTag[] = u"<SPEED>";
+
+struct DefaultEntry {
+  const char16_t* name;
+  int score;
+};
+
+constexpr DefaultEntry kDefaultTable[kHiScoreCount] = {
+    {u"Avlomo", 190}, {u"Bexin", 180}, {u"Corvina", 170}, {u"Dalmo", 160},   {u"Evrolde", 150},
+    {u"Fennu", 140},  {u"Gubbo", 130}, {u"Hesko", 120},   {u"Ivvorin", 110}, {u"Jorlamee", 100},
+};
+
+CString ScoreTag(int index) { return u"<HISC" + theTextUtil.IntToText(index) + u">"; }
+CString NameTag(int index) { return u"<HINA" + theTextUtil.IntToText(index) + u">"; }
+
+void AppendLine(CString& text, const CString& tag, const CString& value) {
+  text += tag;
+  text += value;
+  text += u'\n';
+}
+
+}  // namespace
+
+CGameSettings::CGameSettings() { Load(); }
+
+CGameSettings::~CGameSettings() { Save(); }
+
+void CGameSettings::Load() {
+  const CDataFile file(kSettingsFileName);
+  if (!file.Exists()) {
+    SetDefaults();
+    Save();
+    return;
+  }
+  const CString text = file.ReadText(true);
+  theTextUtil.GetTagInt(text, kAudioTag, m_nAudio, 0);
+  theTextUtil.GetTagInt(text, kColorTag, m_nColor, 0);
+  theTextUtil.GetTagInt(text, kSpeedTag, m_nSpeed, 0);
+  for (int i = 0; i < kHiScoreCount; ++i) {
+    theTextUtil.GetTagInt(text, ScoreTag(i), m_nHiScore[i], 0);
+    m_strHiName[i] = theTextUtil.GetTagString(text, NameTag(i));
+  }
+}
+
+UINT CGameSettings::Save() {
+  CString text;
+  AppendLine(text, kAudioTag, theTextUtil.IntToText(m_nAudio));
+  AppendLine(text, kColorTag, theTextUtil.IntToText(m_nColor));
+  AppendLine(text, kSpeedTag, theTextUtil.IntToText(m_nSpeed));
+  for (int i = 0; i < kHiScoreCount; ++i) {
+    AppendLine(text, ScoreTag(i), theTextUtil.IntToText(m_nHiScore[i]));
+    AppendLine(text, NameTag(i), m_strHiName[i]);
+  }
+  return CDataFile(kSettingsFileName).WriteText(text, true);
+}
+
+void CGameSettings::SetDefaults() {
+  m_nAudio = 1;
+  m_nColor = 0;
+  m_nSpeed = 1;
+  ResetHiScores();
+}
+
+void CGameSettings::ResetHiScores() {
+  for (int i = 0; i < kHiScoreCount; ++i) {
+    m_strHiName[i] = kDefaultTable[i].name;
+    m_nHiScore[i] = kDefaultTable[i].score;
+  }
+}

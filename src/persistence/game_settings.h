@@ -1,0 +1,34 @@
+#pragma once
+// The options and the high-score table, kept in "Tumbla.ini" beside the executable. The one
+// record, theSettings, loads the file when it is constructed and writes it back when it is
+// destroyed; in between the program reads and writes the fields directly.
+#include "platform/core/win_types.h"
+
+constexpr int kHiScoreCount = 10;
+constexpr char16_t kSettingsFileName[] = u"Tumbla.ini";
+
+class CGameSettings {
+ public:
+  CGameSettings();
+  virtual ~CGameSettings();
+  CGameSettings(const CGameSettings&) = delete;
+  CGameSettings& operator=(const CGameSettings&) = delete;
+
+  // Fills the record from the file; without a file, takes the defaults and creates it.
+  void Load();
+  // Writes options and table, replacing the file. Returns the file's length, 0 on failure.
+  UINT Save();
+  void SetDefaults();
+  // The default table; the options stay as they are.
+  void ResetHiScores();
+
+  // Options: exactly 1 means on, fast, red; anything else off, slower, white.
+  int m_nAudio = 0;
+  int m_nSpeed = 0;
+  int m_nColor = 0;
+  // Best first.
+  int m_nHiScore[kHiScoreCount] = {};
+  CString m_strHiName[kHiScoreCount];
+};
+
+extern CGameSettings theSettings;

@@ -1,0 +1,152 @@
+#include "persistence/data_file.h"
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "file_bytes.h"
+#include "platform/core/module_path.h"
+#include "platform/core/text.h"
+#include "support/message_box_recorder.h"
+#include "support/scoped_temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class DataFileTest : public ::testing::Test {
+ protected:
+  std::string Folder() const { return temp.Folder().string() + "/"; }
+
+  ScopedTempFolder temp;
+  MessageBoxRecorder boxes;
+};
+
+TEST_F(DataFileTest, NamesResolveBesideTheExecutable) {
+  EXPECT_EQ(CDataFile(u"Tumbla.ini").GetPath(), CDataFile::BuildPath(u"Tumbla.ini", false));
+  EXPECT_EQ(ToUtf8(CDataFile(u"Tumbla.ini").GetPath()), Folder() + "Tumbla.ini");
+  EXPECT_EQ(CDataFile(u"/var/x/Tumbla.ini").GetPath(), u"/var/x/Tumbla.ini");
+  EXPECT_EQ(ToUtf8(CDataFile(u"a.dat", u"saves").GetPath()), Folder() + "saves/a.dat");
+  EXPECT_EQ(ToUtf8(CDataFile(u"a.dat", u"").GetPath()), Folder() + "a.dat");
+  SetModuleFilePathForTesting(u"tumbla");
+  EXPECT_EQ(CDataFile(u"Tumbla.ini").GetPath(), u"/Tumbla.ini");
+}
+
+TEST_F(DataFileTest, ReadsEveryByteAsOneCharacter) {
+  std::string bytes(5000, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i % 256);
+  PutFile(temp.File("big.dat"), bytes);
+  const CString text = CDataFile(u"big.dat").ReadText(true);
+  ASSERT_EQ(text.size(), 5000u);
+  for (std::size_t i = 0; i < text.size(); ++i) ASSERT_EQ(text[i], static_cast<char16_t>(i % 256)) << i;
+
+  PutFile(temp.File("blocks.dat"), std::string(4096, 'x'));
+  EXPECT_EQ(CDataFile(u"blocks.dat").ReadText(true), CString(4096, u'x'));
+  PutFile(temp.File("empty.dat"), "");
+  EXPECT_EQ(CDataFile(u"empty.dat").ReadText(true), u"");
+  EXPECT_TRUE(boxes.Requests().empty());
+}
+
+TEST_F(DataFileTest, WritesTheLowEightBitsAndReplacesTheWholeFile) {
+  PutFile(temp.File("out.dat"), std::string(300, 'z'));
+  const CDataFile file(u"out.dat");
+  EXPECT_EQ(file.WriteText(u"A\u0141\u00E9\n", true), 4u);
+  EXPECT_EQ(FileBytes(temp.File("out.dat")), "AA\xE9\n");
+
+  std::vector<BYTE> bytes;
+  EXPECT_EQ(file.ReadBytes(bytes, true), 4u);
+  EXPECT_EQ(bytes, (std::vector<BYTE>{'A', 'A', 0xE9, '\n'}));
+  EXPECT_TRUE(boxes.Requests().empty());
+}
+
+TEST_F(DataFileTest, MissingFileReadsEmptyWithTheSystemsReason) {
+  const CDataFile file(u"missing.dat");
+  EXPECT_FALSE(file.Exists());
+  EXPECT_EQ(file.ReadText(false), u"");
+  EXPECT_TRUE(boxes.Requests().empty());
+
+  EXPECT_EQ(file.ReadText(true), u"");
+  ASSERT_EQ(boxes.Requests().size(), 1u);
+  EXPECT_EQ(boxes.Requests()[0].text, u"Error reading data from disk:\nNo such file or directory");
+  EXPECT_EQ(boxes.Requests()[0].type, MB_OK);
+}
+
+TEST_F(DataFileTest, WriteIntoMissingFolderFailsWithTheSystemsReason) {
+  EXPECT_EQ(CDataFile(u"a.dat", u"nowhere").WriteText(u"x", false), 0u);
+  EXPECT_TRUE(boxes.Requests().empty());
+  EXPECT_EQ(CDataFile(u"a.dat", u"nowhere").WriteText(u"x", true), 0u);
+  ASSERT_EQ(boxes.Requests().size(), 1u);
+  EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nNo such file or directory");
+}
+
+TEST_F(DataFileTest, ReplacingLeavesNothingBesideTheFileAndKeepsItsPermissions) {
+  PutFile(temp.File("keep.dat"), "old");
+  fs::permissions(temp.File("keep.dat"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(CDataFile(u"keep.dat").WriteText(u"new text", true), 8u);
+  EXPECT_EQ(FileBytes(temp.File("keep.dat")), "new text");
+  EXPECT_EQ(fs::status(temp.File("keep.dat")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(FolderEntries(temp.Folder()), 1);
+}
+
+// Limits the size of the files this process may write while it lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &m_saved);
+    m_previousHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = m_saved;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &m_saved);
+    signal(SIGXFSZ, m_previousHandler);
+  }
+
+ private:
+  rlimit m_saved{};
+  sighandler_t m_previousHandler;
+};
+
+TEST_F(DataFileTest, FailedWriteLeavesTheOldFileWhole) {
+  PutFile(temp.File("Tumbla.ini"), "<AUDIO>1\n<HISC0>190\n");
+  {
+    FileSizeLimit limit(100);
+    EXPECT_EQ(CDataFile(u"Tumbla.ini").WriteText(CString(5000, u'x'), true), 0u);
+  }
+  EXPECT_EQ(FileBytes(temp.File("Tumbla.ini")), "<AUDIO>1\n<HISC0>190\n");
+  EXPECT_EQ(FolderEntries(temp.Folder()), 1);
+  ASSERT_EQ(boxes.Requests().size(), 1u);
+  EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nFile too large");
+}
+
+TEST_F(DataFileTest, WriteProtectionIsHonoured) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  PutFile(temp.File("locked.dat"), "old");
+  fs::permissions(temp.File("locked.dat"), fs::perms::owner_read);
+  EXPECT_EQ(CDataFile(u"locked.dat").WriteText(u"new", true), 0u);
+  EXPECT_EQ(FileBytes(temp.File("locked.dat")), "old");
+
+  PutFile(temp.File("free.dat"), "old");
+  fs::permissions(temp.Folder(), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(CDataFile(u"free.dat").WriteText(u"new", true), 0u);
+  EXPECT_EQ(FileBytes(temp.File("free.dat")), "old");
+
+  ASSERT_EQ(boxes.Requests().size(), 2u);
+  EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nPermission denied");
+  EXPECT_EQ(boxes.Requests()[1].text, u"Error exporting data to disk:\nPermission denied");
+}
+
+TEST_F(DataFileTest, DeleteSaysWhetherTheFileWasRemoved) {
+  PutFile(temp.File("gone.dat"), "x");
+  const CDataFile file(u"gone.dat");
+  EXPECT_TRUE(file.Exists());
+  EXPECT_TRUE(file.Delete());
+  EXPECT_FALSE(file.Exists());
+  EXPECT_FALSE(file.Delete());
+}
+
+}  // namespace

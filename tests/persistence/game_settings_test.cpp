@@ -1,0 +1,174 @@
+#include "persistence/game_settings.h"
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "file_bytes.h"
+#include "support/message_box_recorder.h"
+#include "support/scoped_temp_folder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kDefaultFile =
+    "<AUDIO>1\n<COLOR>0\n<SPEED>1\n"
+    "<HISC0>190\n<HINA0>Avlomo\n<HISC1>180\n<HINA1>Bexin\n<HISC2>170\n<HINA2>Corvina\n"
+    "<HISC3>160\n<HINA3>Dalmo\n<HISC4>150\n<HINA4>Evrolde\n<HISC5>140\n<HINA5>Fennu\n"
+    "<HISC6>130\n<HINA6>Gubbo\n<HISC7>120\n<HINA7>Hesko\n<HISC8>110\n<HINA8>Ivvorin\n"
+    "<HISC9>100\n<HINA9>Jorlamee\n";
+
+class GameSettingsTest : public ::testing::Test {
+ protected:
+  fs::path SettingsFile() const { return temp.File("Tumbla.ini"); }
+  void PutSettings(const std::string& bytes) const { PutFile(SettingsFile(), bytes); }
+  std::string SettingsBytes() const { return FileBytes(SettingsFile()); }
+
+  ScopedTempFolder temp;
+  MessageBoxRecorder boxes;
+};
+
+void ExpectAllZeroAndNameless(const CGameSettings& settings) {
+  EXPECT_EQ(settings.m_nAudio, 0);
+  EXPECT_EQ(settings.m_nColor, 0);
+  EXPECT_EQ(settings.m_nSpeed, 0);
+  for (int i = 0; i < kHiScoreCount; ++i) {
+    EXPECT_EQ(settings.m_nHiScore[i], 0) << i;
+    EXPECT_EQ(settings.m_strHiName[i], u"") << i;
+  }
+}
+
+TEST_F(GameSettingsTest, FirstStartCreatesTheDefaultFile) {
+  {
+    CGameSettings settings;
+    EXPECT_EQ(settings.m_nAudio, 1);
+    EXPECT_EQ(settings.m_nColor, 0);
+    EXPECT_EQ(settings.m_nSpeed, 1);
+    EXPECT_EQ(settings.m_nHiScore[9], 100);
+    EXPECT_EQ(settings.m_strHiName[2], u"Corvina");
+    EXPECT_EQ(kDefaultFile.size(), 277u);
+    EXPECT_EQ(SettingsBytes(), kDefaultFile);
+    EXPECT_EQ(settings.Save(), 277u);
+  }
+  EXPECT_EQ(SettingsBytes(), kDefaultFile);
+  EXPECT_TRUE(boxes.Requests().empty());
+}
+
+TEST_F(GameSettingsTest, EmptyFileIsNotReplacedByTheDefaults) {
+  PutSettings("");
+  {
+    CGameSettings settings;
+    ExpectAllZeroAndNameless(settings);
+  }
+  EXPECT_EQ(SettingsBytes(),
+            "<AUDIO>0\n<COLOR>0\n<SPEED>0\n<HISC0>0\n<HINA0>\n<HISC1>0\n<HINA1>\n<HISC2>0\n<HINA2>\n"
+            "<HISC3>0\n<HINA3>\n<HISC4>0\n<HINA4>\n<HISC5>0\n<HINA5>\n<HISC6>0\n<HINA6>\n<HISC7>0\n<HINA7>\n"
+            "<HISC8>0\n<HINA8>\n<HISC9>0\n<HINA9>\n");
+}
+
+TEST_F(GameSettingsTest, MissingTagsReadAsZeroAndEmpty) {
+  PutSettings("<AUDIO>1\n");
+  CGameSettings settings;
+  EXPECT_EQ(settings.m_nAudio, 1);
+  EXPECT_EQ(settings.m_nColor, 0);
+  EXPECT_EQ(settings.m_nSpeed, 0);
+  EXPECT_EQ(settings.m_nHiScore[0], 0);
+  EXPECT_EQ(settings.m_strHiName[0], u"");
+  EXPECT_TRUE(boxes.Requests().empty());
+}
+
+TEST_F(GameSettingsTest, OrderAndTextBetweenEntriesDoNotMatter) {
+  std::string shuffled = "# kept by hand\n";
+  for (int i = kHiScoreCount - 1; i >= 0; --i) {
+    shuffled += "<HINA" + std::to_string(i) + ">N" + std::to_string(i) + "\n";
+    shuffled += "x<HISC" + std::to_string(i) + ">" + std::to_string(50 + i) + "\n";
+  }
+  shuffled += "<SPEED>1\n<COLOR>1\n<AUDIO>1\n";
+  PutSettings(shuffled);
+  CGameSettings settings;
+  EXPECT_EQ(settings.m_nColor, 1);
+  EXPECT_EQ(settings.m_nSpeed, 1);
+  EXPECT_EQ(settings.m_nHiScore[0], 50);  // loaded as it stands, not sorted
+  EXPECT_EQ(settings.m_nHiScore[9], 59);
+  EXPECT_EQ(settings.m_strHiName[7], u"N7");
+}
+
+TEST_F(GameSettingsTest, LastValueWithoutLineFeedReadsEmpty) {
+  PutSettings("<AUDIO>1\n<HINA0>Avlomo\n<HISC0>190");
+  CGameSettings settings;
+  EXPECT_EQ(settings.m_nHiScore[0], 0);
+  EXPECT_EQ(settings.m_strHiName[0], u"Avlomo");
+}
+
+TEST_F(GameSettingsTest, CarriageReturnsStayInNamesOnly) {
+  PutSettings("<AUDIO>1\r\n<HISC0>190\r\n<HINA0>Avlomo\r\n");
+  CGameSettings settings;
+  EXPECT_EQ(settings.m_nAudio, 1);
+  EXPECT_EQ(settings.m_nHiScore[0], 190);
+  EXPECT_EQ(settings.m_strHiName[0], u"Avlomo\r");
+}
+
+TEST_F(GameSettingsTest, NamesTravelAsSingleBytes) {
+  {
+    CGameSettings settings;
+    settings.m_strHiName[0] = u"Z\u00F6e\u0141";
+    settings.m_strHiName[1] = CString(25, u'L');
+    settings.m_nHiScore[1] = 500;
+    settings.m_nColor = 2;
+  }
+  EXPECT_NE(SettingsBytes().find("<HINA0>Z\xF6" "eA\n"), std::string::npos);
+  CGameSettings reloaded;
+  EXPECT_EQ(reloaded.m_strHiName[0], u"Z\u00F6eA");
+  EXPECT_EQ(reloaded.m_strHiName[1], CString(25, u'L'));
+  EXPECT_EQ(reloaded.m_nHiScore[1], 500);
+  EXPECT_EQ(reloaded.m_nColor, 2);
+}
+
+TEST_F(GameSettingsTest, NameWithCommaComesBackCut) {
+  {
+    CGameSettings settings;
+    settings.m_strHiName[3] = u"Al, B";
+  }
+  CGameSettings reloaded;
+  EXPECT_EQ(reloaded.m_strHiName[3], u"Al");
+  EXPECT_EQ(reloaded.m_strHiName[4], u"Evrolde");
+}
+
+TEST_F(GameSettingsTest, ResetKeepsTheCurrentOptions) {
+  PutSettings("<AUDIO>0\n<COLOR>1\n<SPEED>0\n<HISC0>999\n<HINA0>Me\n");
+  {
+    CGameSettings settings;
+    settings.ResetHiScores();
+    settings.Save();
+  }
+  std::string expected = kDefaultFile;
+  expected.replace(0, 27, "<AUDIO>0\n<COLOR>1\n<SPEED>0\n");
+  EXPECT_EQ(SettingsBytes(), expected);
+}
+
+TEST_F(GameSettingsTest, UnreadableFileCountsAsMissing) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  PutSettings("<AUDIO>0\n");
+  fs::permissions(SettingsFile(), fs::perms::owner_write);
+  CGameSettings settings;
+  EXPECT_EQ(settings.m_nAudio, 1);
+  EXPECT_TRUE(boxes.Requests().empty());
+  fs::permissions(SettingsFile(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(SettingsBytes(), kDefaultFile);
+}
+
+TEST_F(GameSettingsTest, FailedSaveKeepsTheRecordAndTheFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+  CGameSettings settings;
+  settings.m_nHiScore[0] = 300;
+  fs::permissions(temp.Folder(), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(settings.Save(), 0u);
+  EXPECT_EQ(settings.m_nHiScore[0], 300);
+  EXPECT_EQ(SettingsBytes(), kDefaultFile);
+  ASSERT_EQ(boxes.Requests().size(), 1u);
+  EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nPermission denied");
+  fs::permissions(temp.Folder(), fs::perms::owner_all);
+}
+
+}  // namespace

@@ -1,0 +1,12 @@
+// The program's objects for test binaries that need them, defined in the program's order.
+// The settings file they load and save lies in a temporary folder made before them.
+#include "persistence/game_settings.h"
+#include "persistence/text_util.h"
+#include "support/scoped_temp_folder.h"
+
+namespace {
+ScopedTempFolder programFolder;
+}  // namespace
+
+CGameSettings theSettings;
+CTextUtil theTextUtil;
