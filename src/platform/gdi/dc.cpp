@@ -75,7 +75,8 @@ CBrush* CDC::SelectObject(CBrush* brush) {
 }
 
 CFont* CDC::SelectObject(CFont* font) {
-  if (font == nullptr) return nullptr;
+  // A font that could not be made is refused, and the context keeps the font it had.
+  if (font == nullptr || font->Face() == nullptr) return nullptr;
   CFont* previous = GetCurrentFont();
   m_state->selection.font = font;
   return previous;

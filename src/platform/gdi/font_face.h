@@ -1,0 +1,63 @@
+#pragma once
+// A font face at one pixel size, found through fontconfig and rasterised with FreeType.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// The glyph of one character: grey coverage (0 to 255) of a block placed relative to the
+// pen position on the baseline.
+struct Glyph {
+  int left = 0;  // from the pen position to the block's left column
+  int top = 0;   // from the baseline up to the block's top row
+  int width = 0;
+  int height = 0;
+  int advance = 0;
+  std::vector<std::uint8_t> coverage;  // width * height, row after row
+};
+
+struct FontRequest {
+  std::string family;  // the exact family name, or one that fontconfig aliases to it
+  int height = 0;      // positive: cell height in pixels; negative: character height
+  bool bold = false;
+};
+
+class FontFace {
+ public:
+  ~FontFace();
+  FontFace(const FontFace&) = delete;
+  FontFace& operator=(const FontFace&) = delete;
+
+  // Nothing when no installed font answers to the requested family.
+  static std::shared_ptr<const FontFace> Open(const FontRequest& request);
+
+  const std::string& Family() const { return m_family; }
+  int PixelsPerEm() const { return m_pixelsPerEm; }
+  int Ascent() const { return m_ascent; }
+  int Descent() const { return m_descent; }
+  int CellHeight() const { return m_ascent + m_descent; }
+  // Rendered on first use and kept.
+  const Glyph& GetGlyph(char32_t character) const;
+
+ private:
+  struct Handle;
+  FontFace(std::unique_ptr<Handle> handle, std::string family, bool synthesiseBold, int requestedHeight);
+  Glyph Render(char32_t character) const;
+
+  std::unique_ptr<Handle> m_handle;
+  std::string m_family;
+  bool m_synthesiseBold = false;
+  int m_pixelsPerEm = 0;
+  int m_ascent = 0;
+  int m_descent = 0;
+  mutable std::vector<std::optional<Glyph>> m_latinGlyphs;
+  mutable std::unordered_map<char32_t, Glyph> m_otherGlyphs;
+};
+
+// The folder of fonts the program brings along besides the system's (Debian's Wine fonts,
+// where "Tahoma" lives). Tests pass nothing to see how the program fares without it;
+// fonts opened afterwards use the new set.
+void SetApplicationFontFolder(std::optional<std::string> folder);
+constexpr const char* kDefaultApplicationFontFolder = "/usr/share/wine/fonts";

@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include "gdi_test_support.h"
+#include "platform/gdi/font_face.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+
+LOGFONT Description(const char16_t* family, LONG height, LONG escapement = 0) {
+  LOGFONT description{};
+  description.lfHeight = height;
+  description.lfEscapement = escapement;
+  description.lfWeight = FW_NORMAL;
+  description.lfPitchAndFamily = 0x12;
+  std::char_traits<char16_t>::copy(description.lfFaceName, family, std::char_traits<char16_t>::length(family));
+  return description;
+}
+
+std::shared_ptr<const FontFace> OpenFace(const char* family, int height) {
+  return FontFace::Open(FontRequest{family, height, false});
+}
+
+TEST(Fonts, TahomaCellHeightsMapToTheHandheldsSizes) {
+  const auto small = OpenFace("Tahoma", 12);
+  ASSERT_NE(small, nullptr);
+  EXPECT_EQ(small->Family(), "Tahoma");
+  EXPECT_EQ(small->PixelsPerEm(), 10);
+  EXPECT_EQ(small->Ascent(), 10);
+  EXPECT_EQ(small->Descent(), 2);
+  const auto large = OpenFace("Tahoma", 18);
+  ASSERT_NE(large, nullptr);
+  EXPECT_EQ(large->PixelsPerEm(), 15);
+  EXPECT_EQ(large->Ascent(), 15);
+  EXPECT_EQ(large->Descent(), 3);
+  const auto byCharacterHeight = OpenFace("Tahoma", -11);
+  ASSERT_NE(byCharacterHeight, nullptr);
+  EXPECT_EQ(byCharacterHeight->PixelsPerEm(), 11);
+}
+
+TEST(Fonts, SmallTahomaUsesItsCrispBitmaps) {
+  const auto face = OpenFace("Tahoma", 12);
+  ASSERT_NE(face, nullptr);
+  const Glyph& one = face->GetGlyph(U'1');
+  ASSERT_GT(one.coverage.size(), 0u);
+  for (std::uint8_t value : one.coverage) EXPECT_TRUE(value == 0 || value == 255);
+}
+
+TEST(Fonts, UnknownFamilyFails) {
+  CFont font;
+  const LOGFONT description = Description(u"No Such Family Anywhere", 12);
+  EXPECT_FALSE(font.CreateFontIndirect(&description));
+  EXPECT_FALSE(font.IsCreated());
+  EXPECT_EQ(font.Face(), nullptr);
+}
+
+TEST(Fonts, WithoutTheApplicationFolderTahomaFailsAndHelveticaFindsAnAlias) {
+  SetApplicationFontFolder(std::nullopt);
+  CFont tahoma;
+  CFont helvetica;
+  const LOGFONT tahomaDescription = Description(u"Tahoma", 12);
+  const LOGFONT helveticaDescription = Description(u"Helvetica", 12);
+  const bool tahomaFound = tahoma.CreateFontIndirect(&tahomaDescription);
+  const bool helveticaFound = helvetica.CreateFontIndirect(&helveticaDescription);
+  SetApplicationFontFolder(kDefaultApplicationFontFolder);
+  EXPECT_FALSE(tahomaFound);
+  ASSERT_TRUE(helveticaFound);
+  EXPECT_EQ(helvetica.Face()->Family(), "Liberation Sans");
+  EXPECT_EQ(helvetica.Face()->CellHeight(), 12);
+}
+
+// A canvas with an 18-pixel Tahoma selected, red text on blue.
+class TextCanvas : public TestCanvas {
+ public:
+  TextCanvas(int width, int height, LONG escapement = 0) : TestCanvas(width, height, kWhite) {
+    const LOGFONT description = Description(u"Tahoma", 18, escapement);
+    EXPECT_TRUE(m_font.CreateFontIndirect(&description));
+    Dc().SelectObject(&m_font);
+    Dc().SetTextColor(kRed);
+    Dc().SetBkColor(kBlue);
+  }
+
+  int TextWidth(const CString& text) {
+    SIZE size{};
+    EXPECT_TRUE(GetTextExtentExPointW(&Dc(), text, 0, nullptr, nullptr, &size));
+    EXPECT_EQ(size.cy, 18);
+    return size.cx;
+  }
+
+  // The smallest rectangle holding every pixel that is no longer white.
+  CRect Touched() const {
+    CRect touched(Pixels().Width(), Pixels().Height(), 0, 0);
+    for (int y = 0; y < Pixels().Height(); ++y) {
+      for (int x = 0; x < Pixels().Width(); ++x) {
+        if (Pixels().Pixel(x, y) == kWhite) continue;
+        touched = CRect(std::min<LONG>(touched.left, x), std::min<LONG>(touched.top, y),
+                        std::max<LONG>(touched.right, x + 1), std::max<LONG>(touched.bottom, y + 1));
+      }
+    }
+    return touched;
+  }
+
+ private:
+  CFont m_font;
+};
+
+TEST(Text, OpaqueLineCoversExactlyItsExtent) {
+  TextCanvas canvas(60, 30);
+  const int width = canvas.TextWidth(u"190");
+  RECT rect{5, 4, 55, 28};
+  canvas.Dc().DrawText(u"190", &rect, DT_LEFT);
+  EXPECT_EQ(canvas.Touched(), CRect(5, 4, 5 + width, 4 + 18));
+  EXPECT_EQ(canvas.Count(kWhite), 60 * 30 - width * 18);
+  EXPECT_GT(canvas.Count(kRed), 0);
+}
+
+TEST(Text, TransparentModeLeavesTheBackgroundAndBlendsEdgesOntoIt) {
+  TextCanvas canvas(60, 30);
+  canvas.Dc().SetBkMode(TRANSPARENT);
+  RECT rect{0, 0, 60, 30};
+  canvas.Dc().DrawText(u"Ag", &rect, DT_LEFT);
+  EXPECT_EQ(canvas.Count(kBlue), 0);
+  EXPECT_GT(canvas.Count(kRed), 0);
+  EXPECT_GT(canvas.Count(kWhite), 60 * 30 / 2);
+}
+
+TEST(Text, WithoutSingleLineVerticalFlagsAreIgnoredAndLinesStackFromTheTop) {
+  TextCanvas canvas(80, 60);
+  RECT rect{0, 10, 80, 60};
+  const int height = canvas.Dc().DrawText(u"12\n345", &rect, DT_CENTER | DT_VCENTER);
+  EXPECT_EQ(height, 36);
+  const int first = canvas.TextWidth(u"12");
+  const int second = canvas.TextWidth(u"345");
+  const CRect touched = canvas.Touched();
+  EXPECT_EQ(touched.top, 10);
+  EXPECT_EQ(touched.bottom, 46);
+  EXPECT_EQ(touched.left, (80 - second) / 2);
+  EXPECT_EQ(canvas.Pixels().Pixel((80 - first) / 2, 10), kBlue);
+}
+
+TEST(Text, SingleLinePlacementHonoursVerticalFlags) {
+  TextCanvas canvas(40, 50);
+  RECT rect{0, 0, 40, 50};
+  EXPECT_EQ(canvas.Dc().DrawText(u"7", &rect, DT_SINGLELINE | DT_RIGHT | DT_BOTTOM), 50);
+  EXPECT_EQ(canvas.Touched(), CRect(40 - canvas.TextWidth(u"7"), 32, 40, 50));
+  TextCanvas centred(40, 50);
+  centred.Dc().DrawText(u"7", &rect, DT_SINGLELINE | DT_VCENTER);
+  EXPECT_EQ(centred.Touched().top, 16);
+}
+
+TEST(Text, TextIsClippedToItsRectangleUnlessToldOtherwise) {
+  TextCanvas canvas(60, 30);
+  RECT rect{10, 5, 20, 12};
+  canvas.Dc().DrawText(u"888", &rect, DT_CENTER);
+  EXPECT_EQ(canvas.Touched(), CRect(10, 5, 20, 12));
+  TextCanvas unclipped(60, 30);
+  unclipped.Dc().DrawText(u"888", &rect, DT_CENTER | DT_NOCLIP);
+  EXPECT_EQ(unclipped.Touched().Height(), 18);
+}
+
+TEST(Text, WordBreakAndCalcRectMeasureWrappedLines) {
+  TextCanvas canvas(10, 10);
+  const int wordWidth = canvas.TextWidth(u"Hi Scores");
+  RECT rect{0, 0, wordWidth + 2, 0};
+  EXPECT_EQ(canvas.Dc().DrawText(u"Hi Scores Hi Scores", &rect, DT_WORDBREAK | DT_CALCRECT), 36);
+  EXPECT_EQ(rect.right, wordWidth);
+  EXPECT_EQ(rect.bottom, 36);
+  EXPECT_EQ(canvas.Count(kWhite), 100);
+}
+
+TEST(Text, TurnedTextRunsUpwardsFromItsReferencePoint) {
+  TextCanvas canvas(40, 60, 900);
+  const int width = canvas.TextWidth(u"Rolls");
+  RECT rect{10, 50, 30, 50};
+  canvas.Dc().DrawText(u"Rolls", &rect, DT_LEFT | DT_NOCLIP);
+  EXPECT_EQ(canvas.Touched(), CRect(10, 50 - width, 28, 50));
+}
+
+TEST(Text, ExtentReportsFitAndPartialWidths) {
+  TextCanvas canvas(10, 10);
+  int fit = 0;
+  int partial[3] = {};
+  SIZE size{};
+  const int one = canvas.TextWidth(u"1");
+  ASSERT_TRUE(GetTextExtentExPointW(&canvas.Dc(), u"111", 2 * one, &fit, partial, &size));
+  EXPECT_EQ(fit, 2);
+  EXPECT_EQ(partial[0], one);
+  EXPECT_EQ(partial[2], 3 * one);
+  EXPECT_EQ(size.cx, 3 * one);
+}
+
+}  // namespace
