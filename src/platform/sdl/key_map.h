@@ -1,0 +1,16 @@
+#pragma once
+// The desktop's keys in the handheld's terms: virtual-key codes and modifier bits.
+// Pure functions, tested without a display.
+#include <SDL_keycode.h>
+
+#include "platform/core/win_types.h"
+
+// 0 for keys the handheld has no code for.
+UINT VirtualKeyFromSdl(SDL_Keycode key);
+
+// The MOD_..._DOWN bits of backend.h.
+UINT ModifiersFromSdl(Uint16 sdlModifiers);
+
+// The character the handheld's keyboard driver types for a key that SDL reports only as a
+// key (Return, Backspace, Tab, Escape); 0 for every other key, whose text comes as text input.
+char16_t ControlCharacterOfKey(UINT virtualKey);

@@ -1,0 +1,258 @@
+#include "platform/sdl/sdl_backend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/core/text.h"
+#include "platform/sdl/help_viewer.h"
+#include "platform/sdl/key_map.h"
+#include "platform/sdl/scaled_copy.h"
+#include "platform/sdl/sound_player.h"
+
+namespace {
+
+// The desktop size assumed when the display cannot tell its usable area.
+constexpr int kFallbackUsableWidth = 1024;
+constexpr int kFallbackUsableHeight = 768;
+
+void SetWindowIcon(SDL_Window* window, HICON icon) {
+  if (icon == nullptr) return;
+  const Surface& image = icon->image;
+  SDL_Surface* pixels = SDL_CreateRGBSurfaceWithFormat(0, image.Width(), image.Height(), 32, SDL_PIXELFORMAT_ARGB8888);
+  if (pixels == nullptr) return;  // the desktop's default icon serves as well
+  for (int y = 0; y < image.Height(); ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(static_cast<unsigned char*>(pixels->pixels) + y * pixels->pitch);
+    for (int x = 0; x < image.Width(); ++x) {
+      const COLORREF colour = image.Pixel(x, y);
+      const bool opaque = icon->opaque[static_cast<std::size_t>(y * image.Width() + x)];
+      row[x] = (opaque ? 0xFF000000u : 0u) | static_cast<std::uint32_t>(GetRValue(colour)) << 16 |
+               static_cast<std::uint32_t>(GetGValue(colour)) << 8 | static_cast<std::uint32_t>(GetBValue(colour));
+    }
+  }
+  SDL_SetWindowIcon(window, pixels);
+  SDL_FreeSurface(pixels);
+}
+
+FrameView ViewOf(const std::vector<COLORREF>& pixels, const ScreenLayout& layout) {
+  return FrameView{layout.screenWidth, layout.screenHeight, pixels.data()};
+}
+
+}  // namespace
+
+std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, std::string& error) {
+  // The window surface is filled by our own whole-number copy; an accelerated one would load
+  // the GL stack for nothing.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // Ctrl-C and SIGTERM end the program as they end any other; they are not the close button.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+    error = look.title + " needs a graphical desktop, and none could be reached: " + SDL_GetError();
+    return nullptr;
+  }
+  SDL_Rect usable{0, 0, kFallbackUsableWidth, kFallbackUsableHeight};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = SDL_Rect{0, 0, kFallbackUsableWidth, kFallbackUsableHeight};
+  const int scale = StartScale(usable.w, usable.h, look.screen.cx, look.screen.cy);
+  SDL_Window* window = SDL_CreateWindow(look.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                        look.screen.cx * scale, look.screen.cy * scale, SDL_WINDOW_RESIZABLE);
+  if (window == nullptr) {
+    error = look.title + " cannot open its window: " + SDL_GetError();
+    SDL_Quit();
+    return nullptr;
+  }
+  SDL_SetWindowMinimumSize(window, look.screen.cx, look.screen.cy);
+  SetWindowIcon(window, look.icon);
+  return std::unique_ptr<SdlBackend>(new SdlBackend(window, look.screen));
+}
+
+SdlBackend::SdlBackend(SDL_Window* window, SIZE screen)
+    : m_window(window),
+      m_layout(LayoutForWindow(screen.cx, screen.cy, screen.cx, screen.cy)),
+      m_frame(static_cast<std::size_t>(screen.cx) * static_cast<std::size_t>(screen.cy), 0),
+      m_sound(std::make_unique<SoundPlayer>()) {
+  int width = 0, height = 0;
+  SDL_GetWindowSize(window, &width, &height);
+  m_layout = LayoutForWindow(width, height, screen.cx, screen.cy);
+}
+
+SdlBackend::~SdlBackend() {
+  m_sound.reset();  // the audio device closes before SDL itself
+  SDL_DestroyWindow(m_window);
+  SDL_Quit();
+}
+
+std::uint64_t SdlBackend::NowMs() { return SDL_GetTicks64(); }
+
+std::optional<InputEvent> SdlBackend::WaitForEvent(std::optional<std::uint64_t> deadlineMs) {
+  while (m_pending.empty()) {
+    SDL_Event event;
+    int received = 0;
+    if (deadlineMs) {
+      // Past the deadline the queue is still emptied of what has already arrived.
+      const std::uint64_t now = NowMs();
+      const std::uint64_t remaining = now >= *deadlineMs ? 0 : std::min<std::uint64_t>(*deadlineMs - now, INT_MAX);
+      received = SDL_WaitEventTimeout(&event, static_cast<int>(remaining));
+      if (received == 0 && NowMs() >= *deadlineMs) return std::nullopt;
+    } else {
+      received = SDL_WaitEvent(&event);
+      if (received == 0) {
+        // Only a broken event system fails a wait without a timeout; going on would spin.
+        std::fprintf(stderr, "Waiting for input failed: %s\n", SDL_GetError());
+        std::exit(EXIT_FAILURE);
+      }
+    }
+    if (received != 0) Translate(event);
+  }
+  InputEvent next = m_pending.front();
+  m_pending.pop_front();
+  return next;
+}
+
+void SdlBackend::Present(const FrameView& frame) {
+  if (frame.width != m_layout.screenWidth || frame.height != m_layout.screenHeight) {
+    m_frame.assign(static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height), 0);
+    int width = 0, height = 0;
+    SDL_GetWindowSize(m_window, &width, &height);
+    m_layout = LayoutForWindow(width, height, frame.width, frame.height);
+    m_windowStale = true;
+  }
+  const std::optional<RECT> changed = ChangedRegion(ViewOf(m_frame, m_layout), frame);
+  if (changed) {
+    for (int y = changed->top; y < changed->bottom; ++y) {
+      const std::size_t start = static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.width);
+      std::copy(frame.pixels + start + changed->left, frame.pixels + start + changed->right, m_frame.begin() + static_cast<std::ptrdiff_t>(start + changed->left));
+    }
+  }
+  if (changed || m_windowStale) Draw(changed.value_or(RECT{0, 0, 0, 0}));
+}
+
+void SdlBackend::Draw(const RECT& screenRegion) {
+  SDL_Surface* surface = SDL_GetWindowSurface(m_window);
+  if (surface == nullptr) return;  // minimised or being resized: the next expose repaints
+  const bool whole = m_windowStale;
+  m_windowStale = false;
+  const RECT region = whole ? RECT{0, 0, m_layout.screenWidth, m_layout.screenHeight} : screenRegion;
+  m_layout = LayoutForWindow(surface->w, surface->h, m_layout.screenWidth, m_layout.screenHeight);
+
+  SDL_Surface* target = surface;
+  SDL_Surface* staging = nullptr;
+  if (surface->format->BytesPerPixel != 4) {
+    // A display of another depth: copy at 32 bits and let SDL convert.
+    staging = SDL_CreateRGBSurfaceWithFormat(0, surface->w, surface->h, 32, SDL_PIXELFORMAT_RGB888);
+    if (staging == nullptr) return;
+    target = staging;
+  }
+  if (whole) SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, 0, 0, 0));
+  if (SDL_MUSTLOCK(target) && SDL_LockSurface(target) != 0) {
+    SDL_FreeSurface(staging);
+    return;
+  }
+  const PixelFormat32 format{target->format->Rshift, target->format->Gshift, target->format->Bshift, target->format->Amask};
+  CopyScaled(ViewOf(m_frame, m_layout), region, m_layout, format,
+             WindowPixels{static_cast<std::uint32_t*>(target->pixels), target->pitch / 4, target->w, target->h});
+  if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
+
+  const RECT painted = WindowRegion(m_layout, region, surface->w, surface->h);
+  SDL_Rect rect{painted.left, painted.top, painted.right - painted.left, painted.bottom - painted.top};
+  if (staging != nullptr) {
+    SDL_Rect all{0, 0, surface->w, surface->h};
+    SDL_BlitSurface(staging, whole ? &all : &rect, surface, whole ? &all : &rect);
+    SDL_FreeSurface(staging);
+  }
+  if (whole) {
+    SDL_UpdateWindowSurface(m_window);
+  } else if (rect.w > 0 && rect.h > 0) {
+    SDL_UpdateWindowSurfaceRects(m_window, &rect, 1);
+  }
+}
+
+void SdlBackend::ToggleFullScreen() {
+  const bool full = (SDL_GetWindowFlags(m_window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  SDL_SetWindowFullscreen(m_window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  m_windowStale = true;
+}
+
+POINT SdlBackend::ScreenPointOfMouse(int windowX, int windowY) const {
+  // Mouse positions are in window points, the surface in pixels; on most desktops they agree.
+  int pointsWide = 0, pointsHigh = 0;
+  SDL_GetWindowSize(m_window, &pointsWide, &pointsHigh);
+  SDL_Surface* surface = SDL_GetWindowSurface(m_window);
+  if (surface != nullptr && pointsWide > 0 && pointsHigh > 0) {
+    windowX = windowX * surface->w / pointsWide;
+    windowY = windowY * surface->h / pointsHigh;
+  }
+  return WindowToScreen(m_layout, windowX, windowY);
+}
+
+void SdlBackend::PushPen(InputEvent::Kind kind, POINT screenPoint) {
+  InputEvent event{kind};
+  event.point = screenPoint;
+  m_pending.push_back(event);
+}
+
+void SdlBackend::Translate(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      m_pending.push_back(InputEvent{InputEvent::Kind::Close});
+      break;
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        m_windowStale = true;
+        Draw(RECT{0, 0, 0, 0});
+      }
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      if (event.button.button == SDL_BUTTON_LEFT) {
+        const POINT point = ScreenPointOfMouse(event.button.x, event.button.y);
+        if (IsOnScreen(m_layout, point)) {
+          m_penDown = true;
+          PushPen(InputEvent::Kind::PenDown, point);
+        }
+      }
+      break;
+    case SDL_MOUSEMOTION:
+      if (m_penDown) PushPen(InputEvent::Kind::PenMove, ClampToScreen(m_layout, ScreenPointOfMouse(event.motion.x, event.motion.y)));
+      break;
+    case SDL_MOUSEBUTTONUP:
+      if (event.button.button == SDL_BUTTON_LEFT && m_penDown) {
+        m_penDown = false;
+        PushPen(InputEvent::Kind::PenUp, ClampToScreen(m_layout, ScreenPointOfMouse(event.button.x, event.button.y)));
+      }
+      break;
+    case SDL_KEYDOWN: {
+      const SDL_Keycode key = event.key.keysym.sym;
+      if (key == SDLK_F11) {
+        if (event.key.repeat == 0) ToggleFullScreen();
+      } else if (key == SDLK_F1) {
+        if (event.key.repeat == 0) m_pending.push_back(InputEvent{InputEvent::Kind::Help});
+      } else if (const UINT virtualKey = VirtualKeyFromSdl(key); virtualKey != 0) {
+        InputEvent keyDown{InputEvent::Kind::KeyDown};
+        keyDown.key = virtualKey;
+        keyDown.modifiers = ModifiersFromSdl(event.key.keysym.mod);
+        m_pending.push_back(keyDown);
+        if (const char16_t character = ControlCharacterOfKey(virtualKey); character != 0) {
+          InputEvent typed{InputEvent::Kind::Character};
+          typed.character = character;
+          m_pending.push_back(typed);
+        }
+      }
+      break;
+    }
+    case SDL_TEXTINPUT:
+      for (const char16_t unit : FromUtf8(event.text.text)) {
+        InputEvent typed{InputEvent::Kind::Character};
+        typed.character = unit;
+        m_pending.push_back(typed);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void SdlBackend::PlayWave(std::u16string_view name, std::span<const unsigned char> wave) { m_sound->Play(name, wave); }
+
+bool SdlBackend::StartHelpViewer(const CString& pagePath) { return StartDetached("xdg-open", ToUtf8(pagePath)); }

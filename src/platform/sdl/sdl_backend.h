@@ -1,0 +1,56 @@
+#pragma once
+// The real machine: one desktop window showing the handheld's screen magnified, the mouse
+// and touch as the pen, the keyboard, the sound device and the desktop's page viewer.
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/core/backend.h"
+#include "platform/gdi/gdi.h"
+#include "platform/sdl/screen_layout.h"
+
+struct SDL_Window;
+union SDL_Event;
+class SoundPlayer;
+
+struct DesktopWindowLook {
+  std::string title;
+  HICON icon = nullptr;  // none: the desktop's default
+  SIZE screen;           // the handheld's screen in pixels
+};
+
+class SdlBackend final : public Backend {
+ public:
+  // Null, with a one-line reason in `error`, when no window can be opened (no display).
+  static std::unique_ptr<SdlBackend> Create(const DesktopWindowLook& look, std::string& error);
+  SdlBackend(const SdlBackend&) = delete;
+  SdlBackend& operator=(const SdlBackend&) = delete;
+  ~SdlBackend() override;
+
+  std::uint64_t NowMs() override;
+  std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t> deadlineMs) override;
+  void Present(const FrameView& frame) override;
+  void PlayWave(std::u16string_view name, std::span<const unsigned char> wave) override;
+  bool StartHelpViewer(const CString& pagePath) override;
+
+  SDL_Window* Window() const { return m_window; }
+  const ScreenLayout& Layout() const { return m_layout; }
+
+ private:
+  SdlBackend(SDL_Window* window, SIZE screen);
+  void Translate(const SDL_Event& event);
+  void PushPen(InputEvent::Kind kind, POINT screenPoint);
+  POINT ScreenPointOfMouse(int windowX, int windowY) const;
+  void ToggleFullScreen();
+  // Paints the screen's region into the window; the whole window, borders too, when stale.
+  void Draw(const RECT& screenRegion);
+
+  SDL_Window* m_window;
+  ScreenLayout m_layout;
+  std::vector<COLORREF> m_frame;  // the screen as last presented
+  bool m_windowStale = true;      // new, exposed or resized: paint everything at the next chance
+  bool m_penDown = false;
+  std::deque<InputEvent> m_pending;
+  std::unique_ptr<SoundPlayer> m_sound;
+};

@@ -1,0 +1,70 @@
+#include "platform/sdl/screen_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kWidth = 240;
+constexpr int kHeight = 320;
+
+TEST(StartScale, TakesTheLargestFactorThatFitsTheUsableHeightAndWidth) {
+  EXPECT_EQ(StartScale(1920, 1040, kWidth, kHeight), 3);
+  EXPECT_EQ(StartScale(2560, 1400, kWidth, kHeight), 4);
+  EXPECT_EQ(StartScale(3840, 2120, kWidth, kHeight), 6);
+  EXPECT_EQ(StartScale(800, 2000, kWidth, kHeight), 3);  // a tall, narrow desktop
+}
+
+TEST(StartScale, LeavesRoomForTheTitleBar) {
+  EXPECT_EQ(StartScale(1920, 3 * kHeight + kWindowFrameAllowance, kWidth, kHeight), 3);
+  EXPECT_EQ(StartScale(1920, 3 * kHeight + kWindowFrameAllowance - 1, kWidth, kHeight), 2);
+}
+
+TEST(StartScale, IsNeverBelowTwo) {
+  EXPECT_EQ(StartScale(640, 480, kWidth, kHeight), 2);
+  EXPECT_EQ(StartScale(0, 0, kWidth, kHeight), 2);
+}
+
+TEST(LayoutForWindow, CentresTheLargestWholeMagnification) {
+  EXPECT_EQ(LayoutForWindow(480, 640, kWidth, kHeight), (ScreenLayout{2, 0, 0, kWidth, kHeight}));
+  EXPECT_EQ(LayoutForWindow(1920, 1080, kWidth, kHeight), (ScreenLayout{3, 600, 60, kWidth, kHeight}));
+  EXPECT_EQ(LayoutForWindow(721, 2000, kWidth, kHeight), (ScreenLayout{3, 0, 520, kWidth, kHeight}));
+  EXPECT_EQ(LayoutForWindow(481, 959, kWidth, kHeight), (ScreenLayout{2, 0, 159, kWidth, kHeight}));
+}
+
+TEST(LayoutForWindow, AWindowSmallerThanTheScreenShowsItUnscaledFromTheCorner) {
+  EXPECT_EQ(LayoutForWindow(100, 100, kWidth, kHeight), (ScreenLayout{1, 0, 0, kWidth, kHeight}));
+}
+
+TEST(WindowToScreen, EveryWindowPixelOfABlockGivesThatBlocksScreenPixel) {
+  for (const auto& [windowWidth, windowHeight] : {std::pair{240, 320}, {480, 640}, {1000, 700}, {1920, 1080}, {1201, 1700}}) {
+    const ScreenLayout layout = LayoutForWindow(windowWidth, windowHeight, kWidth, kHeight);
+    for (const POINT screen : {POINT{0, 0}, POINT{239, 319}, POINT{17, 200}, POINT{120, 0}}) {
+      for (int dy = 0; dy < layout.scale; ++dy) {
+        for (int dx = 0; dx < layout.scale; ++dx) {
+          const POINT back = WindowToScreen(layout, layout.offsetX + screen.x * layout.scale + dx,
+                                            layout.offsetY + screen.y * layout.scale + dy);
+          ASSERT_EQ(back, screen) << windowWidth << "x" << windowHeight << " +" << dx << "," << dy;
+          ASSERT_TRUE(IsOnScreen(layout, back));
+        }
+      }
+    }
+  }
+}
+
+TEST(WindowToScreen, TheBlackBorderLiesOffTheScreen) {
+  const ScreenLayout layout = LayoutForWindow(1920, 1080, kWidth, kHeight);  // 3x at (600, 60)
+  EXPECT_EQ(WindowToScreen(layout, 599, 60), (POINT{-1, 0}));
+  EXPECT_EQ(WindowToScreen(layout, 600, 59), (POINT{0, -1}));
+  EXPECT_EQ(WindowToScreen(layout, 600 + 720, 100), (POINT{240, 13}));
+  EXPECT_EQ(WindowToScreen(layout, 0, 0), (POINT{-200, -20}));
+  for (POINT off : {POINT{-1, 0}, POINT{0, -1}, POINT{240, 13}, POINT{5, 320}}) EXPECT_FALSE(IsOnScreen(layout, off));
+}
+
+TEST(ClampToScreen, PullsPointsToTheNearestEdgePixel) {
+  const ScreenLayout layout = LayoutForWindow(480, 640, kWidth, kHeight);
+  EXPECT_EQ(ClampToScreen(layout, POINT{-200, -20}), (POINT{0, 0}));
+  EXPECT_EQ(ClampToScreen(layout, POINT{240, 400}), (POINT{239, 319}));
+  EXPECT_EQ(ClampToScreen(layout, POINT{12, 34}), (POINT{12, 34}));
+}
+
+}  // namespace

@@ -1,0 +1,265 @@
+#include "platform/sdl/sdl_backend.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <thread>
+#include <vector>
+
+#include "platform/core/resources.h"
+#include "platform/sdl/help_viewer.h"
+#include "resources/program_resources.h"
+
+namespace {
+
+constexpr SIZE kScreen{240, 320};
+
+// SDL's dummy drivers: a window and a sound device that exist only in memory.
+class SdlBackendTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    std::string error;
+    m_backend = SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error);
+    ASSERT_NE(m_backend, nullptr) << error;
+    Drain();
+  }
+
+  // Takes what the window's creation queued, so that each test sees only its own events.
+  void Drain() {
+    while (m_backend->WaitForEvent(m_backend->NowMs())) {
+    }
+  }
+
+  std::optional<InputEvent> Next() { return m_backend->WaitForEvent(m_backend->NowMs() + 50); }
+
+  void Push(SDL_Event event) {
+    event.common.timestamp = SDL_GetTicks();
+    ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+  }
+
+  void PushMouseButton(Uint32 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
+    SDL_Event event{};
+    event.type = type;
+    event.button.windowID = SDL_GetWindowID(m_backend->Window());
+    event.button.button = button;
+    event.button.x = x;
+    event.button.y = y;
+    Push(event);
+  }
+
+  void PushMotion(int x, int y) {
+    SDL_Event event{};
+    event.type = SDL_MOUSEMOTION;
+    event.motion.windowID = SDL_GetWindowID(m_backend->Window());
+    event.motion.state = SDL_BUTTON_LMASK;
+    event.motion.x = x;
+    event.motion.y = y;
+    Push(event);
+  }
+
+  void PushKey(SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.windowID = SDL_GetWindowID(m_backend->Window());
+    event.key.keysym.sym = key;
+    event.key.keysym.mod = modifiers;
+    Push(event);
+  }
+
+  std::uint32_t WindowPixel(int x, int y) {
+    SDL_Surface* surface = SDL_GetWindowSurface(m_backend->Window());
+    const auto* row = static_cast<const unsigned char*>(surface->pixels) + y * surface->pitch;
+    std::uint32_t pixel = 0;
+    std::memcpy(&pixel, row + x * 4, 4);
+    Uint8 r = 0, g = 0, b = 0;
+    SDL_GetRGB(pixel, surface->format, &r, &g, &b);
+    return RGB(r, g, b);
+  }
+
+  std::unique_ptr<SdlBackend> m_backend;
+};
+
+TEST(SdlBackendWithoutDisplay, GivesAOneLineReasonInsteadOfAWindow) {
+  setenv("SDL_VIDEODRIVER", "nowhere", 1);
+  std::string error;
+  EXPECT_EQ(SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error), nullptr);
+  EXPECT_EQ(error.rfind("Tumbla ", 0), 0u) << error;
+  EXPECT_EQ(error.find('\n'), std::string::npos) << error;
+}
+
+TEST_F(SdlBackendTest, TheWindowShowsTheScreenAtTheStartingScaleAndFollowsEachChange) {
+  // The dummy desktop is 1024 by 768: twice the screen fits, three times does not.
+  EXPECT_EQ(m_backend->Layout().scale, 2);
+  std::vector<COLORREF> screen(240 * 320, RGB(0, 153, 51));
+  screen[10 * 240 + 20] = RGB(255, 255, 255);
+  m_backend->Present(FrameView{240, 320, screen.data()});
+  EXPECT_EQ(WindowPixel(40, 20), RGB(255, 255, 255));
+  EXPECT_EQ(WindowPixel(41, 21), RGB(255, 255, 255));
+  EXPECT_EQ(WindowPixel(42, 20), RGB(0, 153, 51));
+
+  screen[10 * 240 + 20] = RGB(255, 0, 0);
+  screen[319 * 240 + 239] = RGB(0, 0, 255);
+  m_backend->Present(FrameView{240, 320, screen.data()});
+  EXPECT_EQ(WindowPixel(41, 21), RGB(255, 0, 0));
+  EXPECT_EQ(WindowPixel(479, 639), RGB(0, 0, 255));
+}
+
+TEST_F(SdlBackendTest, AResizedWindowIsRepaintedCentredWithBlackBorders) {
+  std::vector<COLORREF> screen(240 * 320, RGB(0, 153, 51));
+  m_backend->Present(FrameView{240, 320, screen.data()});
+  SDL_SetWindowSize(m_backend->Window(), 1000, 700);
+  Drain();
+  EXPECT_EQ(m_backend->Layout(), (ScreenLayout{2, 260, 30, 240, 320}));
+  EXPECT_EQ(WindowPixel(259, 300), RGB(0, 0, 0));
+  EXPECT_EQ(WindowPixel(260, 30), RGB(0, 153, 51));
+  EXPECT_EQ(WindowPixel(739, 669), RGB(0, 153, 51));
+  EXPECT_EQ(WindowPixel(740, 669), RGB(0, 0, 0));
+  EXPECT_EQ(WindowPixel(500, 29), RGB(0, 0, 0));
+}
+
+TEST_F(SdlBackendTest, ThePenFollowsTheLeftButtonInScreenPixels) {
+  PushMouseButton(SDL_MOUSEBUTTONDOWN, 101, 51);
+  PushMotion(600, -5);
+  PushMouseButton(SDL_MOUSEBUTTONUP, 600, -5);
+  const auto down = Next();
+  ASSERT_TRUE(down);
+  EXPECT_EQ(down->kind, InputEvent::Kind::PenDown);
+  EXPECT_EQ(down->point, (POINT{50, 25}));
+  const auto move = Next();
+  ASSERT_TRUE(move);
+  EXPECT_EQ(move->kind, InputEvent::Kind::PenMove);
+  EXPECT_EQ(move->point, (POINT{239, 0}));  // outside the window: held at the edge
+  const auto up = Next();
+  ASSERT_TRUE(up);
+  EXPECT_EQ(up->kind, InputEvent::Kind::PenUp);
+  EXPECT_EQ(up->point, (POINT{239, 0}));
+}
+
+TEST_F(SdlBackendTest, OtherButtonsAndPressesOnTheBorderAreNoPen) {
+  SDL_SetWindowSize(m_backend->Window(), 1000, 700);
+  Drain();
+  PushMouseButton(SDL_MOUSEBUTTONDOWN, 300, 300, SDL_BUTTON_RIGHT);
+  PushMouseButton(SDL_MOUSEBUTTONDOWN, 100, 300);  // left of the screen
+  PushMotion(300, 300);
+  PushMouseButton(SDL_MOUSEBUTTONUP, 300, 300);
+  EXPECT_FALSE(Next());
+}
+
+TEST_F(SdlBackendTest, KeysComeAsVirtualKeysAndTypedTextAsUtf16Characters) {
+  PushKey(SDLK_q, KMOD_LSHIFT);
+  PushKey(SDLK_BACKSPACE);
+  SDL_Event text{};
+  text.type = SDL_TEXTINPUT;
+  SDL_strlcpy(text.text.text, "é😀", sizeof text.text.text);
+  Push(text);
+
+  const auto letter = Next();
+  ASSERT_TRUE(letter);
+  EXPECT_EQ(letter->kind, InputEvent::Kind::KeyDown);
+  EXPECT_EQ(letter->key, UINT{'Q'});
+  EXPECT_EQ(letter->modifiers, MOD_SHIFT_DOWN);
+
+  const auto back = Next();
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->key, 0x08u);
+  const auto backCharacter = Next();
+  ASSERT_TRUE(backCharacter);
+  EXPECT_EQ(backCharacter->kind, InputEvent::Kind::Character);
+  EXPECT_EQ(backCharacter->character, u'\b');
+
+  std::u16string typed;
+  while (const auto event = Next()) {
+    EXPECT_EQ(event->kind, InputEvent::Kind::Character);
+    typed += event->character;
+  }
+  EXPECT_EQ(typed, u"é😀");
+}
+
+TEST_F(SdlBackendTest, F1AsksForHelpAndTheCloseButtonForClosing) {
+  PushKey(SDLK_F1);
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  Push(quit);
+  const auto help = Next();
+  ASSERT_TRUE(help);
+  EXPECT_EQ(help->kind, InputEvent::Kind::Help);
+  const auto close = Next();
+  ASSERT_TRUE(close);
+  EXPECT_EQ(close->kind, InputEvent::Kind::Close);
+}
+
+TEST_F(SdlBackendTest, WaitingEndsAtTheDeadlineAndNotBefore) {
+  const std::uint64_t start = m_backend->NowMs();
+  EXPECT_FALSE(m_backend->WaitForEvent(start + 30));
+  EXPECT_GE(m_backend->NowMs(), start + 30);
+  EXPECT_FALSE(m_backend->WaitForEvent(start));  // a deadline already passed returns at once
+}
+
+TEST_F(SdlBackendTest, ANewSoundCutsOffTheOneStillPlayingAndBadSoundsAreSkipped) {
+  InstallProgramResources();
+  const std::span<const unsigned char> shaken = FindResourceBytes(ResourceType::Wave, u"WAV_1");
+  const std::span<const unsigned char> rolling = FindResourceBytes(ResourceType::Wave, u"WAV_2");
+  ASSERT_FALSE(shaken.empty());
+  m_backend->PlayWave(u"WAV_1", shaken);
+  ASSERT_EQ(Mix_Playing(-1), 1);
+  m_backend->PlayWave(u"WAV_2", rolling);
+  EXPECT_EQ(Mix_Playing(-1), 1);  // one channel: the first sound was cut off
+
+  const std::vector<unsigned char> garbage(100, 0x42);
+  m_backend->PlayWave(u"BROKEN", garbage);
+  m_backend->PlayWave(u"MISSING", {});
+  EXPECT_EQ(Mix_Playing(-1), 1);
+}
+
+// A stand-in viewer that writes down what it was asked to open.
+class HelpViewerTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_folder = std::filesystem::temp_directory_path() / ("tumbla_help_" + std::to_string(getpid()));
+    std::filesystem::create_directories(m_folder);
+    const std::filesystem::path viewer = m_folder / "viewer";
+    std::ofstream(viewer) << "#!/bin/sh\necho \"$1\" > \"" << (m_folder / "opened").string() << ".part\"\nmv \""
+                          << (m_folder / "opened").string() << ".part\" \"" << (m_folder / "opened").string() << "\"\n";
+    std::filesystem::permissions(viewer, std::filesystem::perms::owner_all);
+  }
+  void TearDown() override { std::filesystem::remove_all(m_folder); }
+
+  std::string Opened() {
+    for (int tries = 0; tries < 200 && !std::filesystem::exists(m_folder / "opened"); ++tries) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    std::string line;
+    std::getline(std::ifstream(m_folder / "opened"), line);
+    return line;
+  }
+
+  std::filesystem::path m_folder;
+};
+
+TEST_F(HelpViewerTest, StartsTheViewerOnThePageAndLeavesNoZombie) {
+  ASSERT_TRUE(StartDetached((m_folder / "viewer").string(), "/some where/Tumbla.htm"));
+  EXPECT_EQ(Opened(), "/some where/Tumbla.htm");
+  // The reaper thread collects the viewer: no child of ours is left.
+  bool childLeft = true;
+  for (int tries = 0; tries < 200 && childLeft; ++tries) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    childLeft = waitpid(-1, nullptr, WNOHANG) != -1;
+  }
+  EXPECT_FALSE(childLeft);
+}
+
+TEST_F(HelpViewerTest, AViewerThatCannotStartIsReportedAsFailure) {
+  EXPECT_FALSE(StartDetached((m_folder / "no such viewer").string(), "Tumbla.htm"));
+}
+
+}  // namespace
