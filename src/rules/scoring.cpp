@@ -10,6 +10,7 @@ struct FaceCounts {
 
   explicit FaceCounts(const DiceValues& dice) {
     for (int value : dice) {
+      if (value < 1 || value > 6) continue;
       ++count[value];
       sum += value;
     }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "file_bytes.h"
+#include "platform/core/module_path.h"
+#include "platform/core/text.h"
 #include "support/message_box_recorder.h"
 #include "support/scoped_temp_folder.h"
 
@@ -169,6 +171,19 @@ TEST_F(GameSettingsTest, FailedSaveKeepsTheRecordAndTheFile) {
   ASSERT_EQ(boxes.Requests().size(), 1u);
   EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nPermission denied");
   fs::permissions(temp.Folder(), fs::perms::owner_all);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ProgramObjects, SettingsLiveInATemporaryFolderNotBesideTheTestBinary) {
+  const fs::path binaryFolder = fs::read_symlink("/proc/self/exe").parent_path();
+  const fs::path settingsFolder = fs::path(ToUtf8(GetModuleFilePath())).parent_path();
+  EXPECT_NE(settingsFolder, binaryFolder);
+  EXPECT_TRUE(fs::exists(settingsFolder / "Tumbla.ini"));
+  EXPECT_FALSE(fs::exists(binaryFolder / "Tumbla.ini"));
+  EXPECT_EQ(theSettings.m_strHiName[0], u"Avlomo");
 }
 
 }  // namespace

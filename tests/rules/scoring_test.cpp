@@ -40,6 +40,12 @@ TEST(ScoreCategory, OrderOfTheDiceDoesNotMatter) {
   EXPECT_EQ(ScoreCategory(FourRow, {5, 1, 3, 6, 4}), 30);
 }
 
+TEST(ScoreCategory, DieWithoutFaceCountsForNothing) {
+  EXPECT_EQ(ScoreCategory(Chance, {0, 7, 1, 1, 1}), 3);
+  EXPECT_EQ(ScoreCategory(ThreeKind, {0, 7, 1, 1, 1}), 3);
+  EXPECT_EQ(ScoreCategory(Tumbla, {0, 0, 0, 0, 0}), 0);
+}
+
 TEST(EvaluateRoll, OffersEveryOpenCategoryInItsCellEvenWhenZero) {
   HeadlessScorecard card;
   card.Roll({3, 3, 3, 5, 5});

@@ -9,4 +9,5 @@ ScopedTempFolder programFolder;
 }  // namespace
 
 CGameSettings theSettings;
-CTextUtil theTextUtil;
+// Ready before any constructor runs: theSettings reads its file through it.
+constinit CTextUtil theTextUtil;
