@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "draw/painter.h"
+#include "gdi_test_support.h"
+#include "platform/gdi/font_face.h"
+#include "resources/program_resources.h"
+
+namespace {
+
+constexpr COLORREF kGreen = RGB(0, 153, 51);
+constexpr COLORREF kPanel = RGB(0, 204, 51);
+constexpr COLORREF kDark = RGB(0, 102, 51);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+class PainterTest : public ::testing::Test {
+ protected:
+  CPainter& Painter() {
+    static CPainter painter;
+    return painter;
+  }
+  // A layer of the given size in the board's green, made the painter's target.
+  TestCanvas& Layer(int width, int height) {
+    m_layers.push_back(std::make_unique<TestCanvas>(width, height, kGreen));
+    Painter().SetTarget(&m_layers.back()->Dc());
+    return *m_layers.back();
+  }
+
+ private:
+  std::vector<std::unique_ptr<TestCanvas>> m_layers;
+};
+
+TEST_F(PainterTest, FillRectPaintsExactlyItsPixels) {
+  TestCanvas& layer = Layer(9, 7);
+  Painter().FillRect(CRect(0, 0, 9, 7), kWhite);
+  EXPECT_EQ(layer.Count(kWhite), 63);
+  TestCanvas& inner = Layer(9, 7);
+  Painter().FillRect(2, 1, 6, 5, kWhite);
+  EXPECT_EQ(inner.Picture(kWhite), RectanglePicture(9, 7, RECT{2, 1, 6, 5}));
+}
+
+TEST_F(PainterTest, OfferPanelLeavesAStaircaseInEachCorner) {
+  TestCanvas& layer = Layer(33, 22);
+  Painter().FillRoundRect(CRect(0, 0, 33, 22), 10, kPanel);
+  EXPECT_EQ(layer.Count(kGreen), 4 * 6);
+  for (const CPoint corner : {CPoint(0, 0), CPoint(2, 0), CPoint(1, 1), CPoint(0, 2), CPoint(32, 0), CPoint(30, 0),
+                              CPoint(0, 21), CPoint(2, 21), CPoint(32, 21), CPoint(31, 20), CPoint(32, 19)}) {
+    EXPECT_EQ(layer.Pixels().Pixel(corner.x, corner.y), kGreen) << corner.x << "," << corner.y;
+  }
+  EXPECT_EQ(layer.Pixels().Pixel(3, 0), kPanel);
+  EXPECT_EQ(layer.Pixels().Pixel(0, 3), kPanel);
+}
+
+TEST_F(PainterTest, FramedRoundRectPutsTheInnerShapeOnTheInsetRectangle) {
+  TestCanvas& framed = Layer(30, 20);
+  Painter().FillRoundRectFramed(CRect(0, 0, 30, 20), 8, 2, kWhite, kPanel);
+  const std::string picture = framed.Picture(kPanel);
+  TestCanvas& reference = Layer(30, 20);
+  Painter().FillRoundRect(CRect(2, 2, 28, 18), 8, kPanel);
+  EXPECT_EQ(picture, reference.Picture(kPanel));
+  EXPECT_EQ(framed.Pixels().Pixel(15, 0), kWhite);
+  EXPECT_EQ(framed.Pixels().Pixel(15, 19), kWhite);
+}
+
+TEST_F(PainterTest, CircleIsTheEllipseOfItsBox) {
+  TestCanvas& circle = Layer(24, 24);
+  Painter().FillCircle(12, 11, 6, kWhite);
+  const std::string picture = circle.Picture(kWhite);
+  TestCanvas& ellipse = Layer(24, 24);
+  Painter().FillEllipse(CRect(6, 5, 18, 17), kWhite);
+  EXPECT_EQ(picture, ellipse.Picture(kWhite));
+  EXPECT_EQ(ellipse.Pixels().Pixel(6, 11), kWhite);
+  EXPECT_EQ(ellipse.Pixels().Pixel(18, 11), kGreen);
+  EXPECT_EQ(ellipse.Pixels().Pixel(12, 16), kWhite);
+  EXPECT_EQ(ellipse.Pixels().Pixel(12, 17), kGreen);
+}
+
+TEST_F(PainterTest, LinesLeaveTheirEndAndFramesCloseOnRightAndBottom) {
+  TestCanvas& line = Layer(8, 3);
+  Painter().DrawLine(CRect(1, 1, 7, 1), kWhite);
+  EXPECT_EQ(line.Picture(kWhite), RectanglePicture(8, 3, RECT{1, 1, 7, 2}));
+  TestCanvas& frame = Layer(6, 5);
+  Painter().FrameRect(CRect(0, 0, 5, 4), kWhite);
+  EXPECT_EQ(frame.Picture(kWhite),
+            "######\n"
+            "#....#\n"
+            "#....#\n"
+            "#....#\n"
+            "######\n");
+}
+
+TEST_F(PainterTest, TriangleCoversItsCornersAndInterior) {
+  TestCanvas& layer = Layer(12, 12);
+  Painter().FillTriangle(1, 1, 10, 1, 1, 10, kWhite);
+  for (const CPoint p : {CPoint(1, 1), CPoint(10, 1), CPoint(1, 10), CPoint(4, 4)}) {
+    EXPECT_EQ(layer.Pixels().Pixel(p.x, p.y), kWhite) << p.x << "," << p.y;
+  }
+  EXPECT_EQ(layer.Pixels().Pixel(8, 8), kGreen);
+  EXPECT_EQ(layer.Pixels().Pixel(0, 0), kGreen);
+}
+
+TEST_F(PainterTest, DieFaceIsDrawnThroughItsMask) {
+  InstallProgramResources();
+  TestCanvas& layer = Layer(34, 34);
+  Painter().DrawIcon(1, 1, 129);
+  const Surface& pixels = layer.Pixels();
+  EXPECT_EQ(pixels.Pixel(1, 1), kGreen);    // transparent corner of the die body
+  EXPECT_EQ(pixels.Pixel(3, 1), RGB(0, 0, 0));
+  EXPECT_EQ(pixels.Pixel(1 + 12 + 3, 1 + 11 + 3), RGB(0, 0, 0));  // the single pip
+  EXPECT_EQ(pixels.Pixel(1 + 3, 1 + 3), kWhite);
+  EXPECT_EQ(pixels.Pixel(0, 0), kGreen);
+  EXPECT_EQ(pixels.Pixel(33, 33), kGreen);
+  Painter().DrawIcon(1, 1, 9999);
+  EXPECT_EQ(pixels.Pixel(1, 1), kGreen);
+}
+
+TEST_F(PainterTest, LargeTextStartsAtTheTopAndPaintsItsCellsInTheBackground) {
+  TestCanvas& layer = Layer(31, 30);
+  const int width = Painter().DrawTextLarge(u"7", CRect(0, 4, 31, 30), kDark, kPanel, 1);
+  ASSERT_GT(width, 0);
+  EXPECT_EQ(layer.Count(kGreen), 31 * 30 - width * 18);
+  const int left = (31 - width) / 2;
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 31; ++x) {
+      const bool inCell = x >= left && x < left + width && y >= 4 && y < 22;
+      EXPECT_EQ(layer.Pixels().Pixel(x, y) != kGreen, inCell) << x << "," << y;
+    }
+  }
+}
+
+TEST_F(PainterTest, AlignmentOutsideTheRangeCentres) {
+  const CRect rect(0, 0, 40, 20);
+  TestCanvas& centred = Layer(40, 20);
+  Painter().DrawTextLarge(u"25", rect, kWhite, kGreen, 1);
+  const std::string expected = centred.Picture(kWhite);
+  for (int alignment : {3, -1}) {
+    TestCanvas& layer = Layer(40, 20);
+    Painter().DrawTextLarge(u"25", rect, kWhite, kGreen, alignment);
+    EXPECT_EQ(layer.Picture(kWhite), expected) << alignment;
+  }
+  TestCanvas& right = Layer(40, 20);
+  Painter().DrawTextLarge(u"25", rect, kWhite, kDark, 2);
+  EXPECT_NE(right.Pixels().Pixel(39, 0), kGreen);
+}
+
+TEST_F(PainterTest, ClippedTextStillReportsItsWholeWidth) {
+  TestCanvas& wide = Layer(200, 20);
+  const int full = Painter().DrawTextLarge(u"Hi Scores", CRect(0, 0, 200, 20), kWhite, kGreen, 0);
+  TestCanvas& narrow = Layer(200, 20);
+  EXPECT_EQ(Painter().DrawTextLarge(u"Hi Scores", CRect(0, 0, 10, 20), kWhite, kDark, 0), full);
+  EXPECT_GT(full, 10);
+  EXPECT_EQ(narrow.Count(kGreen), 200 * 20 - 10 * 18);
+  EXPECT_GT(wide.Count(kWhite), 0);
+  EXPECT_GT(Painter().DrawTextSmall(u"Hi Scores", CRect(0, 0, 10, 20), kWhite, kDark, 0), 0);
+  EXPECT_LT(Painter().DrawTextSmall(u"Hi Scores", CRect(0, 0, 10, 20), kWhite, kDark, 0), full);
+}
+
+TEST_F(PainterTest, VerticalTextIsCentredOnTheRectangleHeight) {
+  TestCanvas& layer = Layer(30, 80);
+  Painter().DrawTextVertical(u"Rolls", CRect(0, 0, 30, 80), kWhite, kDark);
+  CRect touched(30, 80, 0, 0);
+  for (int y = 0; y < 80; ++y) {
+    for (int x = 0; x < 30; ++x) {
+      if (layer.Pixels().Pixel(x, y) == kGreen) continue;
+      touched = CRect(std::min<LONG>(touched.left, x), std::min<LONG>(touched.top, y), std::max<LONG>(touched.right, x + 1),
+                      std::max<LONG>(touched.bottom, y + 1));
+    }
+  }
+  EXPECT_EQ(touched.Width(), 12);
+  EXPECT_LE(std::abs((touched.top + touched.bottom) - 80), 1);
+}
+
+TEST_F(PainterTest, EveryPrimitiveLeavesTheTargetAsItFoundIt) {
+  TestCanvas& layer = Layer(40, 40);
+  CDC& dc = layer.Dc();
+  CPen pen(PS_SOLID, 1, RGB(1, 2, 3));
+  CBrush brush(RGB(4, 5, 6));
+  CFont font;
+  LOGFONT description{};
+  description.lfHeight = 12;
+  std::char_traits<char16_t>::copy(description.lfFaceName, u"Tahoma", 6);
+  ASSERT_TRUE(font.CreateFontIndirect(&description));
+  dc.SelectObject(&pen);
+  dc.SelectObject(&brush);
+  dc.SelectObject(&font);
+  dc.SetTextColor(RGB(7, 8, 9));
+  dc.SetBkColor(RGB(10, 11, 12));
+  const CRect rect(2, 2, 30, 30);
+  const std::vector<std::function<void()>> primitives = {
+      [&] { Painter().FillRect(rect, kWhite); },
+      [&] { Painter().FillRect(1, 1, 5, 5, kWhite); },
+      [&] { Painter().FillRoundRect(rect, 10, kWhite); },
+      [&] { Painter().FillRoundRectFramed(rect, 10, 2, kWhite, kDark); },
+      [&] { Painter().FillEllipse(rect, kWhite); },
+      [&] { Painter().FillEllipse(1, 1, 9, 9, kWhite); },
+      [&] { Painter().FillCircle(10, 10, 4, kWhite); },
+      [&] { Painter().FillTriangle(1, 1, 20, 1, 1, 20, kWhite); },
+      [&] { Painter().SetPixel(3, 3, kWhite); },
+      [&] { Painter().DrawLine(1, 1, 20, 9, kWhite); },
+      [&] { Painter().DrawLine(rect, kWhite); },
+      [&] { Painter().FrameRect(1, 1, 9, 9, kWhite); },
+      [&] { Painter().FrameRect(rect, kWhite); },
+      [&] { Painter().DrawIcon(0, 0, 129); },
+      [&] { Painter().DrawTextLarge(u"12", rect, kWhite, kDark, 1); },
+      [&] { Painter().DrawTextSmall(u"12", rect, kWhite, kDark, 0); },
+      [&] { Painter().DrawTextVertical(u"12", rect, kWhite, kDark); },
+  };
+  for (std::size_t i = 0; i < primitives.size(); ++i) {
+    primitives[i]();
+    EXPECT_EQ(dc.GetCurrentPen(), &pen) << i;
+    EXPECT_EQ(dc.GetCurrentBrush(), &brush) << i;
+    EXPECT_EQ(dc.GetCurrentFont(), &font) << i;
+    EXPECT_EQ(dc.GetTextColor(), RGB(7, 8, 9)) << i;
+    EXPECT_EQ(dc.GetBkColor(), RGB(10, 11, 12)) << i;
+    EXPECT_EQ(dc.GetBkMode(), OPAQUE) << i;
+  }
+}
+
+TEST(PainterColors, UtilitiesGiveTheirChannelValues) {
+  EXPECT_EQ(CPainter::ContrastColor(RGB(255, 255, 255)), RGB(223, 223, 223));
+  EXPECT_EQ(CPainter::ContrastColor(RGB(0, 0, 0)), RGB(126, 126, 126));
+  EXPECT_EQ(CPainter::LightenColor(RGB(0, 0, 0), 1), RGB(127, 127, 127));
+  EXPECT_EQ(CPainter::LightenColor(RGB(0, 0, 0), 2), RGB(191, 191, 191));
+  EXPECT_EQ(CPainter::LightenColor(RGB(0, 102, 51), 0), RGB(0, 102, 51));
+  EXPECT_EQ(CPainter::LightenColor(RGB(10, 100, 254), 1), RGB(132, 177, 254));
+  EXPECT_EQ(CPainter::BlendColor(RGB(255, 255, 255), RGB(0, 0, 0), 255), RGB(254, 254, 254));
+  EXPECT_EQ(CPainter::BlendColor(RGB(200, 0, 100), RGB(0, 200, 100), 128), RGB(100, 99, 99));
+  EXPECT_EQ(CPainter::InvertColor(RGB(0, 153, 51)), RGB(255, 102, 204));
+  EXPECT_EQ(CPainter::ContrastColor(RGB(0, 153, 51)), RGB(126, 203, 152));
+  EXPECT_EQ(CPainter::ContrastColor(RGB(200, 190, 180)), RGB(175, 166, 157));
+}
+
+TEST(PainterFonts, WithoutTahomaTheFontsFallBackToHelvetica) {
+  SetApplicationFontFolder(std::nullopt);
+  TestCanvas layer(100, 20, kGreen);
+  CFont helvetica;
+  LOGFONT description{};
+  description.lfHeight = 18;
+  std::char_traits<char16_t>::copy(description.lfFaceName, u"Helvetica", 9);
+  const bool helveticaFound = helvetica.CreateFontIndirect(&description);
+  int painted = 0;
+  {
+    CPainter painter;
+    painter.SetTarget(&layer.Dc());
+    painted = painter.DrawTextLarge(u"Hi Scores 190", CRect(0, 0, 100, 20), kWhite, kDark, 0);
+  }
+  SetApplicationFontFolder(kDefaultApplicationFontFolder);
+  ASSERT_TRUE(helveticaFound);
+  layer.Dc().SelectObject(&helvetica);
+  SIZE size{};
+  GetTextExtentExPointW(&layer.Dc(), u"Hi Scores 190", 0, nullptr, nullptr, &size);
+  EXPECT_EQ(painted, size.cx);
+  EXPECT_LT(layer.Count(kGreen), 100 * 20);
+}
+
+}  // namespace
