@@ -84,15 +84,16 @@ bool WriteAll(int fd, std::span<const BYTE> bytes) {
   return true;
 }
 
-// The permissions of the file being replaced, or nothing for a new file. Fails, with errno
-// set, when the file exists but may not be written, as an in-place write would.
-bool ProbeWritable(const std::string& path, std::optional<mode_t>& mode) {
+// The permissions of the file being replaced, or nothing for a new file. Returns the
+// system's error number when the file exists but may not be written, as an in-place write
+// would, else 0.
+int ProbeWritable(const std::string& path, std::optional<mode_t>& mode) {
   FileHandle file(path, O_WRONLY);
-  if (!file.IsOpen()) return errno == ENOENT;
+  if (!file.IsOpen()) return errno == ENOENT ? 0 : errno;
   struct stat info {};
-  if (fstat(file.Get(), &info) != 0) return false;
+  if (fstat(file.Get(), &info) != 0) return errno;
   mode = info.st_mode & 07777;
-  return true;
+  return 0;
 }
 
 // Writes the bytes to a fresh file beside the target, forces them to disk and renames it
@@ -100,7 +101,7 @@ bool ProbeWritable(const std::string& path, std::optional<mode_t>& mode) {
 // write leaves the old one. Returns 0, or the system's error number.
 int ReplaceWhole(const std::string& path, std::span<const BYTE> bytes, UINT& length) {
   std::optional<mode_t> mode;
-  if (!ProbeWritable(path, mode)) return errno;
+  if (const int error = ProbeWritable(path, mode)) return error;
   const std::string temporary = path + "." + std::to_string(getpid()) + ".tmp";
   FileHandle file(temporary, O_WRONLY | O_CREAT | O_TRUNC, 0666);
   if (!file.IsOpen()) return errno;
