@@ -10,7 +10,7 @@ using namespace art;
 
 constexpr COLORREF kFelt = RGB(0, 128, 51);
 constexpr COLORREF kFeltEdge = RGB(0, 115, 48);
-constexpr FontSpec kNameFont{u"Tahoma", 34, true};
+constexpr FontSpec kNameFont{u"Liberation Sans", 34, true};
 
 struct SpilledDie {
   Point2 centre;
@@ -29,7 +29,7 @@ Surface PaintAboutArt() {
   const RECT nameShadow{name.left + 1, name.top + 1, name.right + 1, name.bottom + 1};
   canvas.SmoothText(u"TUMBLA", kNameFont, nameShadow, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kShadowGreen);
   canvas.SmoothText(u"TUMBLA", kNameFont, name, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kWhite);
-  ShadowedText(canvas, u"5 dice", kLargeBold, RECT{0, 31, 154, 49}, DT_CENTER | DT_TOP | DT_SINGLELINE, kPaleGreen,
+  ShadowedText(canvas, u"5 dice", kSubtitle, RECT{0, 31, 154, 49}, DT_CENTER | DT_TOP | DT_SINGLELINE, kPaleGreen,
                kShadowGreen);
 
   DrawDiceCup(canvas, Placement{{56, 70}, 100, 30});

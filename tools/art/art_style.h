@@ -11,11 +11,14 @@ constexpr COLORREF kShadowGreen = RGB(0, 70, 35);
 constexpr COLORREF kPaleGreen = RGB(156, 215, 173);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-// Tahoma has hand-tuned bitmaps at these two cell heights (10 and 15 pixels per em).
+// Tahoma draws crisp from its hand-tuned bitmaps; its bold has them only up to 12 pixels
+// per em (a cell height of 15), so larger bold lettering is Liberation Sans.
 constexpr FontSpec kSmall{u"Tahoma", 12, false};
 constexpr FontSpec kSmallBold{u"Tahoma", 12, true};
-constexpr FontSpec kLarge{u"Tahoma", 18, false};
-constexpr FontSpec kLargeBold{u"Tahoma", 18, true};
+constexpr FontSpec kBoardTitle{u"Tahoma", 14, true};
+constexpr FontSpec kHeading{u"Tahoma", 15, true};
+constexpr FontSpec kTitle{u"Liberation Sans", 20, true};
+constexpr FontSpec kSubtitle{u"Liberation Sans", 18, true};
 
 // The colour a fraction t of the way from one colour to another.
 COLORREF Blend(COLORREF from, COLORREF to, double t);

@@ -46,12 +46,15 @@ void PaintDarkAreas(ArtCanvas& canvas) {
   Fillet(canvas, kColumnLeft, kPanelTop, -1, -1);
 }
 
+// The title and the hint share one baseline in the band, above the first die.
 void PaintTitle(ArtCanvas& canvas) {
-  ShadowedText(canvas, u"POCKET TUMBLA 5 DICE", kLargeBold, RECT{6, 0, kColumnLeft, kBandHeight},
-               DT_LEFT | DT_VCENTER | DT_SINGLELINE, kWhite, kShadowGreen);
-  // The hint sits in the dark corner above the first die.
-  const CRect firstDie = BoardDiePixels(0);
-  canvas.Text(u"tap dice to hold", kSmall, RECT{kColumnLeft - 60, 0, canvas.Width() - 2, firstDie.top},
+  constexpr int kTitleTop = 6;
+  constexpr int kTitleAscent = 12;  // of kBoardTitle, 12 pixels per em
+  constexpr int kHintAscent = 10;   // of kSmall, 10 pixels per em
+  constexpr int kHintTop = kTitleTop + kTitleAscent - kHintAscent;
+  ShadowedText(canvas, u"POCKET TUMBLA 5 DICE", kBoardTitle, RECT{4, kTitleTop, kColumnLeft, kBandHeight},
+               DT_LEFT | DT_TOP | DT_SINGLELINE, kWhite, kShadowGreen);
+  canvas.Text(u"tap dice to hold", kSmall, RECT{kPanelLeft, kHintTop, canvas.Width() - 2, BoardDiePixels(0).top},
               DT_RIGHT | DT_TOP | DT_SINGLELINE, kPaleGreen);
 }
 
@@ -95,7 +98,7 @@ Surface PaintGoButton() {
   }
   canvas.FillEllipse(11, 4, 33, 13, RGB(255, 150, 140));
   canvas.FillEllipse(14, 5, 28, 10, RGB(255, 215, 210));
-  ShadowedText(canvas, u"GO", kLargeBold, RECT{1, 2, 45, 36}, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kWhite,
+  ShadowedText(canvas, u"GO", kTitle, RECT{1, 2, 45, 36}, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kWhite,
                RGB(110, 0, 0));
   return canvas.Picture();
 }

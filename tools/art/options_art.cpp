@@ -15,8 +15,7 @@ namespace {
 using namespace art;
 
 constexpr int kTextLeft = 50;
-constexpr int kHeadingTop = 1;
-constexpr int kLineTop = 20;
+constexpr int kHeadingHeight = 19;
 constexpr int kLineHeight = 12;
 constexpr int kBoxMargin = 5;
 
@@ -43,16 +42,19 @@ Surface PaintOption(const OptionPicture& option) {
   option.illustrate(canvas);
   const CRect box = BoxInPicture(option);
   const int right = box.left - kBoxMargin;
-  ShadowedText(canvas, option.heading, kLargeBold, RECT{kTextLeft, kHeadingTop, option.width, kLineTop},
-               DT_LEFT | DT_TOP | DT_SINGLELINE, kWhite, kShadowGreen);
   const std::vector<CString> lines = WrapWords(canvas, option.line, kSmall, right - kTextLeft);
-  const int bottom = kLineTop + kLineHeight * static_cast<int>(lines.size());
-  if (bottom > option.height) {
+  // The heading and the lines, as one block centred from top to bottom.
+  const int blockHeight = kHeadingHeight + kLineHeight * static_cast<int>(lines.size());
+  if (blockHeight > option.height) {
     std::fprintf(stderr, "make_art: the text of \"%s\" does not fit its picture\n", ToUtf8(option.heading).c_str());
     std::exit(1);
   }
+  const int headingTop = (option.height - blockHeight) / 2;
+  const int lineTop = headingTop + kHeadingHeight;
+  ShadowedText(canvas, option.heading, kHeading, RECT{kTextLeft, headingTop, right, lineTop},
+               DT_LEFT | DT_TOP | DT_SINGLELINE, kWhite, kShadowGreen);
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const int top = kLineTop + kLineHeight * static_cast<int>(i);
+    const int top = lineTop + kLineHeight * static_cast<int>(i);
     canvas.Text(lines[i], kSmall, RECT{kTextLeft, top, right, top + kLineHeight}, DT_LEFT | DT_TOP | DT_SINGLELINE,
                 kWhite);
   }
@@ -74,19 +76,19 @@ void IllustrateSpeed(ArtCanvas& canvas) {
   const double middle = canvas.Height() / 2.0;
   constexpr COLORREF kStreak = RGB(120, 200, 140);
   for (int i = 0; i < 3; ++i) {
-    const double x = 27 + 4.0 * i;
+    const double x = 25 + 4.0 * i;
     const double y = middle - 11 + 2.0 * i;
     canvas.Line({x, y}, {x + 5, y - 8}, 1.4, kStreak);
   }
   DrawDiceCup(canvas, Placement{{24, middle - 8}, 28, 24});
-  DrawDie(canvas, Placement{{40, middle - 20}, 20}, 14, 4, DieColour::White);
+  DrawDie(canvas, Placement{{37, middle - 19}, 20}, 14, 4, DieColour::White);
 }
 
 }  // namespace
 
 Surface PaintOptionsTitle() {
   ArtCanvas canvas(169, 23, kDialogGreen);
-  ShadowedText(canvas, u"Game Options", kLargeBold, RECT{0, 0, 169, 23}, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+  ShadowedText(canvas, u"Game Options", kTitle, RECT{0, 0, 169, 23}, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
                kWhite, kShadowGreen);
   return canvas.Picture();
 }

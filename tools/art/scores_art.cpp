@@ -13,14 +13,14 @@ constexpr UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 
 Surface PaintHiScoresTitle() {
   ArtCanvas canvas(106, 18, kDialogGreen);
-  ShadowedText(canvas, u"Hi Scores", kLargeBold, RECT{0, 0, 106, 18}, kCentred, kWhite, kShadowGreen);
+  ShadowedText(canvas, u"Hi Scores", kTitle, RECT{0, 0, 106, 18}, kCentred, kWhite, kShadowGreen);
   return canvas.Picture();
 }
 
 Surface PaintNameBanner() {
   ArtCanvas canvas(197, 40, kDialogGreen);
-  ShadowedText(canvas, u"It's a Hi Score!", kLargeBold, RECT{0, 0, 197, 20}, kCentred, kWhite, kShadowGreen);
-  ShadowedText(canvas, u"Enter Your Name", kLarge, RECT{0, 20, 197, 40}, kCentred, kWhite, kShadowGreen);
+  ShadowedText(canvas, u"It's a Hi Score!", kTitle, RECT{0, 0, 197, 20}, kCentred, kWhite, kShadowGreen);
+  ShadowedText(canvas, u"Enter Your Name", kSubtitle, RECT{0, 20, 197, 40}, kCentred, kWhite, kShadowGreen);
   return canvas.Picture();
 }
 
@@ -41,6 +41,6 @@ Surface PaintEnterButton() {
   pill(2.5, 3.5, 84.5, 31.5, kRed);
   pill(4, 5, 83, 23, kLight);
   pill(10, 5.5, 77, 13, kShine);
-  ShadowedText(canvas, u"enter", kLargeBold, RECT{1, 2, 86, 32}, kCentred, kWhite, RGB(110, 0, 0));
+  ShadowedText(canvas, u"enter", kTitle, RECT{1, 2, 86, 32}, kCentred, kWhite, RGB(110, 0, 0));
   return canvas.Picture();
 }
