@@ -1,0 +1,68 @@
+#include "platform/headless/golden.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+#include "platform/gdi/image_codec.h"
+
+namespace {
+std::filesystem::path GoldenFolder() {
+  const char* source = std::getenv("TUMBLA_SOURCE_DIR");
+  return std::filesystem::path(source ? source : ".") / "tests" / "goldens";
+}
+
+bool UpdateRequested() {
+  const char* flag = std::getenv("TUMBLA_UPDATE_GOLDENS");
+  return flag != nullptr && std::string(flag) == "1";
+}
+
+COLORREF Dimmed(COLORREF c) {
+  return RGB(128 + GetRValue(c) / 4, 128 + GetGValue(c) / 4, 128 + GetBValue(c) / 4);
+}
+
+// Writes the actual image and the difference image; returns where they went.
+std::string WriteFailure(const Surface& image, const std::optional<Surface>& golden, const std::string& name) {
+  const std::filesystem::path folder = std::filesystem::current_path() / "golden_failures";
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  const std::string actualPath = (folder / (name + ".actual.png")).string();
+  WritePng(image, actualPath);
+  if (!golden || golden->Width() != image.Width() || golden->Height() != image.Height()) return actualPath;
+  Surface diff(image.Width(), image.Height());
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      const COLORREF a = image.Pixel(x, y);
+      diff.SetPixel(x, y, a == golden->Pixel(x, y) ? Dimmed(a) : RGB(255, 0, 0));
+    }
+  }
+  const std::string diffPath = (folder / (name + ".diff.png")).string();
+  WritePng(diff, diffPath);
+  return actualPath + " and " + diffPath;
+}
+}  // namespace
+
+GoldenComparison CompareWithGolden(const Surface& image, const std::string& name) {
+  const std::filesystem::path goldenPath = GoldenFolder() / (name + ".png");
+  if (UpdateRequested()) {
+    std::error_code error;
+    std::filesystem::create_directories(goldenPath.parent_path(), error);
+    if (!WritePng(image, goldenPath.string())) return {false, "could not write " + goldenPath.string()};
+    return {true, "rewrote " + goldenPath.string()};
+  }
+  const std::optional<Surface> golden = ReadPng(goldenPath.string());
+  if (!golden) {
+    return {false, "no reference image " + goldenPath.string() + " (run with TUMBLA_UPDATE_GOLDENS=1 to make it); actual: " +
+                       WriteFailure(image, golden, name)};
+  }
+  if (golden->Width() != image.Width() || golden->Height() != image.Height()) {
+    return {false, "size differs from " + goldenPath.string() + "; actual: " + WriteFailure(image, golden, name)};
+  }
+  int differing = 0;
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) differing += image.Pixel(x, y) != golden->Pixel(x, y) ? 1 : 0;
+  }
+  if (differing == 0) return {true, ""};
+  return {false, std::to_string(differing) + " pixels differ from " + goldenPath.string() + "; see " +
+                     WriteFailure(image, golden, name)};
+}

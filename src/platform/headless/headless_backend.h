@@ -1,0 +1,126 @@
+#pragma once
+// The back end for tests: no display and no audio, a virtual clock, and a script of
+// input that plays whenever the program waits for input, also inside nested modal loops.
+//
+// How a test uses it:
+//   HeadlessBackend backend;            // installs itself for as long as it lives
+//   backend.TapItem(IDC_GO).Wait(100).Check([&] { ... }).ChooseMenu(u"Exit").Answer(u"Yes");
+//   CBoardDlg board;
+//   board.DoModal();                    // returns when the script is done
+// The clock jumps to the next timer or Sleep deadline whenever no scripted step is due,
+// so a test of minutes of play runs in milliseconds. Steps wait until the program is idle
+// in a message loop (a Sleep lets them wait), except steps given a time with At(), which
+// arrive at that time even during a Sleep. When the script is done, the next wait for
+// input closes every modal loop, as the desktop closing the program would.
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/core/backend.h"
+#include "platform/core/message_box.h"
+#include "platform/gdi/gdi.h"
+
+struct SoundRecord {
+  std::uint64_t timeMs;
+  CString name;
+};
+
+struct HelpLaunchRecord {
+  std::uint64_t timeMs;
+  CString pagePath;
+};
+
+struct MessageBoxRecord {
+  std::uint64_t timeMs;
+  CString caption;
+  CString text;
+  UINT type;
+  int answer;  // 0 while the box is up
+};
+
+class HeadlessBackend : public Backend {
+ public:
+  HeadlessBackend();
+  ~HeadlessBackend() override;
+  HeadlessBackend(const HeadlessBackend&) = delete;
+  HeadlessBackend& operator=(const HeadlessBackend&) = delete;
+
+  // ---- the script -----------------------------------------------------------------------
+  HeadlessBackend& Tap(POINT screenPoint);
+  HeadlessBackend& PenDown(POINT screenPoint);
+  HeadlessBackend& PenUp(POINT screenPoint);
+  // A tap on the centre of a control of the dialog in front, found by id or by its text.
+  HeadlessBackend& TapItem(int controlId);
+  HeadlessBackend& TapText(const CString& text);
+  // A message box's button by its text ("Yes", "No", "OK").
+  HeadlessBackend& Answer(const CString& buttonText);
+  // Opens the menu of the menu bar's drop-down button and taps the item with that text.
+  HeadlessBackend& ChooseMenu(const CString& itemText);
+  HeadlessBackend& TapMenuButton(const CString& buttonText);
+  HeadlessBackend& TapCloseBox();
+  HeadlessBackend& Key(UINT virtualKey);
+  HeadlessBackend& Type(const CString& text);  // one character event per code unit
+  HeadlessBackend& HelpRequest();
+  // Lets the program run for that long on the virtual clock before the next step.
+  HeadlessBackend& Wait(std::uint64_t milliseconds);
+  // Runs the check at this point of the script (the screen is up to date).
+  HeadlessBackend& Check(std::function<void()> check);
+  // The next step arrives at that virtual time, also while the program sleeps.
+  HeadlessBackend& At(std::uint64_t timeMs);
+  bool ScriptDone() const { return m_script.empty(); }
+
+  // ---- what happened --------------------------------------------------------------------
+  const std::vector<SoundRecord>& Sounds() const { return m_sounds; }
+  std::vector<CString> SoundNames() const;
+  const std::vector<HelpLaunchRecord>& HelpLaunches() const { return m_helpLaunches; }
+  const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
+  int PresentCount() const { return m_nPresents; }
+  void ClearRecords();
+
+  // ---- the screen -----------------------------------------------------------------------
+  // The screen as the program leaves it now (brought up to date first).
+  Surface Screenshot();
+  bool SaveScreenshot(const std::string& pngPath);
+  // The screen as last presented.
+  COLORREF PresentedPixel(int x, int y) const;
+
+  // ---- Backend --------------------------------------------------------------------------
+  std::uint64_t NowMs() override { return m_nowMs; }
+  std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t> deadlineMs) override;
+  void Present(const FrameView& frame) override;
+  void PlayWave(std::u16string_view name, std::span<const unsigned char> wave) override;
+  bool StartHelpViewer(const CString& pagePath) override;
+
+ private:
+  struct Step {
+    enum class Kind { Event, TapItem, TapText, MenuButton, MenuItem, CloseBox, Wait, Check };
+    Kind kind = Kind::Event;
+    InputEvent event{};
+    int id = 0;
+    CString text;
+    std::uint64_t durationMs = 0;
+    std::optional<std::uint64_t> untilMs;  // a Wait's end, fixed when it begins
+    std::function<void()> check;
+    std::optional<std::uint64_t> atMs;
+  };
+
+  static Step MakeStep(Step::Kind kind);
+  static Step EventStep(const InputEvent& event);
+  HeadlessBackend& Add(Step step);
+  // Replaces a step that names a control or item by the pen events of a tap on it.
+  void Resolve(const Step& step);
+  void PushTapFront(POINT point);
+
+  std::uint64_t m_nowMs = 0;
+  std::deque<Step> m_script;
+  std::optional<std::uint64_t> m_nextAt;
+  std::vector<SoundRecord> m_sounds;
+  std::vector<HelpLaunchRecord> m_helpLaunches;
+  std::vector<MessageBoxRecord> m_messageBoxes;
+  FrameView m_frame{0, 0, nullptr};
+  int m_nPresents = 0;
+  MessageBoxPresenter m_previousPresenter;
+};

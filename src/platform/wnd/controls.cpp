@@ -1,0 +1,257 @@
+#include "platform/wnd/controls.h"
+
+#include <algorithm>
+
+#include "platform/wnd/dialog.h"
+#include "platform/wnd/paint_helpers.h"
+#include "platform/wnd/require.h"
+
+namespace {
+constexpr COLORREF BLACK = RGB(0, 0, 0);
+constexpr COLORREF WHITE = RGB(255, 255, 255);
+
+void NotifyParent(CWnd* control, WORD code) {
+  CWnd* parent = control->GetParent();
+  if (parent == nullptr) return;
+  parent->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(control->GetDlgCtrlID()), code),
+                      reinterpret_cast<LPARAM>(control->GetSafeHwnd()));
+}
+
+CRect ClientRectOf(const CWnd* window) {
+  RECT rect;
+  window->GetClientRect(&rect);
+  return CRect(rect);
+}
+}  // namespace
+
+// ---- static -------------------------------------------------------------------------------
+
+void CStatic::SetBitmapResource(int bitmapId) {
+  if (!m_bitmap.LoadBitmap(static_cast<UINT>(bitmapId))) return;
+  const CSize size = m_bitmap.GetSize();
+  SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE);
+  Invalidate();
+}
+
+void CStatic::OnPaint() {
+  CPaintDC dc(this);
+  const CRect client = ClientRectOf(this);
+  FillSolid(dc, client, DialogBackgroundColor());
+  const DWORD type = GetStyle() & SS_TYPEMASK;
+  if (type == SS_BITMAP) {
+    if (!m_bitmap.IsCreated()) return;
+    CDC memory;
+    memory.CreateCompatibleDC(&dc);
+    CBitmap* old = memory.SelectObject(&m_bitmap);
+    const CSize size = m_bitmap.GetSize();
+    dc.BitBlt(0, 0, size.cx, size.cy, &memory, 0, 0, SRCCOPY);
+    memory.SelectObject(old);
+    return;
+  }
+  WND_REQUIRE(type == SS_LEFT || type == SS_CENTER, "unsupported static control type");
+  DrawTextIn(dc, GetWindowTextString(), client, DT_WORDBREAK | (type == SS_CENTER ? DT_CENTER : DT_LEFT),
+             DialogTextColor(), GetFont());
+}
+
+void CStatic::OnLButtonDown(UINT, CPoint) {
+  if (GetStyle() & SS_NOTIFY) NotifyParent(this, STN_CLICKED);
+}
+
+// ---- button -------------------------------------------------------------------------------
+
+void CButton::SetCheck(int check) {
+  WND_REQUIRE(check == BST_CHECKED || check == BST_UNCHECKED, "unsupported check state");
+  if (check == m_nCheck) return;
+  m_nCheck = check;
+  Invalidate();
+}
+
+LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case BM_SETCHECK:
+      WND_REQUIRE(IsCheckBox(), "BM_SETCHECK on a push button");
+      SetCheck(static_cast<int>(wParam));
+      return 0;
+    case BM_GETCHECK:
+      WND_REQUIRE(IsCheckBox(), "BM_GETCHECK on a push button");
+      return m_nCheck;
+    default:
+      return CWnd::WindowProc(message, wParam, lParam);
+  }
+}
+
+void CButton::OnLButtonDown(UINT, CPoint) {
+  m_bPressed = true;
+  m_bPenInside = true;
+  Invalidate();
+}
+
+void CButton::OnMouseMove(UINT, CPoint point) {
+  if (!m_bPressed) return;
+  const bool inside = ClientRectOf(this).PtInRect(point);
+  if (inside != m_bPenInside) {
+    m_bPenInside = inside;
+    Invalidate();
+  }
+}
+
+void CButton::OnLButtonUp(UINT, CPoint point) {
+  if (!m_bPressed) return;
+  m_bPressed = false;
+  m_bPenInside = false;
+  Invalidate();
+  if (!ClientRectOf(this).PtInRect(point)) return;
+  if (IsCheckBox()) SetCheck(m_nCheck == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+  NotifyParent(this, BN_CLICKED);
+}
+
+void CButton::OnPaint() {
+  CPaintDC dc(this);
+  const CRect client = ClientRectOf(this);
+  const DWORD type = GetStyle() & BS_TYPEMASK;
+  WND_REQUIRE(type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_AUTOCHECKBOX,
+              "unsupported button type");
+  if (IsCheckBox()) {
+    PaintCheckBox(dc, client);
+  } else {
+    PaintPushButton(dc, client);
+  }
+}
+
+void CButton::PaintPushButton(CDC& dc, const CRect& client) {
+  const bool down = m_bPressed && m_bPenInside;
+  FillSolid(dc, client, down ? BLACK : WHITE);
+  FrameSolid(dc, client, BLACK, (GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? 2 : 1);
+  DrawTextIn(dc, GetWindowTextString(), client, DT_CENTER | DT_VCENTER | DT_SINGLELINE, down ? WHITE : BLACK,
+             GetFont());
+}
+
+void CButton::PaintCheckBox(CDC& dc, const CRect& client) {
+  FillSolid(dc, client, DialogBackgroundColor());
+  const int side = std::min(client.Width(), client.Height());
+  const int top = client.top + (client.Height() - side) / 2;
+  const CRect box(client.left, top, client.left + side, top + side);
+  FillSolid(dc, box, WHITE);
+  FrameSolid(dc, box, BLACK);
+  if (m_nCheck != BST_CHECKED) return;
+  // A tick: a short stroke down to the low point, a long one up to the right.
+  const int x0 = box.left + side / 5;
+  const int yMid = box.top + side / 2;
+  const int xLow = box.left + side * 2 / 5;
+  const int yLow = box.bottom - side / 4;
+  const int x1 = box.right - side / 5;
+  const int yTop = box.top + side / 5;
+  for (int thickness = 0; thickness < 2; ++thickness) {
+    DrawLine(dc, x0, yMid + thickness, xLow, yLow + thickness, BLACK);
+    DrawLine(dc, xLow, yLow + thickness, x1, yTop + thickness, BLACK);
+  }
+}
+
+// ---- edit ---------------------------------------------------------------------------------
+
+int CEdit::CaretPosition() const {
+  return static_cast<int>(std::min(m_nCaret, GetWindowTextString().size()));
+}
+
+void CEdit::OnChar(UINT character, UINT, UINT) {
+  CString text = GetWindowTextString();
+  std::size_t caret = static_cast<std::size_t>(CaretPosition());
+  if (character == VK_BACK) {
+    if (caret == 0) return;
+    text.erase(caret - 1, 1);
+    --caret;
+  } else if (character >= 0x20 && character != 0x7F) {
+    text.insert(caret, 1, static_cast<char16_t>(character));
+    ++caret;
+  } else {
+    return;
+  }
+  SetWindowText(text);
+  m_nCaret = caret;
+}
+
+void CEdit::OnKeyDown(UINT key, UINT, UINT) {
+  const std::size_t length = GetWindowTextString().size();
+  const std::size_t caret = static_cast<std::size_t>(CaretPosition());
+  switch (key) {
+    case VK_LEFT:
+      m_nCaret = caret > 0 ? caret - 1 : 0;
+      break;
+    case VK_RIGHT:
+      m_nCaret = std::min(caret + 1, length);
+      break;
+    case VK_HOME:
+      m_nCaret = 0;
+      break;
+    case VK_END:
+      m_nCaret = length;
+      break;
+    case VK_DELETE:
+      if (caret < length) {
+        CString text = GetWindowTextString();
+        text.erase(caret, 1);
+        SetWindowText(text);
+      }
+      break;
+    default:
+      return;
+  }
+  Invalidate();
+}
+
+void CEdit::OnSetFocus(CWnd*) {
+  m_nCaret = GetWindowTextString().size();
+  Invalidate();
+}
+
+void CEdit::OnKillFocus(CWnd*) { Invalidate(); }
+
+void CEdit::OnPaint() {
+  CPaintDC dc(this);
+  const CRect client = ClientRectOf(this);
+  FillSolid(dc, client, WHITE);
+  if (GetStyle() & WS_BORDER) FrameSolid(dc, client, BLACK);
+  CRect inner = client;
+  inner.DeflateRect(2);
+  const CString& text = GetWindowTextString();
+  const bool centred = (GetStyle() & ES_CENTER) != 0;
+  CFont* font = GetFont();
+  const int width = TextWidth(dc, text, font);
+  const int left = centred ? inner.left + (inner.Width() - width) / 2 : inner.left;
+  CRect line(left, inner.top, left + width + 1, inner.bottom);
+  DrawTextIn(dc, text, line, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP, BLACK, font);
+  if (GetFocus() != this) return;
+  const int caretX = left + TextWidth(dc, text.substr(0, static_cast<std::size_t>(CaretPosition())), font);
+  DrawLine(dc, caretX, inner.top, caretX, inner.bottom, BLACK);
+}
+
+// ---- template items -----------------------------------------------------------------------
+
+CWnd* CreateTemplateItem(const DialogItemTemplate& item, CWnd* dialog) {
+  WND_REQUIRE(item.style & WS_CHILD, "template item without WS_CHILD");
+  const CRect rect = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy);
+  const CString text(item.text);
+  const UINT id = static_cast<UINT>(item.id);
+  switch (item.itemClass) {
+    case ItemClass::Static: {
+      auto* control = new CStatic;
+      control->CreateEx(0, u"STATIC", text.c_str(), item.style, rect, dialog, id);
+      if ((item.style & SS_TYPEMASK) == SS_BITMAP) control->SetBitmapResource(item.imageId);
+      control->MakeAutoDelete();
+      return control;
+    }
+    case ItemClass::Button: {
+      auto* control = new CButton;
+      control->CreateEx(0, u"BUTTON", text.c_str(), item.style, rect, dialog, id);
+      control->MakeAutoDelete();
+      return control;
+    }
+    case ItemClass::Edit: {
+      auto* control = new CEdit;
+      control->CreateEx(0, u"EDIT", text.c_str(), item.style, rect, dialog, id);
+      control->MakeAutoDelete();
+      return control;
+    }
+  }
+  return nullptr;
+}

@@ -1,0 +1,75 @@
+#pragma once
+// The standard controls that dialog templates create: static text and pictures, push
+// buttons and automatic check boxes, and the edit box. They draw in the program-wide
+// dialog colours and tell their dialog about taps with WM_COMMAND.
+//
+// How the game uses it: mostly through the dialog (GetDlgItem, SetDlgItemText,
+// GetDlgItemText, SendDlgItemMessage with BM_SETCHECK and BM_GETCHECK). A push button
+// in a template is a placeholder that the game's own controls replace.
+#include "platform/gdi/gdi.h"
+#include "platform/wnd/dialog_template.h"
+#include "platform/wnd/wnd.h"
+
+class CStatic : public CWnd {
+ public:
+  // A picture (SS_BITMAP) shows a bitmap resource at its top-left corner and takes the
+  // bitmap's size; a missing bitmap shows nothing but the dialog background.
+  void SetBitmapResource(int bitmapId);
+  bool HasBitmap() const { return m_bitmap.IsCreated(); }
+
+ protected:
+  void OnPaint() override;
+  void OnLButtonDown(UINT flags, CPoint point) override;
+  bool LetsTapsThrough() const override { return !(GetStyle() & SS_NOTIFY); }
+
+ private:
+  CBitmap m_bitmap;
+};
+
+class CButton : public CWnd {
+ public:
+  void SetCheck(int check);
+  int GetCheck() const { return m_nCheck; }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnPaint() override;
+  void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnLButtonUp(UINT flags, CPoint point) override;
+  void OnMouseMove(UINT flags, CPoint point) override;
+  bool WantsFocusOnTap() const override { return true; }
+
+ private:
+  bool IsCheckBox() const { return (GetStyle() & BS_TYPEMASK) == BS_AUTOCHECKBOX; }
+  void PaintPushButton(CDC& dc, const CRect& client);
+  void PaintCheckBox(CDC& dc, const CRect& client);
+
+  int m_nCheck = BST_UNCHECKED;
+  bool m_bPressed = false;
+  bool m_bPenInside = false;
+};
+
+// A one-line edit box: typing inserts at the caret; Backspace, Delete, the arrows, Home
+// and End edit and move. There is no length limit.
+class CEdit : public CWnd {
+ public:
+  int CaretPosition() const;
+
+ protected:
+  void OnPaint() override;
+  void OnChar(UINT character, UINT repeat, UINT flags) override;
+  void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+  void OnSetFocus(CWnd* oldFocus) override;
+  void OnKillFocus(CWnd* newFocus) override;
+  bool WantsFocusOnTap() const override { return true; }
+  bool WantsReturnKey() const override {
+    return (GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN);
+  }
+
+ private:
+  std::size_t m_nCaret = 0;  // kept within the text, which may change under it
+};
+
+// Creates the window of one template item as a child of the dialog; its object belongs
+// to the window and goes with it.
+CWnd* CreateTemplateItem(const DialogItemTemplate& item, CWnd* dialog);

@@ -1,0 +1,210 @@
+#include "platform/wnd/dialog.h"
+
+
+#include "platform/core/resources.h"
+#include "platform/wnd/controls.h"
+#include "platform/wnd/message_box_dialog.h"
+#include "platform/wnd/paint_helpers.h"
+#include "platform/wnd/window_system.h"
+#include "platform/wnd/require.h"
+
+namespace {
+struct DialogColors {
+  COLORREF background = RGB(192, 192, 192);
+  COLORREF text = RGB(0, 0, 0);
+};
+
+DialogColors& Colors() {
+  static DialogColors colors;
+  return colors;
+}
+
+CWinApp*& TheApp() {
+  static CWinApp* app = nullptr;
+  return app;
+}
+
+constexpr COLORREF FRAME_COLOR = RGB(0, 0, 0);
+constexpr COLORREF CAPTION_COLOR = RGB(0, 51, 153);
+constexpr COLORREF CAPTION_TEXT_COLOR = RGB(255, 255, 255);
+}  // namespace
+
+COLORREF DialogBackgroundColor() { return Colors().background; }
+COLORREF DialogTextColor() { return Colors().text; }
+
+// ---- command bar --------------------------------------------------------------------------
+
+BOOL CCommandBar::InsertMenuBar(UINT menuBarId, UINT bitmapId) {
+  WND_REQUIRE(bitmapId == 0, "menu-bar button images are not supported");
+  const MenuBarTemplate* bar = FindMenuBarTemplate(static_cast<int>(menuBarId));
+  if (bar == nullptr) return FALSE;
+  const MenuTemplate* menu = FindMenuTemplate(bar->menuId);
+  m_buttons.clear();
+  for (const MenuBarButtonTemplate& button : bar->buttons) {
+    const std::optional<std::u16string_view> text = FindResourceString(button.stringId);
+    WND_REQUIRE(text, "menu-bar button without its string");
+    WND_REQUIRE((!button.dropDown || menu != nullptr), "drop-down button without a menu");
+    m_buttons.push_back(Button{CString(text.value_or(u"")), button.command, button.dropDown, menu});
+  }
+  return TRUE;
+}
+
+// ---- dialog -------------------------------------------------------------------------------
+
+CDialog::CDialog(UINT templateId, CWnd*) : m_pTemplate(FindDialogTemplate(static_cast<int>(templateId))) {
+  WND_REQUIRE(m_pTemplate != nullptr, "no dialog template with that id");
+}
+
+CDialog::CDialog(const DialogTemplate* dialogTemplate, CWnd*) : m_pTemplate(dialogTemplate) {}
+
+bool CDialog::IsFullScreen() const { return !(m_pTemplate->style & DS_CENTER); }
+
+bool CDialog::ShowsCaptionOk() const { return (GetExStyle() & WS_EX_CAPTIONOKBTN) && m_bDoneButtonShown; }
+
+bool CDialog::ShowsCloseBox() const { return (GetStyle() & WS_SYSMENU) && !(GetExStyle() & WS_EX_CAPTIONOKBTN); }
+
+void CDialog::SetDoneButtonShown(bool shown) { m_bDoneButtonShown = shown; }
+
+void CDialog::CreateDialogFont() {
+  if (m_font.IsCreated()) return;
+  BOOL created = CreatePointFont(m_font, m_pTemplate->fontFace, m_pTemplate->fontPointSize, false);
+  if (!created) created = CreatePointFont(m_font, u"Tahoma", m_pTemplate->fontPointSize, false);
+  WND_REQUIRE(created, "no font for the dialog");
+}
+
+void CDialog::CreateFromTemplate() {
+  const DialogTemplate& t = *m_pTemplate;
+  CreateDialogFont();
+  const CRect client = DialogUnitsToPixels(0, 0, t.cx, t.cy);
+  const CRect area(WORK_AREA);
+  CRect window;
+  CRect clientInWindow;
+  if (IsFullScreen()) {
+    window = CRect(area.left, area.top, area.left + client.Width(), area.top + client.Height());
+    clientInWindow = client;
+  } else {
+    const int width = client.Width() + 2;
+    const int height = client.Height() + 2 + DIALOG_CAPTION_HEIGHT;
+    const int left = area.left + (area.Width() - width) / 2;
+    const int top = area.top + (area.Height() - height) / 2;
+    window = CRect(left, top, left + width, top + height);
+    clientInWindow = CRect(1, 1 + DIALOG_CAPTION_HEIGHT, 1 + client.Width(), 1 + DIALOG_CAPTION_HEIGHT + client.Height());
+  }
+  const CString caption(t.caption);
+  CreateEx(t.exStyle, nullptr, caption.c_str(), (t.style & ~(WS_VISIBLE | WS_CHILD)) | WS_POPUP, window, nullptr, 0);
+  m_rcClientInWindow = clientInWindow;
+  SetFont(&m_font);
+  for (const DialogItemTemplate& item : t.items) CreateTemplateItem(item, this);
+}
+
+void CDialog::FocusFirstTabStop() {
+  for (CWnd* child : Children()) {
+    if ((child->GetStyle() & (WS_TABSTOP | WS_VISIBLE)) == (WS_TABSTOP | WS_VISIBLE)) {
+      child->SetFocus();
+      return;
+    }
+  }
+}
+
+int CDialog::DoModal() {
+  WindowSystem& system = WindowSystem::Get();
+  CWnd* previousFocus = system.FocusWindow();
+  m_bEndModal = false;
+  m_nModalResult = IDCANCEL;
+  CreateFromTemplate();
+  system.PushModal(this);
+  if (SendMessage(WM_INITDIALOG)) FocusFirstTabStop();
+  if (!m_bEndModal && (m_pTemplate->style & WS_VISIBLE)) ShowWindow(SW_SHOW);
+  system.RunModalLoop(this);
+  system.PopModal(this);
+  DestroyWindow();
+  if (previousFocus != nullptr && system.IsLiveWindow(previousFocus)) system.SetFocusWindow(previousFocus);
+  return m_nModalResult;
+}
+
+void CDialog::EndDialog(int result) {
+  m_nModalResult = result;
+  m_bEndModal = true;
+  ShowWindow(SW_HIDE);
+}
+
+BOOL CDialog::OnInitDialog() { return TRUE; }
+void CDialog::OnOK() { EndDialog(IDOK); }
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+int CDialog::DefaultCommandId() const {
+  for (CWnd* child : Children()) {
+    const auto* button = dynamic_cast<const CButton*>(child);
+    if (button != nullptr && (button->GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON) return button->GetDlgCtrlID();
+  }
+  return IDOK;
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) return OnInitDialog();
+  return CWnd::WindowProc(message, wParam, lParam);
+}
+
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (CWnd::OnCommand(wParam, lParam)) return TRUE;
+  if (HIWORD(wParam) != BN_CLICKED) return FALSE;
+  switch (LOWORD(wParam)) {
+    case IDOK:
+      OnOK();
+      return TRUE;
+    case IDCANCEL:
+      OnCancel();
+      return TRUE;
+    default:
+      return FALSE;
+  }
+}
+
+void CDialog::OnPaint() {
+  CPaintDC dc(this);
+  RECT client;
+  GetClientRect(&client);
+  FillSolid(dc, client, DialogBackgroundColor());
+  if (!IsFullScreen()) DrawFrame();
+}
+
+void CDialog::DrawFrame() {
+  Surface& surface = WindowSurface();
+  const CRect whole(0, 0, surface.Width(), surface.Height());
+  CDC dc;
+  dc.AttachSurface(&surface, POINT{0, 0}, whole);
+  FrameSolid(dc, whole, FRAME_COLOR);
+  const CRect caption(1, 1, whole.right - 1, 1 + DIALOG_CAPTION_HEIGHT);
+  FillSolid(dc, caption, CAPTION_COLOR);
+  CRect text = caption;
+  text.left += 4;
+  DrawTextIn(dc, GetWindowTextString(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE, CAPTION_TEXT_COLOR,
+             &StandardFont(true));
+}
+
+// ---- application --------------------------------------------------------------------------
+
+CWinApp::CWinApp() {
+  WND_REQUIRE(TheApp() == nullptr, "one application object only");
+  TheApp() = this;
+}
+
+CWinApp::~CWinApp() { TheApp() = nullptr; }
+
+BOOL CWinApp::InitInstance() { return FALSE; }
+
+void CWinApp::SetDialogBkColor(COLORREF background, COLORREF text) {
+  Colors().background = background;
+  Colors().text = text;
+}
+
+CWinApp* AfxGetApp() { return TheApp(); }
+
+int AfxWinMain() {
+  InstallMessageBoxDialogs();
+  CWinApp* app = AfxGetApp();
+  WND_REQUIRE(app != nullptr, "no application object");
+  const BOOL runsOwnLoop = app->InitInstance();
+  WND_REQUIRE(!runsOwnLoop, "an application message loop after InitInstance is not supported");
+  return runsOwnLoop ? 1 : 0;
+}

@@ -1,0 +1,69 @@
+#include "platform/wnd/paint_helpers.h"
+
+#include <algorithm>
+#include "platform/wnd/require.h"
+
+void FillSolid(CDC& dc, const RECT& rect, COLORREF color) {
+  if (CRect(rect).IsRectEmpty()) return;
+  CPen pen(PS_SOLID, 1, color);
+  CBrush brush(color);
+  CPen* oldPen = dc.SelectObject(&pen);
+  CBrush* oldBrush = dc.SelectObject(&brush);
+  dc.Rectangle(&rect);
+  dc.SelectObject(oldBrush);
+  dc.SelectObject(oldPen);
+}
+
+void FrameSolid(CDC& dc, const RECT& rect, COLORREF color, int thickness) {
+  const CRect r(rect);
+  FillSolid(dc, CRect(r.left, r.top, r.right, r.top + thickness), color);
+  FillSolid(dc, CRect(r.left, r.bottom - thickness, r.right, r.bottom), color);
+  FillSolid(dc, CRect(r.left, r.top, r.left + thickness, r.bottom), color);
+  FillSolid(dc, CRect(r.right - thickness, r.top, r.right, r.bottom), color);
+}
+
+void DrawLine(CDC& dc, int x1, int y1, int x2, int y2, COLORREF color) {
+  CPen pen(PS_SOLID, 1, color);
+  CPen* oldPen = dc.SelectObject(&pen);
+  dc.MoveTo(x1, y1);
+  dc.LineTo(x2, y2);
+  dc.SelectObject(oldPen);
+}
+
+void DrawTextIn(CDC& dc, const CString& text, RECT rect, UINT format, COLORREF color, CFont* font) {
+  CFont* oldFont = font ? dc.SelectObject(font) : nullptr;
+  const COLORREF oldColor = dc.SetTextColor(color);
+  const int oldMode = dc.SetBkMode(TRANSPARENT);
+  dc.DrawText(text, &rect, format);
+  dc.SetBkMode(oldMode);
+  dc.SetTextColor(oldColor);
+  if (font) dc.SelectObject(oldFont);
+}
+
+int TextWidth(CDC& dc, const CString& text, CFont* font) {
+  CFont* oldFont = font ? dc.SelectObject(font) : nullptr;
+  SIZE size{0, 0};
+  GetTextExtentExPointW(&dc, text, 0, nullptr, nullptr, &size);
+  if (font) dc.SelectObject(oldFont);
+  return size.cx;
+}
+
+BOOL CreatePointFont(CFont& font, std::u16string_view face, int pointSize, bool bold) {
+  LOGFONT description{};
+  description.lfHeight = -MulDiv(pointSize, 96, 72);
+  description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  const std::size_t length = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
+  std::copy_n(face.begin(), length, description.lfFaceName);
+  return font.CreateFontIndirect(&description);
+}
+
+CFont& StandardFont(bool bold) {
+  static CFont* fonts[2] = {nullptr, nullptr};
+  CFont*& font = fonts[bold ? 1 : 0];
+  if (font == nullptr) {
+    font = new CFont;  // kept for the whole run, like the shell's own fonts
+    const BOOL created = CreatePointFont(*font, u"Tahoma", 8, bold);
+    WND_REQUIRE(created, "the Tahoma font is not installed");
+  }
+  return *font;
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The parts of the screen that belong to the shell rather than to a dialog: the title
+// bar at the top (the caption of the dialog in front, with its close box or OK button),
+// the menu bar at the bottom (the command bar of that dialog) and the pop-up menu that a
+// drop-down button of the bar opens above it. They are topmost windows that follow
+// whichever dialog is in front.
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/wnd/dialog.h"
+#include "platform/wnd/wnd.h"
+
+class TitleBarWnd;
+class MenuBarWnd;
+class PopupMenuWnd;
+
+class ScreenChrome {
+ public:
+  ScreenChrome();
+  ~ScreenChrome();
+
+  // Follows the dialog in front: caption, close box, menu-bar buttons.
+  void Update();
+  std::vector<CWnd*> Windows() const;
+  bool Owns(const CWnd* topLevel) const;
+
+  // The full-screen dialog nearest the front: it owns the title bar and the menu bar.
+  CDialog* FrontDialog() const;
+
+  bool PopupIsOpen() const;
+  bool IsPopup(const CWnd* window) const;
+  void OpenPopup(const CCommandBar::Button& button, const CRect& buttonRect, CDialog* owner);
+  void ClosePopup();
+
+  // Screen rectangles, for scripts that tap by text; nothing when not shown.
+  std::optional<CRect> MenuButtonRect(const CString& text) const;
+  std::optional<CRect> PopupItemRect(const CString& text) const;
+  std::optional<CRect> CloseBoxRect() const;
+  std::optional<CRect> CaptionOkRect() const;
+
+ private:
+  std::unique_ptr<TitleBarWnd> m_titleBar;
+  std::unique_ptr<MenuBarWnd> m_menuBar;
+  std::unique_ptr<PopupMenuWnd> m_popup;
+};
