@@ -100,7 +100,7 @@ COLORREF CDC::SetBkColor(COLORREF color) { return std::exchange(m_state->selecti
 COLORREF CDC::GetBkColor() const { return m_state->selection.bkColor; }
 
 int CDC::SetBkMode(int mode) {
-  GDI_REQUIRE(mode == OPAQUE || mode == TRANSPARENT, "background mode");
+  PLATFORM_REQUIRE(mode == OPAQUE || mode == TRANSPARENT, "background mode");
   return std::exchange(m_state->selection.bkMode, mode);
 }
 
@@ -136,7 +136,7 @@ COLORREF CDC::GetPixel(int x, int y) const {
 }
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource, DWORD rop) {
-  GDI_REQUIRE(rop == SRCCOPY, "raster operation");
+  PLATFORM_REQUIRE(rop == SRCCOPY, "raster operation");
   const Canvas target = m_state->MakeCanvas();
   const Canvas from = source != nullptr ? source->m_state->MakeCanvas() : Canvas{};
   if (!target.IsValid() || !from.IsValid()) return FALSE;

@@ -1,20 +1,10 @@
 #pragma once
 // What a device context holds, shared by the files that implement its operations.
-#include <cstdio>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
+#include "platform/core/require.h"
 #include "platform/gdi/gdi.h"
-
-// Arguments the game never passes are refused loudly rather than drawn approximately.
-#define GDI_REQUIRE(condition, what)                                              \
-  do {                                                                            \
-    if (!(condition)) {                                                           \
-      std::fprintf(stderr, "gdi: unsupported %s (%s:%d)\n", what, __FILE__, __LINE__); \
-      std::abort();                                                               \
-    }                                                                             \
-  } while (false)
 
 // Where drawing lands: a surface, the surface position of logical (0, 0) and the part of
 // the surface that may change. Coordinates given to the drawing calls are logical.

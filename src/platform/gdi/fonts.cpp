@@ -22,7 +22,7 @@ constexpr char32_t kLatinGlyphCount = 256;
 FT_Library FreeType() {
   static FT_Library library = [] {
     FT_Library created = nullptr;
-    GDI_REQUIRE(FT_Init_FreeType(&created) == 0, "FreeType start");
+    PLATFORM_REQUIRE(FT_Init_FreeType(&created) == 0, "FreeType start");
     return created;
   }();
   return library;
@@ -59,7 +59,7 @@ FcConfigPtr LoadMetricAliases(FcConfig* full) {
 FontConfiguration BuildConfiguration(const std::optional<std::string>& appFolder) {
   FontConfiguration configuration;
   configuration.fonts.reset(FcInitLoadConfigAndFonts());
-  GDI_REQUIRE(configuration.fonts != nullptr, "font configuration");
+  PLATFORM_REQUIRE(configuration.fonts != nullptr, "font configuration");
   if (appFolder) {
     FcConfigAppFontAddDir(configuration.fonts.get(), reinterpret_cast<const FcChar8*>(appFolder->c_str()));
   }
@@ -169,7 +169,7 @@ FontFace::FontFace(std::unique_ptr<Handle> handle, std::string family, bool synt
 }
 
 std::shared_ptr<const FontFace> FontFace::Open(const FontRequest& request) {
-  GDI_REQUIRE(request.height != 0, "font of the default height");
+  PLATFORM_REQUIRE(request.height != 0, "font of the default height");
   const std::optional<MatchedFile> file = FindFontFile(request);
   if (!file) return nullptr;
   auto handle = std::make_unique<Handle>();
@@ -224,7 +224,7 @@ CFont::CFont() = default;
 CFont::~CFont() = default;
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* description) {
-  GDI_REQUIRE(description->lfEscapement == 0 || description->lfEscapement == 900, "font escapement");
+  PLATFORM_REQUIRE(description->lfEscapement == 0 || description->lfEscapement == 900, "font escapement");
   const std::size_t length =
       std::find(std::begin(description->lfFaceName), std::end(description->lfFaceName), u'\0') -
       std::begin(description->lfFaceName);

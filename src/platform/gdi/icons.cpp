@@ -22,11 +22,11 @@ HICON LoadIconW(UINT resourceId) {
 }
 
 BOOL DrawIconEx(CDC* dc, int x, int y, HICON icon, int width, int height, UINT step, void* brush, UINT flags) {
-  GDI_REQUIRE(flags == DI_NORMAL && step == 0 && brush == nullptr, "icon drawing option");
+  PLATFORM_REQUIRE(flags == DI_NORMAL && step == 0 && brush == nullptr, "icon drawing option");
   if (dc == nullptr || icon == nullptr) return FALSE;
   const int iconWidth = icon->image.Width();
   const int iconHeight = icon->image.Height();
-  GDI_REQUIRE((width == 0 || width == iconWidth) && (height == 0 || height == iconHeight), "icon stretching");
+  PLATFORM_REQUIRE((width == 0 || width == iconWidth) && (height == 0 || height == iconHeight), "icon stretching");
   const Canvas canvas = dc->m_state->MakeCanvas();
   if (!canvas.IsValid()) return FALSE;
   const CRect area = CRect(x + canvas.origin.x, y + canvas.origin.y, x + canvas.origin.x + iconWidth,

@@ -7,8 +7,8 @@ BOOL CGdiObject::DeleteObject() {
 }
 
 BOOL CPen::CreatePen(int style, int width, COLORREF color) {
-  GDI_REQUIRE(style == PS_SOLID || style == PS_NULL, "pen style");
-  GDI_REQUIRE(width <= 1, "pen width");
+  PLATFORM_REQUIRE(style == PS_SOLID || style == PS_NULL, "pen style");
+  PLATFORM_REQUIRE(width <= 1, "pen width");
   m_style = style;
   m_color = color;
   m_created = true;

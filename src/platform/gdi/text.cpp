@@ -141,7 +141,7 @@ class LinePainter {
 }  // namespace
 
 int CDC::DrawText(const CString& text, RECT* rect, UINT format) {
-  GDI_REQUIRE((format & ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM | DT_WORDBREAK | DT_SINGLELINE | DT_NOCLIP |
+  PLATFORM_REQUIRE((format & ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM | DT_WORDBREAK | DT_SINGLELINE | DT_NOCLIP |
                           DT_CALCRECT)) == 0,
               "text format");
   const CFont* font = GetCurrentFont();
