@@ -58,6 +58,8 @@ FcConfigPtr LoadMetricAliases(FcConfig* full) {
 
 FontConfiguration BuildConfiguration(const std::optional<std::string>& appFolder) {
   FontConfiguration configuration;
+  // The system's configuration only: what a user has set up for other programs stays out.
+  FcConfigEnableHome(FcFalse);
   configuration.fonts.reset(FcInitLoadConfigAndFonts());
   PLATFORM_REQUIRE(configuration.fonts != nullptr, "font configuration");
   if (appFolder) {

@@ -126,6 +126,29 @@ TEST(Shapes, CircleOfEvenSizeIsRound) {
             "...####...\n");
 }
 
+TEST(Shapes, EllipseOutlineIsAClosedRingAroundTheBrush) {
+  TestCanvas canvas(12, 10, kWhite);
+  CPen pen(PS_SOLID, 1, kBlue);
+  CBrush brush(kRed);
+  canvas.Dc().SelectObject(&pen);
+  canvas.Dc().SelectObject(&brush);
+  canvas.Dc().Ellipse(0, 0, 12, 10);
+  const std::string ring = canvas.Picture(kBlue);
+  TestCanvas solid(12, 10, kWhite);
+  WithSolid(solid.Dc(), kBlue, [&] { solid.Dc().Ellipse(0, 0, 12, 10); });
+  const std::string disc = solid.Picture(kBlue);
+  const std::string interior = canvas.Picture(kRed);
+  for (std::size_t i = 0; i < disc.size(); ++i) {
+    EXPECT_EQ(disc[i] == '#', ring[i] == '#' || interior[i] == '#') << i;
+    EXPECT_FALSE(ring[i] == '#' && interior[i] == '#') << i;
+  }
+  // One pixel thick where the curve runs straight.
+  EXPECT_EQ(canvas.Pixels().Pixel(0, 5), kBlue);
+  EXPECT_EQ(canvas.Pixels().Pixel(1, 5), kRed);
+  EXPECT_EQ(canvas.Pixels().Pixel(6, 9), kBlue);
+  EXPECT_EQ(canvas.Pixels().Pixel(6, 8), kRed);
+}
+
 TEST(Shapes, TriangleFillsBetweenItsPointsWithTheOutline) {
   TestCanvas canvas(8, 6, kWhite);
   const POINT points[] = {{1, 1}, {6, 1}, {1, 4}};
