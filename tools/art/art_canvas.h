@@ -3,10 +3,10 @@
 // scaled down, so their edges come out smooth; small lettering is drawn at the finished
 // size, so the font's hand-tuned bitmaps stay crisp. The two kinds may be mixed in any
 // order: each kind sees everything drawn before it.
+#include <compare>
 #include <map>
 #include <memory>
 #include <span>
-#include <tuple>
 #include <vector>
 
 #include "platform/gdi/gdi.h"

@@ -3,7 +3,8 @@
 
 #include "art_catalog.h"
 #include "art_style.h"
-#include "board_layout.h"
+#include "dialog_layout.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -16,8 +17,9 @@ constexpr int kPanelTop = 215;
 constexpr double kCorner = 6;
 constexpr int kLabelGap = 4;  // between a label's right end and its cell
 
-// Category names by cell index; Bonus is 13, TOTAL 14.
-constexpr const char16_t* kCellLabels[kBoardCells] = {
+// Category names by cell index (id - 1026); Bonus is 13, TOTAL 14.
+constexpr int kCells = 15;
+constexpr const char16_t* kCellLabels[kCells] = {
     u"Ones",  u"3 Kind", u"Twos",  u"4 Kind", u"Threes", u"House", u"Fours", u"4 Row",
     u"Fives", u"5 Row",  u"Sixes", u"TUMBLA", u"Chance", u"Bonus", u"TOTAL",
 };
@@ -54,17 +56,17 @@ void PaintTitle(ArtCanvas& canvas) {
   constexpr int kHintTop = kTitleTop + kTitleAscent - kHintAscent;
   ShadowedText(canvas, u"POCKET TUMBLA 5 DICE", kBoardTitle, RECT{4, kTitleTop, kColumnLeft, kBandHeight},
                DT_LEFT | DT_TOP | DT_SINGLELINE, kWhite, kShadowGreen);
-  canvas.Text(u"tap dice to hold", kSmall, RECT{kPanelLeft, kHintTop, canvas.Width() - 2, BoardDiePixels(0).top},
+  canvas.Text(u"tap dice to hold", kSmall, RECT{kPanelLeft, kHintTop, canvas.Width() - 2, ItemPixels(IDD_BOARD, IDC_DIE_FIRST).top},
               DT_RIGHT | DT_TOP | DT_SINGLELINE, kPaleGreen);
 }
 
 void PaintLabels(ArtCanvas& canvas) {
-  for (int i = 0; i < kBoardCells; ++i) {
-    const CRect cell = BoardCellPixels(i);
+  for (int i = 0; i < kCells; ++i) {
+    const CRect cell = ItemPixels(IDD_BOARD, IDC_CELL_FIRST + i);
     const RECT area{cell.left - 60, cell.top, cell.left - kLabelGap, cell.bottom};
     canvas.Text(kCellLabels[i], kSmallBold, area, DT_RIGHT | DT_VCENTER | DT_SINGLELINE, kPaleGreen);
   }
-  const CRect counter = BoardRollsCounterPixels();
+  const CRect counter = ItemPixels(IDD_BOARD, IDC_ROLLS);
   canvas.Text(u"Rolls", kSmallBold, RECT{counter.left, counter.bottom, counter.right, canvas.Height()},
               DT_CENTER | DT_VCENTER | DT_SINGLELINE, kPaleGreen);
 }
@@ -72,7 +74,7 @@ void PaintLabels(ArtCanvas& canvas) {
 }  // namespace
 
 Surface PaintBoard() {
-  const CRect board = BoardPicturePixels();
+  const CRect board = PicturePixels(IDD_BOARD, IDB_BOARD);
   ArtCanvas canvas(board.Width(), board.Height(), kBoardGreen);
   PaintDarkAreas(canvas);
   PaintTitle(canvas);

@@ -1,6 +1,7 @@
 #include "contact_sheet.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -26,17 +27,24 @@ struct Tile {
   POINT at{0, 0};
 };
 
-std::vector<Tile> LoadTiles() {
+std::vector<Tile> LoadTiles(int& unreadable) {
   std::vector<Tile> tiles;
   for (const ResourceEntry& entry : EmbeddedResourceTable()) {
-    if (entry.type == ResourceType::Bitmap) {
-      CBitmap bitmap;
-      if (!bitmap.LoadBitmap(static_cast<UINT>(entry.id))) continue;
-      tiles.push_back({FromUtf8("bitmap " + std::to_string(entry.id)), *bitmap.GetSurface(), {}});
-    } else if (entry.type == ResourceType::Icon) {
-      HICON icon = LoadIconW(static_cast<UINT>(entry.id));
-      if (icon == nullptr) continue;
-      tiles.push_back({FromUtf8("icon " + std::to_string(entry.id)), icon->image, icon->opaque});
+    if (entry.type != ResourceType::Bitmap && entry.type != ResourceType::Icon) continue;
+    const bool isBitmap = entry.type == ResourceType::Bitmap;
+    const std::string name = (isBitmap ? "bitmap " : "icon ") + std::to_string(entry.id);
+    CBitmap bitmap;
+    HICON icon = nullptr;
+    if (isBitmap ? !bitmap.LoadBitmap(static_cast<UINT>(entry.id))
+                 : (icon = LoadIconW(static_cast<UINT>(entry.id))) == nullptr) {
+      std::fprintf(stderr, "make_art: cannot decode %s\n", name.c_str());
+      ++unreadable;
+      continue;
+    }
+    if (isBitmap) {
+      tiles.push_back({FromUtf8(name), *bitmap.GetSurface(), {}});
+    } else {
+      tiles.push_back({FromUtf8(name), icon->image, icon->opaque});
     }
   }
   return tiles;
@@ -78,10 +86,11 @@ void PaintTile(Surface& sheet, const Tile& tile) {
 
 }  // namespace
 
-Surface PaintContactSheet() {
+ContactSheet PaintContactSheet() {
   InstallProgramResources();
-  std::vector<Tile> tiles = LoadTiles();
-  if (tiles.empty()) return Surface();
+  ContactSheet result;
+  std::vector<Tile> tiles = LoadTiles(result.unreadable);
+  if (tiles.empty()) return result;
   const int height = PlaceTiles(tiles);
 
   CDC dc;
@@ -109,5 +118,6 @@ Surface PaintContactSheet() {
   }
   dc.SelectObject(oldFont);
   dc.SelectObject(oldBitmap);
-  return pixels;
+  result.picture = pixels;
+  return result;
 }

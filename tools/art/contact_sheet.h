@@ -3,5 +3,9 @@
 // labelled with its id, so that the art can be looked at as the program holds it.
 #include "platform/gdi/gdi.h"
 
-// An empty surface when the program holds no picture at all.
-Surface PaintContactSheet();
+struct ContactSheet {
+  Surface picture;      // empty when the program holds no picture at all
+  int unreadable = 0;   // pictures the drawing layer could not decode, left off the sheet
+};
+
+ContactSheet PaintContactSheet();

@@ -24,12 +24,12 @@ int Usage() {
 }
 
 int WriteContactSheet(const std::filesystem::path& path) {
-  const Surface sheet = PaintContactSheet();
-  if (sheet.Width() == 0) {
-    std::fprintf(stderr, "make_art: the program holds no bitmaps or icons\n");
+  const ContactSheet sheet = PaintContactSheet();
+  if (sheet.picture.Width() == 0) {
+    std::fprintf(stderr, "make_art: the program holds no bitmaps or icons it can show\n");
     return 1;
   }
-  return WritePng(sheet, path) ? 0 : 1;
+  return WritePng(sheet.picture, path) && sheet.unreadable == 0 ? 0 : 1;
 }
 
 int WriteBitmaps(const std::filesystem::path& folder, const std::filesystem::path& preview) {

@@ -6,9 +6,10 @@
 
 #include "art_catalog.h"
 #include "art_style.h"
-#include "board_layout.h"
+#include "dialog_layout.h"
 #include "illustrations.h"
 #include "platform/core/text.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -22,8 +23,8 @@ constexpr int kBoxMargin = 5;
 struct OptionPicture {
   int width;
   int height;
-  DialogUnitRect picture;  // where the dialog places the picture and its check box
-  DialogUnitRect box;
+  int bitmapId;
+  int checkBoxId;  // the box the dialog lays over the picture
   const char16_t* heading;
   const char16_t* line;
   void (*illustrate)(ArtCanvas& canvas);
@@ -31,8 +32,8 @@ struct OptionPicture {
 
 // The check box as it falls on the picture.
 CRect BoxInPicture(const OptionPicture& option) {
-  CRect box = DialogUnitsToPixels(option.box);
-  const CRect picture = DialogUnitsToPixels(option.picture);
+  CRect box = ItemPixels(IDD_OPTIONS, option.checkBoxId);
+  const CRect picture = PicturePixels(IDD_OPTIONS, option.bitmapId);
   box.OffsetRect(-picture.left, -picture.top);
   return box;
 }
@@ -94,16 +95,16 @@ Surface PaintOptionsTitle() {
 }
 
 Surface PaintAudioOption() {
-  return PaintOption({182, 62, {20, 30, 121, 38}, {127, 52, 10, 9}, u"Audio FX",
+  return PaintOption({182, 62, IDB_AUDIO, IDC_AUDIO_CHECK, u"Audio FX",
                       u"Ticking the box will enable the audio FX", IllustrateAudio});
 }
 
 Surface PaintColourOption() {
-  return PaintOption({184, 57, {18, 71, 123, 35}, {127, 93, 10, 9}, u"Dice Color",
+  return PaintOption({184, 57, IDB_DICE_COLOR, IDC_COLOR_CHECK, u"Dice Color",
                       u"Ticking the box will give you red dice otherwise white dice", IllustrateColour});
 }
 
 Surface PaintSpeedOption() {
-  return PaintOption({186, 59, {17, 112, 124, 36}, {127, 134, 10, 9}, u"Dice Speed",
+  return PaintOption({186, 59, IDB_DICE_SPEED, IDC_SPEED_CHECK, u"Dice Speed",
                       u"Ticking the box will make the dice faster", IllustrateSpeed});
 }
