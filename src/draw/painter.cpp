@@ -143,7 +143,8 @@ void CPainter::FillRoundRectFramed(const RECT& rect, int cornerSize, int inset, 
   SolidSelection outer(m_pDC, outerColor);
   m_pDC->RoundRect(rect.left, rect.top, rect.right, rect.bottom, cornerSize, cornerSize);
   SolidSelection inner(m_pDC, innerColor);
-  m_pDC->RoundRect(rect.left + inset, rect.top + inset, rect.right - inset, rect.bottom - inset, cornerSize, cornerSize);
+  m_pDC->RoundRect(rect.left + inset, rect.top + inset, rect.right - inset, rect.bottom - inset, cornerSize,
+                   cornerSize);
 }
 
 void CPainter::FillEllipse(const RECT& rect, COLORREF color) {
@@ -204,8 +205,8 @@ int CPainter::DrawTextSmall(const CString& text, const RECT& rect, COLORREF text
   return DrawTextInFont(m_fontSmall, text, rect, textColor, backColor, alignment);
 }
 
-int CPainter::DrawTextInFont(CFont& font, const CString& text, const RECT& rect, COLORREF textColor,
-                             COLORREF backColor, int alignment) {
+int CPainter::DrawTextInFont(CFont& font, const CString& text, const RECT& rect, COLORREF textColor, COLORREF backColor,
+                             int alignment) {
   TextSelection selection(m_pDC, textColor, backColor, &font);
   const UINT horizontal = alignment < 0 || alignment > 2 ? DT_CENTER : static_cast<UINT>(alignment);
   // Without DT_SINGLELINE the vertical centring does nothing: the text starts at the top.

@@ -1,9 +1,10 @@
+#include "draw/painter.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
-#include "draw/painter.h"
 #include "gdi_test_support.h"
 #include "platform/gdi/font_face.h"
 #include "resources/program_resources.h"
@@ -106,7 +107,7 @@ TEST_F(PainterTest, DieFaceIsDrawnThroughItsMask) {
   TestCanvas& layer = Layer(34, 34);
   Painter().DrawIcon(1, 1, 129);
   const Surface& pixels = layer.Pixels();
-  EXPECT_EQ(pixels.Pixel(1, 1), kGreen);    // transparent corner of the die body
+  EXPECT_EQ(pixels.Pixel(1, 1), kGreen);  // transparent corner of the die body
   EXPECT_EQ(pixels.Pixel(3, 1), RGB(0, 0, 0));
   EXPECT_EQ(pixels.Pixel(1 + 12 + 3, 1 + 11 + 3), RGB(0, 0, 0));  // the single pip
   EXPECT_EQ(pixels.Pixel(1 + 3, 1 + 3), kWhite);
@@ -164,8 +165,8 @@ TEST_F(PainterTest, VerticalTextIsCentredOnTheRectangleHeight) {
   for (int y = 0; y < 80; ++y) {
     for (int x = 0; x < 30; ++x) {
       if (layer.Pixels().Pixel(x, y) == kGreen) continue;
-      touched = CRect(std::min<LONG>(touched.left, x), std::min<LONG>(touched.top, y), std::max<LONG>(touched.right, x + 1),
-                      std::max<LONG>(touched.bottom, y + 1));
+      touched = CRect(std::min<LONG>(touched.left, x), std::min<LONG>(touched.top, y),
+                      std::max<LONG>(touched.right, x + 1), std::max<LONG>(touched.bottom, y + 1));
     }
   }
   EXPECT_EQ(touched.Width(), 12);

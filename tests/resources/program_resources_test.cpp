@@ -1,3 +1,5 @@
+#include "resources/program_resources.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,7 +9,6 @@
 #include <vector>
 
 #include "platform/core/resources.h"
-#include "resources/program_resources.h"
 
 namespace {
 

@@ -148,7 +148,9 @@ struct FontFace::Handle {
 FontFace::~FontFace() = default;
 
 FontFace::FontFace(std::unique_ptr<Handle> handle, std::string family, bool synthesiseBold, int requestedHeight)
-    : m_handle(std::move(handle)), m_family(std::move(family)), m_synthesiseBold(synthesiseBold),
+    : m_handle(std::move(handle)),
+      m_family(std::move(family)),
+      m_synthesiseBold(synthesiseBold),
       m_latinGlyphs(kLatinGlyphCount) {
   const FT_Face face = m_handle->face;
   const int unitsPerEm = face->units_per_EM;
@@ -216,7 +218,9 @@ Glyph FontFace::Render(char32_t character) const {
       } else if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY) {
         value = static_cast<std::uint8_t>(row[x] * 255 / std::max(1, bitmap.num_grays - 1));
       }
-      glyph.coverage[static_cast<std::size_t>(y) * static_cast<std::size_t>(glyph.width) + static_cast<std::size_t>(x)] = value;
+      glyph
+          .coverage[static_cast<std::size_t>(y) * static_cast<std::size_t>(glyph.width) + static_cast<std::size_t>(x)] =
+          value;
     }
   }
   return glyph;
@@ -227,9 +231,8 @@ CFont::~CFont() = default;
 
 BOOL CFont::CreateFontIndirect(const LOGFONT* description) {
   PLATFORM_REQUIRE(description->lfEscapement == 0 || description->lfEscapement == 900, "font escapement");
-  const std::size_t length =
-      std::find(std::begin(description->lfFaceName), std::end(description->lfFaceName), u'\0') -
-      std::begin(description->lfFaceName);
+  const std::size_t length = std::find(std::begin(description->lfFaceName), std::end(description->lfFaceName), u'\0') -
+                             std::begin(description->lfFaceName);
   FontRequest request;
   request.family = ToUtf8(std::u16string_view(description->lfFaceName, length));
   request.height = description->lfHeight;

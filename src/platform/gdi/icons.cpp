@@ -29,9 +29,9 @@ BOOL DrawIconEx(CDC* dc, int x, int y, HICON icon, int width, int height, UINT s
   PLATFORM_REQUIRE((width == 0 || width == iconWidth) && (height == 0 || height == iconHeight), "icon stretching");
   const Canvas canvas = dc->m_state->MakeCanvas();
   if (!canvas.IsValid()) return FALSE;
-  const CRect area = CRect(x + canvas.origin.x, y + canvas.origin.y, x + canvas.origin.x + iconWidth,
-                           y + canvas.origin.y + iconHeight)
-                         .Intersect(canvas.clip);
+  const CRect area =
+      CRect(x + canvas.origin.x, y + canvas.origin.y, x + canvas.origin.x + iconWidth, y + canvas.origin.y + iconHeight)
+          .Intersect(canvas.clip);
   for (int sy = area.top; sy < area.bottom; ++sy) {
     const int iy = sy - y - canvas.origin.y;
     const COLORREF* source = icon->image.Row(iy);
@@ -47,7 +47,8 @@ BOOL DrawIconEx(CDC* dc, int x, int y, HICON icon, int width, int height, UINT s
 }
 
 BOOL CBitmap::LoadBitmap(UINT resourceId) {
-  std::optional<Surface> image = DecodeBitmapImage(FindResourceBytes(ResourceType::Bitmap, static_cast<int>(resourceId)));
+  std::optional<Surface> image =
+      DecodeBitmapImage(FindResourceBytes(ResourceType::Bitmap, static_cast<int>(resourceId)));
   if (!image) return FALSE;
   m_surface = std::make_unique<Surface>(std::move(*image));
   m_created = true;

@@ -28,9 +28,7 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height) {
   return TRUE;
 }
 
-CSize CBitmap::GetSize() const {
-  return m_surface ? CSize(m_surface->Width(), m_surface->Height()) : CSize();
-}
+CSize CBitmap::GetSize() const { return m_surface ? CSize(m_surface->Width(), m_surface->Height()) : CSize(); }
 
 CPen* StockPen() {
   static CPen pen(PS_SOLID, 1, RGB(0, 0, 0));

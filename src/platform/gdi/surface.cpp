@@ -3,7 +3,8 @@
 #include "platform/gdi/gdi.h"
 
 Surface::Surface(int width, int height, COLORREF fill)
-    : m_width(width), m_height(height),
+    : m_width(width),
+      m_height(height),
       m_pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill) {}
 
 int MulDiv(int a, int b, int c) {

@@ -12,16 +12,23 @@ struct TextLine {
   int width = 0;
 };
 
+bool IsSurrogatePair(const CString& text, std::size_t i) {
+  return text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000;
+}
+
+char32_t CombinePair(char16_t high, char16_t low) {
+  return 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (static_cast<char32_t>(low) - 0xDC00);
+}
+
 std::u32string ToCodePoints(const CString& text) {
   std::u32string result;
   result.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char16_t unit = text[i];
-    if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-      result.push_back(0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+    if (IsSurrogatePair(text, i)) {
+      result.push_back(CombinePair(text[i], text[i + 1]));
       ++i;
     } else {
-      result.push_back(unit);
+      result.push_back(text[i]);
     }
   }
   return result;
@@ -61,7 +68,8 @@ std::vector<TextLine> LayOut(const FontFace& face, const std::u32string& text, U
   std::vector<TextLine> lines;
   if (format & DT_SINGLELINE) {
     std::u32string flat;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(flat), [](char32_t c) { return c != U'\r' && c != U'\n'; });
+    std::copy_if(text.begin(), text.end(), std::back_inserter(flat),
+                 [](char32_t c) { return c != U'\r' && c != U'\n'; });
     lines.push_back(TextLine{flat, Width(face, flat)});
     return lines;
   }
@@ -111,7 +119,8 @@ class LinePainter {
       const int left = pen + glyph.left;
       const int top = m_face.Ascent() - glyph.top;
       for (int gy = 0; gy < glyph.height; ++gy) {
-        const std::uint8_t* row = glyph.coverage.data() + static_cast<std::size_t>(gy) * static_cast<std::size_t>(glyph.width);
+        const std::uint8_t* row =
+            glyph.coverage.data() + static_cast<std::size_t>(gy) * static_cast<std::size_t>(glyph.width);
         for (int gx = 0; gx < glyph.width; ++gx) {
           if (row[gx] != 0) Put(reference, left + gx, top + gy, color, row[gx]);
         }
@@ -141,9 +150,9 @@ class LinePainter {
 }  // namespace
 
 int CDC::DrawText(const CString& text, RECT* rect, UINT format) {
-  PLATFORM_REQUIRE((format & ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM | DT_WORDBREAK | DT_SINGLELINE | DT_NOCLIP |
-                          DT_CALCRECT)) == 0,
-              "text format");
+  PLATFORM_REQUIRE((format & ~(DT_CENTER | DT_RIGHT | DT_VCENTER | DT_BOTTOM | DT_WORDBREAK | DT_SINGLELINE |
+                               DT_NOCLIP | DT_CALCRECT)) == 0,
+                   "text format");
   const CFont* font = GetCurrentFont();
   if (rect == nullptr || font->Face() == nullptr) return 0;
   const FontFace& face = *font->Face();
@@ -191,10 +200,16 @@ BOOL GetTextExtentExPointW(CDC* dc, const CString& text, int maxExtent, int* fit
   if (face == nullptr) return FALSE;
   int width = 0;
   int fitting = 0;
+  // A character outside the basic plane takes two units; both report the width after it.
   for (std::size_t i = 0; i < text.size(); ++i) {
-    width += face->GetGlyph(text[i]).advance;
-    if (partialWidths != nullptr) partialWidths[i] = width;
-    if (width <= maxExtent) fitting = static_cast<int>(i) + 1;
+    const bool pair = IsSurrogatePair(text, i);
+    width += face->GetGlyph(pair ? CombinePair(text[i], text[i + 1]) : text[i]).advance;
+    const std::size_t last = pair ? i + 1 : i;
+    for (std::size_t unit = i; unit <= last; ++unit) {
+      if (partialWidths != nullptr) partialWidths[unit] = width;
+      if (width <= maxExtent) fitting = static_cast<int>(unit) + 1;
+    }
+    i = last;
   }
   if (fit != nullptr) *fit = fitting;
   if (size != nullptr) *size = SIZE{width, face->CellHeight()};

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "gdi_test_support.h"
 #include "platform/core/resources.h"
@@ -150,7 +149,8 @@ TEST(Png, WrittenFileReadsBackPixelForPixel) {
   Surface surface(5, 4, RGB(0, 102, 51));
   surface.SetPixel(4, 3, RGB(1, 2, 3));
   surface.SetPixel(0, 0, RGB(255, 255, 255));
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / ("gdi_png_" + std::to_string(getpid()) + ".png");
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / ("gdi_png_" + std::to_string(getpid()) + ".png");
   ASSERT_TRUE(WritePng(surface, path.string()));
   const std::optional<Surface> back = ReadPng(path.string());
   std::filesystem::remove(path);

@@ -60,14 +60,16 @@ TEST(Shapes, NullPenLeavesOutTheOutlineAndOnePixelRightAndBelow) {
 TEST(Shapes, RoundRectCornersAreAThreeTwoOneStaircase) {
   TestCanvas canvas(33, 22, kWhite);
   WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().RoundRect(0, 0, 33, 22, 10, 10); });
-  const std::string expectedTop = "...###########################...\n"
-                                  "..#############################..\n"
-                                  ".###############################.\n";
+  const std::string expectedTop =
+      "...###########################...\n"
+      "..#############################..\n"
+      ".###############################.\n";
   const std::string picture = canvas.Picture(kRed);
   EXPECT_EQ(picture.substr(0, expectedTop.size()), expectedTop);
-  const std::string expectedBottom = ".###############################.\n"
-                                     "..#############################..\n"
-                                     "...###########################...\n";
+  const std::string expectedBottom =
+      ".###############################.\n"
+      "..#############################..\n"
+      "...###########################...\n";
   EXPECT_EQ(picture.substr(picture.size() - expectedBottom.size()), expectedBottom);
   EXPECT_EQ(canvas.Count(kWhite), 4 * 6);
 }
