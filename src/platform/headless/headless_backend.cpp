@@ -246,7 +246,6 @@ std::optional<InputEvent> HeadlessBackend::WaitForEvent(std::optional<std::uint6
       case Step::Kind::Wait:
         break;
       case Step::Kind::Check:
-        WindowSystem::Get().RefreshScreen();
         current.check();
         break;
       default:

@@ -66,7 +66,7 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& HelpRequest();
   // Lets the program run for that long on the virtual clock before the next step.
   HeadlessBackend& Wait(std::uint64_t milliseconds);
-  // Runs the check at this point of the script (the screen is up to date).
+  // Runs the check at this point of the script; the screen has been presented.
   HeadlessBackend& Check(std::function<void()> check);
   // The next step arrives at that virtual time, also while the program sleeps.
   HeadlessBackend& At(std::uint64_t timeMs);

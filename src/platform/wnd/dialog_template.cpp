@@ -27,7 +27,6 @@ int DialogUnitsToPixelsX(int units) { return MulDiv(units, DIALOG_BASE_X, 4); }
 int DialogUnitsToPixelsY(int units) { return MulDiv(units, DIALOG_BASE_Y, 8); }
 
 CRect DialogUnitsToPixels(int x, int y, int cx, int cy) {
-  const int left = DialogUnitsToPixelsX(x);
-  const int top = DialogUnitsToPixelsY(y);
-  return CRect(left, top, left + DialogUnitsToPixelsX(cx), top + DialogUnitsToPixelsY(cy));
+  return CRect(DialogUnitsToPixelsX(x), DialogUnitsToPixelsY(y), DialogUnitsToPixelsX(x + cx),
+               DialogUnitsToPixelsY(y + cy));
 }

@@ -6,7 +6,7 @@
 // Item order is template order: the first item is created first and lies on top of the
 // z-order, so a picture that belongs behind everything comes last. Rectangles are in
 // dialog units of the dialog font Tahoma 8: 6/4 pixel per horizontal unit and 13/8 pixel
-// per vertical unit, each of x, y, width and height rounded on its own as MulDiv rounds.
+// per vertical unit, each edge (x, x + width, y, y + height) rounded as MulDiv rounds.
 #include <span>
 #include <string_view>
 

@@ -275,6 +275,7 @@ void WindowSystem::Sleep(DWORD milliseconds) {
 }
 
 void WindowSystem::Quit() {
+  if (m_modal.empty()) return;  // no loop to end
   m_bQuitting = true;
   Chrome().ClosePopup();
 }
