@@ -6,6 +6,7 @@
 #include "platform/wnd/dialog_template.h"
 #include "platform/wnd/paint_helpers.h"
 #include "platform/wnd/require.h"
+#include "platform/wnd/soft_keyboard.h"
 #include "platform/wnd/window_system.h"
 
 namespace {
@@ -310,6 +311,7 @@ class MenuBarWnd : public CWnd {
 ScreenChrome::ScreenChrome()
     : m_titleBar(std::make_unique<TitleBarWnd>()),
       m_menuBar(std::make_unique<MenuBarWnd>(*this)),
+      m_keyboard(std::make_unique<SoftKeyboardWnd>()),
       m_popup(std::make_unique<PopupMenuWnd>()) {}
 
 ScreenChrome::~ScreenChrome() = default;
@@ -329,10 +331,13 @@ void ScreenChrome::Update() {
   m_menuBar->Follow(front);
 }
 
-std::vector<CWnd*> ScreenChrome::Windows() const { return {m_titleBar.get(), m_menuBar.get(), m_popup.get()}; }
+std::vector<CWnd*> ScreenChrome::Windows() const {
+  return {m_titleBar.get(), m_menuBar.get(), m_keyboard.get(), m_popup.get()};
+}
 
 bool ScreenChrome::Owns(const CWnd* topLevel) const {
-  return topLevel == m_titleBar.get() || topLevel == m_menuBar.get() || topLevel == m_popup.get();
+  return topLevel == m_titleBar.get() || topLevel == m_menuBar.get() || topLevel == m_keyboard.get() ||
+         topLevel == m_popup.get();
 }
 
 bool ScreenChrome::PopupIsOpen() const { return m_popup->IsOpen(); }

@@ -1,9 +1,9 @@
 #pragma once
 // The parts of the screen that belong to the shell rather than to a dialog: the title
 // bar at the top (the caption of the dialog in front, with its close box or OK button),
-// the menu bar at the bottom (the command bar of that dialog) and the pop-up menu that a
-// drop-down button of the bar opens above it. They are topmost windows that follow
-// whichever dialog is in front.
+// the menu bar at the bottom (the command bar of that dialog), the soft input panel above
+// the menu bar, and the pop-up menu that a drop-down button of the bar opens above it.
+// They are topmost windows that follow whichever dialog is in front.
 #include <memory>
 #include <optional>
 #include <vector>
@@ -14,6 +14,7 @@
 class TitleBarWnd;
 class MenuBarWnd;
 class PopupMenuWnd;
+class SoftKeyboardWnd;
 
 class ScreenChrome {
  public:
@@ -27,6 +28,8 @@ class ScreenChrome {
 
   // The full-screen dialog nearest the front: it owns the title bar and the menu bar.
   CDialog* FrontDialog() const;
+
+  SoftKeyboardWnd& SoftKeyboard() { return *m_keyboard; }
 
   bool PopupIsOpen() const;
   bool IsPopup(const CWnd* window) const;
@@ -42,5 +45,6 @@ class ScreenChrome {
  private:
   std::unique_ptr<TitleBarWnd> m_titleBar;
   std::unique_ptr<MenuBarWnd> m_menuBar;
+  std::unique_ptr<SoftKeyboardWnd> m_keyboard;  // below the pop-up, above everything else
   std::unique_ptr<PopupMenuWnd> m_popup;
 };

@@ -7,13 +7,11 @@
 #include "platform/core/resources.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/require.h"
+#include "platform/wnd/screen_chrome.h"
+#include "platform/wnd/soft_keyboard.h"
+#include "platform/wnd/window_system.h"
 
 namespace {
-bool& SipRaised() {
-  static bool raised = false;
-  return raised;
-}
-
 char InstanceToken;  // the program's one module
 }  // namespace
 
@@ -29,11 +27,16 @@ BOOL SHDoneButton(HWND hwnd, DWORD state) {
 
 BOOL SHSipPreference(HWND, int state) {
   WND_REQUIRE(state == SIP_UP || state == SIP_FORCEDOWN, "unsupported input panel preference");
-  SipRaised() = state == SIP_UP;
+  SoftKeyboardWnd& keyboard = WindowSystem::Get().Chrome().SoftKeyboard();
+  if (state == SIP_UP) {
+    keyboard.Raise();
+  } else {
+    keyboard.Lower();
+  }
   return TRUE;
 }
 
-bool SipIsUp() { return SipRaised(); }
+bool SipIsUp() { return WindowSystem::Get().Chrome().SoftKeyboard().IsRaised(); }
 
 BOOL CreateProcessW(const char16_t* application, const char16_t* commandLine, void* processAttributes,
                     void* threadAttributes, BOOL inheritHandles, DWORD creationFlags, void* environment,
