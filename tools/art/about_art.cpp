@@ -10,6 +10,7 @@ using namespace art;
 
 constexpr COLORREF kFelt = RGB(0, 128, 51);
 constexpr COLORREF kFeltEdge = RGB(0, 115, 48);
+constexpr COLORREF kFeltShadow = RGB(0, 100, 42);
 constexpr FontSpec kNameFont{u"Liberation Sans", 34, true};
 
 struct SpilledDie {
@@ -22,8 +23,8 @@ struct SpilledDie {
 
 Surface PaintAboutArt() {
   ArtCanvas canvas(154, 98, kDialogGreen);
-  canvas.FillEllipse(-30, 56, 184, 132, kFeltEdge);
-  canvas.FillEllipse(-26, 59, 180, 130, kFelt);
+  canvas.FillEllipse(1, 52, 153, 97, kFeltEdge);
+  canvas.FillEllipse(3, 54, 151, 95, kFelt);
 
   const RECT name{0, 0, 154, 32};
   const RECT nameShadow{name.left + 1, name.top + 1, name.right + 1, name.bottom + 1};
@@ -32,10 +33,13 @@ Surface PaintAboutArt() {
   ShadowedText(canvas, u"5 dice", kSubtitle, RECT{0, 31, 154, 49}, DT_CENTER | DT_TOP | DT_SINGLELINE, kPaleGreen,
                kShadowGreen);
 
-  DrawDiceCup(canvas, Placement{{56, 70}, 100, 30});
+  DrawDiceCup(canvas, Placement{{58, 68}, 100, 28});
   constexpr SpilledDie kDice[] = {
-      {{72, 76}, 18, 5}, {{88, 90}, -14, 2}, {{104, 70}, 30, 6}, {{121, 88}, -8, 1}, {{139, 73}, 12, 3},
+      {{73, 74}, 18, 5}, {{89, 85}, -14, 2}, {{104, 68}, 30, 6}, {{119, 83}, -8, 1}, {{135, 72}, 12, 3},
   };
+  for (const SpilledDie& die : kDice) {
+    canvas.FillEllipse(die.centre.x - 8, die.centre.y - 3, die.centre.x + 11, die.centre.y + 12, kFeltShadow);
+  }
   for (const SpilledDie& die : kDice) DrawDie(canvas, Placement{die.centre, die.degrees}, 16, die.value, DieColour::Red);
   return canvas.Picture();
 }
