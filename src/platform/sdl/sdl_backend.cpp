@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
 
 #include "platform/core/text.h"
 #include "platform/sdl/help_viewer.h"
@@ -18,6 +19,17 @@ namespace {
 // The desktop size assumed when the display cannot tell its usable area.
 constexpr int kFallbackUsableWidth = 1024;
 constexpr int kFallbackUsableHeight = 768;
+
+bool IsSet(const char* variable) {
+  const char* value = SDL_getenv(variable);
+  return value != nullptr && *value != '\0';
+}
+
+// Video drivers that draw into memory only: for tests and measurements, when asked for by name.
+bool IsInvisibleDriver(const char* driver) {
+  const std::string_view name = driver != nullptr ? driver : "";
+  return name == "offscreen" || name == "dummy";
+}
 
 void SetWindowIcon(SDL_Window* window, HICON icon) {
   if (icon == nullptr) return;
@@ -49,8 +61,19 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // Ctrl-C and SIGTERM end the program as they end any other; they are not the close button.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  const std::string noDesktop = look.title + " needs a graphical desktop, and none could be reached: ";
+  if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
+    error = noDesktop + "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    return nullptr;
+  }
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-    error = look.title + " needs a graphical desktop, and none could be reached: " + SDL_GetError();
+    error = noDesktop + SDL_GetError();
+    return nullptr;
+  }
+  if (IsInvisibleDriver(SDL_GetCurrentVideoDriver()) && SDL_getenv("SDL_VIDEODRIVER") == nullptr) {
+    // SDL falls back on a window in memory when no desktop answers; nobody could see or close it.
+    SDL_Quit();
+    error = noDesktop + "no X11 or Wayland display answered";
     return nullptr;
   }
   SDL_Rect usable{0, 0, kFallbackUsableWidth, kFallbackUsableHeight};

@@ -97,6 +97,24 @@ TEST(SdlBackendWithoutDisplay, GivesAOneLineReasonInsteadOfAWindow) {
   EXPECT_EQ(error.find('\n'), std::string::npos) << error;
 }
 
+TEST(SdlBackendWithoutDisplay, ADisplayThatDoesNotAnswerGivesNoInvisibleWindow) {
+  unsetenv("SDL_VIDEODRIVER");
+  setenv("DISPLAY", ":4711", 1);
+  unsetenv("WAYLAND_DISPLAY");
+  std::string error;
+  EXPECT_EQ(SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error), nullptr);
+  EXPECT_NE(error.find("graphical desktop"), std::string::npos) << error;
+}
+
+TEST(SdlBackendWithoutDisplay, NoDisplayAtAllIsToldAsSuch) {
+  unsetenv("SDL_VIDEODRIVER");
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  std::string error;
+  EXPECT_EQ(SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error), nullptr);
+  EXPECT_EQ(error, "Tumbla needs a graphical desktop, and none could be reached: neither DISPLAY nor WAYLAND_DISPLAY is set");
+}
+
 TEST_F(SdlBackendTest, TheWindowShowsTheScreenAtTheStartingScaleAndFollowsEachChange) {
   // The dummy desktop is 1024 by 768: twice the screen fits, three times does not.
   EXPECT_EQ(m_backend->Layout().scale, 2);
