@@ -1,9 +1,13 @@
-// Every dialog template of the program opened headless, driven by a script and written to
-// a PNG beside the test.
+// Every dialog template of the program opened headless: where its items land in pixels,
+// and a screenshot of each written beside the test.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/headless/headless_backend.h"
+#include "platform/wnd/controls.h"
 #include "platform/wnd/dialog.h"
+#include "platform/wnd/window_system.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
@@ -21,10 +25,71 @@ class TemplateScreens : public ::testing::Test {
   HeadlessBackend m_backend;
 };
 
+CRect ClientRectOfItem(const CWnd* item) {
+  RECT rect;
+  item->GetWindowRect(&rect);
+  item->GetParent()->ScreenToClient(&rect);
+  return CRect(rect);
+}
+
+TEST_F(TemplateScreens, DialogUnitsBecomePixelsEdgeByEdge) {
+  EXPECT_EQ(DialogUnitsToPixels(0, 0, 160, 165), CRect(0, 0, 240, 268));
+  EXPECT_EQ(DialogUnitsToPixels(130, 16, 23, 22), CRect(195, 26, 230, 62));   // die 1
+  EXPECT_EQ(DialogUnitsToPixels(37, 20, 22, 14), CRect(56, 33, 89, 55));      // first cell
+  EXPECT_EQ(DialogUnitsToPixels(97, 139, 22, 14), CRect(146, 226, 179, 249));  // rolls counter
+  EXPECT_EQ(DialogUnitsToPixels(159, 165, 0, 0).left, 239);                    // 238.5 rounds up
+}
+
+TEST_F(TemplateScreens, EveryItemLandsOnItsTemplateRectangleInsideItsDialog) {
+  for (const DialogTemplate& t : ProgramDialogTemplates()) {
+    CDialog dialog(static_cast<UINT>(t.id));
+    m_backend.Check([&] {
+      RECT client;
+      dialog.GetClientRect(&client);
+      EXPECT_EQ(CRect(client), DialogUnitsToPixels(0, 0, t.cx, t.cy)) << "dialog " << t.id;
+      const std::vector<CWnd*>& items = dialog.Children();
+      ASSERT_EQ(items.size(), t.items.size());
+      for (std::size_t i = 0; i < items.size(); ++i) {
+        const DialogItemTemplate& item = t.items[i];
+        const CRect expected = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy);
+        const CRect actual = ClientRectOfItem(items[i]);
+        const auto* picture = dynamic_cast<const CStatic*>(items[i]);
+        if (picture != nullptr && picture->HasBitmap()) {
+          // A picture takes its bitmap's size; the art is drawn to the template's size.
+          EXPECT_EQ(actual.TopLeft(), expected.TopLeft()) << "dialog " << t.id << " item " << i;
+          EXPECT_LE(std::abs(actual.Width() - expected.Width()), 1) << "dialog " << t.id << " item " << i;
+          EXPECT_LE(std::abs(actual.Height() - expected.Height()), 1) << "dialog " << t.id << " item " << i;
+        } else {
+          EXPECT_EQ(actual, expected) << "dialog " << t.id << " item " << i;
+        }
+        EXPECT_EQ(items[i]->GetDlgCtrlID(), item.id);
+        EXPECT_TRUE(CRect(client).Intersect(actual) == actual) << "dialog " << t.id << " item " << i;
+      }
+    });
+    dialog.DoModal();
+  }
+}
+
+TEST_F(TemplateScreens, TheBoardPictureLiesBehindEverythingAndFillsTheBoard) {
+  CDialog board(IDD_BOARD);
+  m_backend.Check([&] {
+    const std::vector<CWnd*>& items = board.Children();
+    ASSERT_FALSE(items.empty());
+    EXPECT_EQ(items.back()->GetDlgCtrlID(), -1);
+    EXPECT_EQ(ClientRectOfItem(items.back()), CRect(0, 0, 240, 268));
+    EXPECT_EQ(items.front()->GetDlgCtrlID(), IDC_DIE_FIRST);
+    EXPECT_EQ(ClientRectOfItem(board.GetDlgItem(IDC_GO)), CRect(189, 221, 237, 259));
+    // The picture passes taps on to the board; the GO picture takes them.
+    EXPECT_EQ(WindowSystem::Get().HitTest(POINT{5, 26 + 100}), &board);
+    EXPECT_EQ(WindowSystem::Get().HitTest(POINT{213, 26 + 240}), board.GetDlgItem(IDC_GO));
+  });
+  board.DoModal();
+}
+
 TEST_F(TemplateScreens, EveryTemplateOpensAndShows) {
-  for (int id : {IDD_BOARD, IDD_OPTIONS, IDD_HISCORES, IDD_NAME_ENTRY, IDD_ABOUT}) {
-    m_backend.Check([&] { EXPECT_TRUE(m_backend.SaveScreenshot("template_" + std::to_string(id) + ".png")); });
-    CDialog dialog(static_cast<UINT>(id));
+  for (const DialogTemplate& t : ProgramDialogTemplates()) {
+    m_backend.Check([&] { EXPECT_TRUE(m_backend.SaveScreenshot("template_" + std::to_string(t.id) + ".png")); });
+    CDialog dialog(static_cast<UINT>(t.id));
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   }
 }

@@ -1,0 +1,115 @@
+// The standard controls: check box, edit box, push button and dialog item text.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/wnd/controls.h"
+#include "wnd_test_support.h"
+
+namespace {
+using Controls = WndTest;
+
+constexpr int BOX = 1045;
+constexpr int NAME = 1052;
+constexpr int PUSH = 300;
+
+DialogItemTemplate CheckBoxItem() {
+  return DialogItemTemplate{ItemClass::Button, u"", 0, BOX, 0x50010003, 127, 52, 10, 9};
+}
+
+DialogItemTemplate NameBoxItem() {
+  return DialogItemTemplate{ItemClass::Edit, u"", 0, NAME, 0x50810005, 33, 49, 92, 12};
+}
+
+TEST_F(Controls, CheckBoxTogglesItselfBeforeItTellsTheDialog) {
+  ScriptedDialog dialog({CheckBoxItem()});
+  std::vector<LRESULT> seen;
+  dialog.onCommand = [&](UINT) { seen.push_back(dialog.SendDlgItemMessage(BOX, BM_GETCHECK)); };
+  // Black pixels inside the box, its frame excluded: the tick.
+  const auto tickPixels = [&] {
+    RECT rect;
+    dialog.GetDlgItem(BOX)->GetWindowRect(&rect);
+    const Surface screen = m_backend.Screenshot();
+    const CRect item(rect);
+    const int side = std::min(item.Width(), item.Height());  // the box is square, at the left
+    const int top = item.top + (item.Height() - side) / 2;
+    int count = 0;
+    for (int y = top + 1; y < top + side - 1; ++y) {
+      for (int x = item.left + 1; x < item.left + side - 1; ++x) count += screen.Pixel(x, y) == RGB(0, 0, 0) ? 1 : 0;
+    }
+    return count;
+  };
+  int unchecked = -1;
+  int checked = -1;
+  m_backend.Check([&] { unchecked = tickPixels(); })
+      .TapItem(BOX)
+      .Check([&] { checked = tickPixels(); })
+      .TapItem(BOX);
+  dialog.DoModal();
+  EXPECT_EQ(seen, (std::vector<LRESULT>{BST_CHECKED, BST_UNCHECKED}));
+  EXPECT_EQ(unchecked, 0);
+  EXPECT_GT(checked, 10);
+}
+
+TEST_F(Controls, SettingACheckDoesNotNotify) {
+  ScriptedDialog dialog({CheckBoxItem()});
+  LRESULT after = -1;
+  dialog.onInit = [&] {
+    dialog.SendDlgItemMessage(BOX, BM_SETCHECK, BST_CHECKED);
+    after = dialog.SendDlgItemMessage(BOX, BM_GETCHECK);
+  };
+  dialog.DoModal();
+  EXPECT_EQ(after, BST_CHECKED);
+  EXPECT_TRUE(dialog.commands.empty());
+}
+
+TEST_F(Controls, EditBoxTypesAndEditsAtTheCaret) {
+  ScriptedDialog dialog({NameBoxItem()});
+  CString text;
+  int oks = 0;
+  dialog.onOk = [&] {
+    ++oks;
+    dialog.GetDlgItemText(NAME, text);
+    dialog.EndDialog(IDOK);
+  };
+  m_backend.Type(u"abc")
+      .Key(VK_LEFT)
+      .Key(VK_LEFT)
+      .Type(u"X")          // aX|bc
+      .Key(VK_DELETE)      // aX|c
+      .Key(VK_HOME)
+      .Key(VK_DELETE)      // |Xc
+      .Key(VK_END)
+      .Type(u"de")         // Xcde|
+      .Type(u"\b")         // Xcd|
+      .Key(VK_RIGHT)
+      .Key(VK_RETURN);     // multi-line without want-return: the dialog's OK
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(text, u"Xcd");
+  EXPECT_EQ(oks, 1);
+}
+
+TEST_F(Controls, EditBoxHasNoLengthLimitAndTakesTextFromTheDialog) {
+  ScriptedDialog dialog({NameBoxItem()});
+  const CString longName(300, u'w');
+  CString afterTyping;
+  CString afterSet;
+  dialog.onOk = [&] {
+    dialog.GetDlgItemText(NAME, afterTyping);
+    dialog.SetDlgItemText(NAME, u"");
+    dialog.GetDlgItemText(NAME, afterSet);
+  };
+  m_backend.Type(longName).Key(VK_RETURN).Type(u"z").Key(VK_ESCAPE);
+  dialog.DoModal();
+  EXPECT_EQ(afterTyping, longName);
+  EXPECT_EQ(afterSet, u"");
+}
+
+TEST_F(Controls, PushButtonClicksWhenThePenIsLiftedOverIt) {
+  ScriptedDialog dialog({ButtonItem(PUSH, u"Push", 10, 10)});
+  const POINT inside{45, 53};
+  m_backend.Tap(inside).PenDown(inside).PenUp(POINT{200, 200});
+  dialog.DoModal();
+  EXPECT_EQ(dialog.commands, std::vector<UINT>{PUSH});
+}
+}  // namespace

@@ -1,0 +1,79 @@
+// The menu bar of a dialog: its drop-down button, the pop-up and its commands.
+#include <gtest/gtest.h>
+
+#include "platform/core/resources.h"
+#include "platform/wnd/screen_chrome.h"
+#include "wnd_test_support.h"
+
+namespace {
+constexpr UINT CMD_FIRST = 40001;
+constexpr UINT CMD_SECOND = 40002;
+constexpr int BAR = 500;
+constexpr int BAR_TEXT = 501;
+
+constexpr MenuItemTemplate kItems[] = {{CMD_FIRST, u"First"}, {0, u""}, {CMD_SECOND, u"Second"}};
+constexpr MenuTemplate kMenus[] = {{BAR, kItems}};
+constexpr MenuBarButtonTemplate kButtons[] = {{40000, BAR_TEXT, true}};
+constexpr MenuBarTemplate kBars[] = {{BAR, BAR, kButtons}};
+constexpr StringResourceEntry kStrings[] = {{BAR_TEXT, u"Menu"}};
+
+class MenuBar : public WndTest {
+ protected:
+  MenuBar() {
+    SetWindowResourceTables(WindowResourceTables{{}, kMenus, kBars});
+    SetStringTable(kStrings);
+    m_dialog.onInit = [this] { EXPECT_TRUE(m_dialog.GetCommandBar()->InsertMenuBar(BAR)); };
+    m_dialog.onTap = [this](CPoint) { ++m_taps; };
+  }
+  ~MenuBar() override {
+    SetWindowResourceTables({});
+    SetStringTable({});
+  }
+
+  ScriptedDialog m_dialog{{}};
+  int m_taps = 0;
+};
+
+TEST_F(MenuBar, AnItemSendsItsCommandToTheDialog) {
+  m_backend.ChooseMenu(u"Second").ChooseMenu(u"First");
+  m_dialog.DoModal();
+  EXPECT_EQ(m_dialog.commands, (std::vector<UINT>{CMD_SECOND, CMD_FIRST}));
+  EXPECT_FALSE(WindowSystem::Get().Chrome().PopupIsOpen());
+}
+
+TEST_F(MenuBar, ATapOnASeparatorKeepsThePopupAndATapElsewhereClosesItWithoutCommand) {
+  std::optional<CRect> first;
+  m_backend.TapMenuButton(u"Menu").Check([&] { first = WindowSystem::Get().Chrome().PopupItemRect(u"First"); });
+  m_dialog.DoModal();
+  ASSERT_TRUE(first.has_value());
+  const POINT separator{first->left + 20, first->bottom + 3};
+
+  bool openAfterSeparator = false;
+  bool openAfterOutside = true;
+  m_backend.TapMenuButton(u"Menu")
+      .Tap(separator)
+      .Check([&] { openAfterSeparator = WindowSystem::Get().Chrome().PopupIsOpen(); })
+      .Tap(POINT{120, 60})
+      .Check([&] { openAfterOutside = WindowSystem::Get().Chrome().PopupIsOpen(); });
+  m_dialog.DoModal();
+  EXPECT_TRUE(openAfterSeparator);
+  EXPECT_FALSE(openAfterOutside);
+  EXPECT_TRUE(m_dialog.commands.empty());
+  EXPECT_EQ(m_taps, 0);  // the closing tap goes no further
+}
+
+TEST_F(MenuBar, TheBarBelongsToTheDialogInFront) {
+  ScriptedDialog inner({});
+  std::optional<CRect> buttonUnderInner;
+  std::optional<CRect> buttonOnOuter;
+  m_dialog.onCommand = [&](UINT) { inner.DoModal(); };
+  m_backend.ChooseMenu(u"First")
+      .Check([&] { buttonUnderInner = WindowSystem::Get().Chrome().MenuButtonRect(u"Menu"); })
+      .TapCloseBox()
+      .Check([&] { buttonOnOuter = WindowSystem::Get().Chrome().MenuButtonRect(u"Menu"); });
+  m_dialog.DoModal();
+  EXPECT_FALSE(buttonUnderInner.has_value());
+  ASSERT_TRUE(buttonOnOuter.has_value());
+  EXPECT_EQ(buttonOnOuter->bottom, SCREEN_HEIGHT);
+}
+}  // namespace
