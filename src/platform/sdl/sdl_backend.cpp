@@ -49,6 +49,12 @@ void SetWindowIcon(SDL_Window* window, HICON icon) {
   SDL_FreeSurface(pixels);
 }
 
+ScreenLayout LayoutOfWindow(SDL_Window* window, int screenWidth, int screenHeight) {
+  int width = 0, height = 0;
+  SDL_GetWindowSize(window, &width, &height);
+  return LayoutForWindow(width, height, screenWidth, screenHeight);
+}
+
 FrameView ViewOf(const std::vector<COLORREF>& pixels, const ScreenLayout& layout) {
   return FrameView{layout.screenWidth, layout.screenHeight, pixels.data()};
 }
@@ -93,13 +99,9 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
 
 SdlBackend::SdlBackend(SDL_Window* window, SIZE screen)
     : m_window(window),
-      m_layout(LayoutForWindow(screen.cx, screen.cy, screen.cx, screen.cy)),
+      m_layout(LayoutOfWindow(window, screen.cx, screen.cy)),
       m_frame(static_cast<std::size_t>(screen.cx) * static_cast<std::size_t>(screen.cy), 0),
-      m_sound(std::make_unique<SoundPlayer>()) {
-  int width = 0, height = 0;
-  SDL_GetWindowSize(window, &width, &height);
-  m_layout = LayoutForWindow(width, height, screen.cx, screen.cy);
-}
+      m_sound(std::make_unique<SoundPlayer>()) {}
 
 SdlBackend::~SdlBackend() {
   m_sound.reset();  // the audio device closes before SDL itself
@@ -137,16 +139,15 @@ std::optional<InputEvent> SdlBackend::WaitForEvent(std::optional<std::uint64_t> 
 void SdlBackend::Present(const FrameView& frame) {
   if (frame.width != m_layout.screenWidth || frame.height != m_layout.screenHeight) {
     m_frame.assign(static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height), 0);
-    int width = 0, height = 0;
-    SDL_GetWindowSize(m_window, &width, &height);
-    m_layout = LayoutForWindow(width, height, frame.width, frame.height);
+    m_layout = LayoutOfWindow(m_window, frame.width, frame.height);
     m_windowStale = true;
   }
   const std::optional<RECT> changed = ChangedRegion(ViewOf(m_frame, m_layout), frame);
   if (changed) {
     for (int y = changed->top; y < changed->bottom; ++y) {
       const std::size_t start = static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.width);
-      std::copy(frame.pixels + start + changed->left, frame.pixels + start + changed->right, m_frame.begin() + static_cast<std::ptrdiff_t>(start + changed->left));
+      std::copy(frame.pixels + start + changed->left, frame.pixels + start + changed->right,
+                m_frame.data() + start + changed->left);
     }
   }
   if (changed || m_windowStale) Draw(changed.value_or(RECT{0, 0, 0, 0}));
