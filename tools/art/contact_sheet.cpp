@@ -103,10 +103,10 @@ ContactSheet PaintContactSheet() {
 
   LOGFONT description{};
   description.lfHeight = 18;
-  description.lfWeight = FW_BOLD;
+  description.lfWeight = FW_NORMAL;
   std::u16string_view(u"Tahoma").copy(description.lfFaceName, LF_FACESIZE - 1);
   CFont font;
-  font.CreateFontIndirect(&description);
+  if (!font.CreateFontIndirect(&description)) std::fprintf(stderr, "make_art: no Tahoma, labels in the stock font\n");
   CFont* oldFont = dc.SelectObject(&font);
   dc.SetBkMode(TRANSPARENT);
   dc.SetTextColor(kLabelColour);

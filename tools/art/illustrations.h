@@ -22,6 +22,6 @@ void DrawDie(ArtCanvas& canvas, const Placement& place, double size, int value, 
 // wide and the cup 1.2 tall, the origin at the middle of the opening.
 void DrawDiceCup(ArtCanvas& canvas, const Placement& place);
 
-// Headphones, local units: the headband spans -1 to 1 across, the ear cups hang to 1.1
-// below the origin at the band's centre.
+// Headphones, local units: they span -1 to 1 across, from the top of the headband at
+// -0.65 down to the bottom of the ear cups at 1.15.
 void DrawHeadphones(ArtCanvas& canvas, const Placement& place);
