@@ -1,0 +1,110 @@
+#include "platform/wnd/soft_keyboard.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/wnd/screen_chrome.h"
+#include "platform/wnd/shell.h"
+#include "wnd_test_support.h"
+
+namespace {
+constexpr int EDIT_ID = 1052;
+constexpr RECT PANEL{0, 214, 240, 294};
+
+SoftKeyboardWnd& Keyboard() { return WindowSystem::Get().Chrome().SoftKeyboard(); }
+
+POINT KeyCentre(const CString& label) {
+  const std::optional<CRect> rect = Keyboard().KeyRect(label);
+  EXPECT_TRUE(rect.has_value());
+  return rect ? POINT{(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2} : POINT{0, 0};
+}
+
+DialogItemTemplate EditItem() {
+  return DialogItemTemplate{ItemClass::Edit, u"", 0, EDIT_ID,
+                            WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_CENTER | ES_MULTILINE, 33, 49, 92, 12};
+}
+
+class SoftKeyboardTest : public WndTest {
+ protected:
+  SoftKeyboardTest() : m_dialog({EditItem()}) {
+    m_dialog.onInit = [this] { SHSipPreference(m_dialog.GetSafeHwnd(), SIP_UP); };
+  }
+  ~SoftKeyboardTest() override { SHSipPreference(nullptr, SIP_FORCEDOWN); }
+
+  HeadlessBackend& TapKeys(std::initializer_list<const char16_t*> labels) {
+    for (const char16_t* label : labels) m_backend.Tap(KeyCentre(label));
+    return m_backend;
+  }
+
+  CString EditText() const { return m_dialog.GetDlgItem(EDIT_ID)->GetWindowTextString(); }
+
+  ScriptedDialog m_dialog;
+};
+}  // namespace
+
+TEST_F(SoftKeyboardTest, TapsTypeIntoTheFocusedEditBoxWithoutTakingTheFocus) {
+  CString typed;
+  bool focusKept = false;
+  bool okSeen = false;
+  m_dialog.onOk = [&] {
+    okSeen = true;
+    typed = EditText();
+    m_dialog.EndDialog(IDOK);
+  };
+  TapKeys({u"Shift", u"h", u"i", u"space", u"7", u"Bksp", u"Shift", u"1", u"Shift", u"-", u"."});
+  m_backend.Check([&] {
+    focusKept = CWnd::GetFocus() == m_dialog.GetDlgItem(EDIT_ID);
+    EXPECT_EQ(EditText(), u"Hi !_.");
+  });
+  TapKeys({u"Enter"});
+
+  EXPECT_EQ(m_dialog.DoModal(), IDOK);
+  EXPECT_TRUE(focusKept);
+  EXPECT_TRUE(okSeen);
+  EXPECT_EQ(typed, u"Hi !_.");
+}
+
+TEST_F(SoftKeyboardTest, ShiftLetsGoAfterOneKeyAndASecondTapCancelsIt) {
+  TapKeys({u"Shift", u"a", u"b", u"Shift", u"Shift", u"c"});
+  m_backend.Check([&] {
+    EXPECT_EQ(EditText(), u"Abc");
+    EXPECT_FALSE(Keyboard().IsShifted());
+  });
+  m_dialog.DoModal();
+}
+
+TEST_F(SoftKeyboardTest, PenLiftedOutsideTheKeyTypesNothing) {
+  m_backend.PenDown(KeyCentre(u"q")).PenUp(KeyCentre(u"w"));
+  m_backend.Check([&] { EXPECT_EQ(EditText(), u""); });
+  m_dialog.DoModal();
+}
+
+TEST_F(SoftKeyboardTest, PhysicalKeyboardTypesWithThePanelUpOrDown) {
+  m_backend.Type(u"ab");
+  m_backend.Check([&] {
+    EXPECT_TRUE(SipIsUp());
+    SHSipPreference(m_dialog.GetSafeHwnd(), SIP_FORCEDOWN);
+  });
+  m_backend.Type(u"cd");
+  m_backend.Check([&] {
+    EXPECT_FALSE(SipIsUp());
+    EXPECT_EQ(EditText(), u"abcd");
+  });
+  m_dialog.DoModal();
+}
+
+TEST_F(SoftKeyboardTest, PanelCoversTheDialogAboveTheMenuBarOnlyWhileRaised) {
+  const POINT inside{120, 250};  // within the panel and on the dialog's background
+  const POINT above{120, PANEL.top - 1};
+  m_backend.Check([&] {
+    const Surface screen = m_backend.Screenshot();
+    EXPECT_NE(screen.Pixel(inside.x, inside.y), TEST_GREEN);
+    EXPECT_EQ(screen.Pixel(above.x, above.y), TEST_GREEN);
+    EXPECT_EQ(WindowSystem::Get().HitTest(inside), &Keyboard());
+    SHSipPreference(m_dialog.GetSafeHwnd(), SIP_FORCEDOWN);
+  });
+  m_backend.Check([&] {
+    EXPECT_EQ(m_backend.Screenshot().Pixel(inside.x, inside.y), TEST_GREEN);
+    EXPECT_EQ(WindowSystem::Get().HitTest(inside), &m_dialog);
+  });
+  m_dialog.DoModal();
+}
