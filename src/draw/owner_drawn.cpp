@@ -1,15 +1,11 @@
 #include "draw/owner_drawn.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include "platform/core/require.h"
 
 void ReplacePlaceholder(CWnd* pControl, CWnd* pParent, UINT nID, CRect& rcWindow, CRect& rcClient) {
   CWnd* placeholder = pParent->GetDlgItem(static_cast<int>(nID));
-  if (placeholder == nullptr) {
-    // Every owner-drawn control of the program stands on an item of its template.
-    std::fprintf(stderr, "no placeholder item %u to replace\n", nID);
-    std::abort();
-  }
+  // Every owner-drawn control of the program stands on an item of its template.
+  PLATFORM_REQUIRE(placeholder != nullptr, "no placeholder item to replace");
   RECT rect;
   placeholder->GetWindowRect(&rect);
   pParent->ScreenToClient(&rect);

@@ -4,7 +4,7 @@
 
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/paint_helpers.h"
-#include "platform/wnd/require.h"
+#include "platform/core/require.h"
 
 namespace {
 constexpr COLORREF BLACK = RGB(0, 0, 0);
@@ -48,7 +48,7 @@ void CStatic::OnPaint() {
     memory.SelectObject(old);
     return;
   }
-  WND_REQUIRE(type == SS_LEFT || type == SS_CENTER, "unsupported static control type");
+  PLATFORM_REQUIRE(type == SS_LEFT || type == SS_CENTER, "unsupported static control type");
   DrawTextIn(dc, GetWindowTextString(), client, DT_WORDBREAK | (type == SS_CENTER ? DT_CENTER : DT_LEFT),
              DialogTextColor(), GetFont());
 }
@@ -60,7 +60,7 @@ void CStatic::OnLButtonDown(UINT, CPoint) {
 // ---- button -------------------------------------------------------------------------------
 
 void CButton::SetCheck(int check) {
-  WND_REQUIRE(check == BST_CHECKED || check == BST_UNCHECKED, "unsupported check state");
+  PLATFORM_REQUIRE(check == BST_CHECKED || check == BST_UNCHECKED, "unsupported check state");
   if (check == m_nCheck) return;
   m_nCheck = check;
   Invalidate();
@@ -69,11 +69,11 @@ void CButton::SetCheck(int check) {
 LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case BM_SETCHECK:
-      WND_REQUIRE(IsCheckBox(), "BM_SETCHECK on a push button");
+      PLATFORM_REQUIRE(IsCheckBox(), "BM_SETCHECK on a push button");
       SetCheck(static_cast<int>(wParam));
       return 0;
     case BM_GETCHECK:
-      WND_REQUIRE(IsCheckBox(), "BM_GETCHECK on a push button");
+      PLATFORM_REQUIRE(IsCheckBox(), "BM_GETCHECK on a push button");
       return m_nCheck;
     default:
       return CWnd::WindowProc(message, wParam, lParam);
@@ -109,8 +109,8 @@ void CButton::OnPaint() {
   CPaintDC dc(this);
   const CRect client = ClientRectOf(this);
   const DWORD type = GetStyle() & BS_TYPEMASK;
-  WND_REQUIRE(type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_AUTOCHECKBOX,
-              "unsupported button type");
+  PLATFORM_REQUIRE(type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_AUTOCHECKBOX,
+                   "unsupported button type");
   if (IsCheckBox()) {
     PaintCheckBox(dc, client);
   } else {
@@ -228,7 +228,7 @@ void CEdit::OnPaint() {
 // ---- template items -----------------------------------------------------------------------
 
 CWnd* CreateTemplateItem(const DialogItemTemplate& item, CWnd* dialog) {
-  WND_REQUIRE(item.style & WS_CHILD, "template item without WS_CHILD");
+  PLATFORM_REQUIRE(item.style & WS_CHILD, "template item without WS_CHILD");
   const CRect rect = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy);
   const CString text(item.text);
   const UINT id = static_cast<UINT>(item.id);

@@ -6,7 +6,7 @@
 #include "platform/wnd/message_box_dialog.h"
 #include "platform/wnd/paint_helpers.h"
 #include "platform/wnd/window_system.h"
-#include "platform/wnd/require.h"
+#include "platform/core/require.h"
 
 namespace {
 struct DialogColors {
@@ -35,15 +35,15 @@ COLORREF DialogTextColor() { return Colors().text; }
 // ---- command bar --------------------------------------------------------------------------
 
 BOOL CCommandBar::InsertMenuBar(UINT menuBarId, UINT bitmapId) {
-  WND_REQUIRE(bitmapId == 0, "menu-bar button images are not supported");
+  PLATFORM_REQUIRE(bitmapId == 0, "menu-bar button images are not supported");
   const MenuBarTemplate* bar = FindMenuBarTemplate(static_cast<int>(menuBarId));
   if (bar == nullptr) return FALSE;
   const MenuTemplate* menu = FindMenuTemplate(bar->menuId);
   m_buttons.clear();
   for (const MenuBarButtonTemplate& button : bar->buttons) {
     const std::optional<std::u16string_view> text = FindResourceString(button.stringId);
-    WND_REQUIRE(text, "menu-bar button without its string");
-    WND_REQUIRE((!button.dropDown || menu != nullptr), "drop-down button without a menu");
+    PLATFORM_REQUIRE(text, "menu-bar button without its string");
+    PLATFORM_REQUIRE((!button.dropDown || menu != nullptr), "drop-down button without a menu");
     m_buttons.push_back(Button{CString(text.value_or(u"")), button.command, button.dropDown, menu});
   }
   return TRUE;
@@ -52,7 +52,7 @@ BOOL CCommandBar::InsertMenuBar(UINT menuBarId, UINT bitmapId) {
 // ---- dialog -------------------------------------------------------------------------------
 
 CDialog::CDialog(UINT templateId, CWnd*) : m_pTemplate(FindDialogTemplate(static_cast<int>(templateId))) {
-  WND_REQUIRE(m_pTemplate != nullptr, "no dialog template with that id");
+  PLATFORM_REQUIRE(m_pTemplate != nullptr, "no dialog template with that id");
 }
 
 CDialog::CDialog(const DialogTemplate* dialogTemplate, CWnd*) : m_pTemplate(dialogTemplate) {}
@@ -69,7 +69,7 @@ void CDialog::CreateDialogFont() {
   if (m_font.IsCreated()) return;
   BOOL created = CreatePointFont(m_font, m_pTemplate->fontFace, m_pTemplate->fontPointSize, false);
   if (!created) created = CreatePointFont(m_font, u"Tahoma", m_pTemplate->fontPointSize, false);
-  WND_REQUIRE(created, "no font for the dialog");
+  PLATFORM_REQUIRE(created, "no font for the dialog");
 }
 
 void CDialog::CreateFromTemplate() {
@@ -185,7 +185,7 @@ void CDialog::DrawFrame() {
 // ---- application --------------------------------------------------------------------------
 
 CWinApp::CWinApp() {
-  WND_REQUIRE(TheApp() == nullptr, "one application object only");
+  PLATFORM_REQUIRE(TheApp() == nullptr, "one application object only");
   TheApp() = this;
 }
 
@@ -203,8 +203,8 @@ CWinApp* AfxGetApp() { return TheApp(); }
 int AfxWinMain() {
   InstallMessageBoxDialogs();
   CWinApp* app = AfxGetApp();
-  WND_REQUIRE(app != nullptr, "no application object");
+  PLATFORM_REQUIRE(app != nullptr, "no application object");
   const BOOL runsOwnLoop = app->InitInstance();
-  WND_REQUIRE(!runsOwnLoop, "an application message loop after InitInstance is not supported");
+  PLATFORM_REQUIRE(!runsOwnLoop, "an application message loop after InitInstance is not supported");
   return runsOwnLoop ? 1 : 0;
 }

@@ -5,7 +5,7 @@
 
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/paint_helpers.h"
-#include "platform/wnd/require.h"
+#include "platform/core/require.h"
 
 namespace {
 constexpr UINT BUTTONS_MASK = 0x0000000F;
@@ -40,9 +40,10 @@ struct MessageBoxLayout {
   explicit MessageBoxLayout(const MessageBoxRequest& request) : m_request(request) {
     const UINT buttons = request.type & BUTTONS_MASK;
     const UINT icon = request.type & ICON_MASK;
-    WND_REQUIRE((request.type & ~(BUTTONS_MASK | ICON_MASK)) == 0, "unsupported message box flags");
-    WND_REQUIRE(buttons == MB_OK || buttons == MB_YESNO, "unsupported message box buttons");
-    WND_REQUIRE(icon == 0 || icon == MB_ICONQUESTION || icon == MB_ICONINFORMATION, "unsupported message box icon");
+    PLATFORM_REQUIRE((request.type & ~(BUTTONS_MASK | ICON_MASK)) == 0, "unsupported message box flags");
+    PLATFORM_REQUIRE(buttons == MB_OK || buttons == MB_YESNO, "unsupported message box buttons");
+    PLATFORM_REQUIRE(icon == 0 || icon == MB_ICONQUESTION || icon == MB_ICONINFORMATION,
+                     "unsupported message box icon");
     m_bYesNo = buttons == MB_YESNO;
     m_nIcon = icon;
 

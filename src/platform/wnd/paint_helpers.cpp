@@ -1,7 +1,7 @@
 #include "platform/wnd/paint_helpers.h"
 
 #include <algorithm>
-#include "platform/wnd/require.h"
+#include "platform/core/require.h"
 
 void FillSolid(CDC& dc, const RECT& rect, COLORREF color) {
   if (CRect(rect).IsRectEmpty()) return;
@@ -63,7 +63,7 @@ CFont& StandardFont(bool bold) {
   if (font == nullptr) {
     font = new CFont;  // kept for the whole run, like the shell's own fonts
     const BOOL created = CreatePointFont(*font, u"Tahoma", 8, bold);
-    WND_REQUIRE(created, "the Tahoma font is not installed");
+    PLATFORM_REQUIRE(created, "the Tahoma font is not installed");
   }
   return *font;
 }

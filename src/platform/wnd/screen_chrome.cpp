@@ -5,7 +5,7 @@
 
 #include "platform/wnd/dialog_template.h"
 #include "platform/wnd/paint_helpers.h"
-#include "platform/wnd/require.h"
+#include "platform/core/require.h"
 #include "platform/wnd/soft_keyboard.h"
 #include "platform/wnd/window_system.h"
 
@@ -349,7 +349,7 @@ void ScreenChrome::OpenPopup(const CCommandBar::Button& button, const CRect& but
     ClosePopup();
     return;
   }
-  WND_REQUIRE(button.menu != nullptr && !button.menu->popupItems.empty(), "drop-down button without items");
+  PLATFORM_REQUIRE(button.menu != nullptr && !button.menu->popupItems.empty(), "drop-down button without items");
   m_popup->Open(button.menu, buttonRect, owner);
 }
 

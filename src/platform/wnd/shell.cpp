@@ -6,7 +6,7 @@
 #include "platform/core/module_path.h"
 #include "platform/core/resources.h"
 #include "platform/wnd/dialog.h"
-#include "platform/wnd/require.h"
+#include "platform/core/require.h"
 #include "platform/wnd/screen_chrome.h"
 #include "platform/wnd/soft_keyboard.h"
 #include "platform/wnd/window_system.h"
@@ -18,15 +18,15 @@ char InstanceToken;  // the program's one module
 HINSTANCE AfxGetInstanceHandle() { return &InstanceToken; }
 
 BOOL SHDoneButton(HWND hwnd, DWORD state) {
-  WND_REQUIRE(state == SHDB_HIDE || state == SHDB_SHOW, "unsupported SHDoneButton state");
+  PLATFORM_REQUIRE(state == SHDB_HIDE || state == SHDB_SHOW, "unsupported SHDoneButton state");
   auto* dialog = dynamic_cast<CDialog*>(CWnd::FromHandle(hwnd));
-  WND_REQUIRE(dialog != nullptr, "SHDoneButton on a window that is not a dialog");
+  PLATFORM_REQUIRE(dialog != nullptr, "SHDoneButton on a window that is not a dialog");
   dialog->SetDoneButtonShown(state == SHDB_SHOW);
   return TRUE;
 }
 
 BOOL SHSipPreference(HWND, int state) {
-  WND_REQUIRE(state == SIP_UP || state == SIP_FORCEDOWN, "unsupported input panel preference");
+  PLATFORM_REQUIRE(state == SIP_UP || state == SIP_FORCEDOWN, "unsupported input panel preference");
   SoftKeyboardWnd& keyboard = WindowSystem::Get().Chrome().SoftKeyboard();
   if (state == SIP_UP) {
     keyboard.Raise();
@@ -41,15 +41,15 @@ bool SipIsUp() { return WindowSystem::Get().Chrome().SoftKeyboard().IsRaised(); 
 BOOL CreateProcessW(const char16_t* application, const char16_t* commandLine, void* processAttributes,
                     void* threadAttributes, BOOL inheritHandles, DWORD creationFlags, void* environment,
                     const char16_t* currentDirectory, void* startupInfo, void* processInformation) {
-  WND_REQUIRE(application != nullptr && std::u16string_view(application) == u"peghelp.exe",
+  PLATFORM_REQUIRE(application != nullptr && std::u16string_view(application) == u"peghelp.exe",
               "only the help viewer can be started");
   constexpr std::u16string_view FILE_PREFIX = u"file:";
   const std::u16string_view page = commandLine ? std::u16string_view(commandLine) : std::u16string_view();
-  WND_REQUIRE(page.starts_with(FILE_PREFIX), "the help viewer takes a file: page");
-  WND_REQUIRE(processAttributes == nullptr && threadAttributes == nullptr && !inheritHandles && creationFlags == 0 &&
-                  environment == nullptr && currentDirectory == nullptr && startupInfo == nullptr &&
-                  processInformation == nullptr,
-              "unsupported process creation arguments");
+  PLATFORM_REQUIRE(page.starts_with(FILE_PREFIX), "the help viewer takes a file: page");
+  PLATFORM_REQUIRE(processAttributes == nullptr && threadAttributes == nullptr && !inheritHandles &&
+                       creationFlags == 0 && environment == nullptr && currentDirectory == nullptr &&
+                       startupInfo == nullptr && processInformation == nullptr,
+                   "unsupported process creation arguments");
   const CString executable = GetModuleFilePath();
   const std::size_t slash = executable.find_last_of(u"/\\");
   const CString folder = slash == CString::npos ? CString(u".") : executable.substr(0, slash);
@@ -58,9 +58,9 @@ BOOL CreateProcessW(const char16_t* application, const char16_t* commandLine, vo
 }
 
 BOOL PlaySoundW(const char16_t* name, HINSTANCE module, DWORD flags) {
-  WND_REQUIRE(flags == (SND_RESOURCE | SND_ASYNC), "only asynchronous resource sounds are supported");
-  WND_REQUIRE(module == AfxGetInstanceHandle(), "sounds come from the program's own module");
-  WND_REQUIRE(name != nullptr, "a sound needs a name");
+  PLATFORM_REQUIRE(flags == (SND_RESOURCE | SND_ASYNC), "only asynchronous resource sounds are supported");
+  PLATFORM_REQUIRE(module == AfxGetInstanceHandle(), "sounds come from the program's own module");
+  PLATFORM_REQUIRE(name != nullptr, "a sound needs a name");
   const std::u16string_view soundName(name);
   const std::span<const unsigned char> wave = FindResourceBytes(ResourceType::Wave, soundName);
   if (wave.empty()) return FALSE;

@@ -5,7 +5,7 @@
 
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/screen_chrome.h"
-#include "platform/wnd/require.h"
+#include "platform/core/require.h"
 
 namespace {
 constexpr COLORREF DESKTOP_COLOR = RGB(255, 255, 255);
@@ -54,7 +54,7 @@ void WindowSystem::UnlinkTopLevel(CWnd* window) {
 
 void WindowSystem::BringToTop(CWnd* window) {
   const auto it = std::find(m_topLevels.begin(), m_topLevels.end(), window);
-  WND_REQUIRE(it != m_topLevels.end(), "not a top-level window");
+  PLATFORM_REQUIRE(it != m_topLevels.end(), "not a top-level window");
   const bool topmost = it - m_topLevels.begin() < m_nTopmost;
   UnlinkTopLevel(window);
   LinkTopLevel(window, topmost);
@@ -285,7 +285,7 @@ void WindowSystem::Quit() {
 void WindowSystem::PushModal(CDialog* dialog) { m_modal.push_back(dialog); }
 
 void WindowSystem::PopModal(CDialog* dialog) {
-  WND_REQUIRE(!m_modal.empty() && m_modal.back() == dialog, "modal loops end innermost first");
+  PLATFORM_REQUIRE(!m_modal.empty() && m_modal.back() == dialog, "modal loops end innermost first");
   m_modal.pop_back();
   if (m_modal.empty()) {
     // The program may start over (a test runs the next script).

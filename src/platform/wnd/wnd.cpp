@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/wnd/window_system.h"
-#include "platform/wnd/require.h"
+#include "platform/core/require.h"
 
 namespace {
 int& LiveDCs() {
@@ -37,7 +37,7 @@ BOOL CWnd::Create(const char16_t* className, const char16_t* windowName, DWORD s
 
 BOOL CWnd::CreateEx(DWORD exStyle, const char16_t*, const char16_t* windowName, DWORD style, const RECT& rect,
                     CWnd* parent, UINT id) {
-  WND_REQUIRE(m_hWnd == nullptr, "window created twice");
+  PLATFORM_REQUIRE(m_hWnd == nullptr, "window created twice");
   WindowSystem& system = WindowSystem::Get();
   m_dwStyle = style;
   m_dwExStyle = exStyle;
@@ -48,7 +48,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char16_t*, const char16_t* windowName, 
   ResizeSurface(m_rcWindow.Width(), m_rcWindow.Height());
   m_hWnd = &m_handle;
   if (style & WS_CHILD) {
-    WND_REQUIRE(parent != nullptr && parent->m_hWnd != nullptr, "a child window needs a parent window");
+    PLATFORM_REQUIRE(parent != nullptr && parent->m_hWnd != nullptr, "a child window needs a parent window");
     m_pParentWnd = parent;
     parent->m_children.push_back(this);
   } else {
@@ -128,8 +128,8 @@ void CWnd::ClientToScreen(POINT* point) const {
 }
 
 BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags) {
-  WND_REQUIRE((insertAfter == nullptr || insertAfter == &wndTop), "only wndTop is supported");
-  WND_REQUIRE((flags & ~(SWP_NOMOVE | SWP_NOSIZE)) == 0, "unsupported SetWindowPos flags");
+  PLATFORM_REQUIRE((insertAfter == nullptr || insertAfter == &wndTop), "only wndTop is supported");
+  PLATFORM_REQUIRE((flags & ~(SWP_NOMOVE | SWP_NOSIZE)) == 0, "unsupported SetWindowPos flags");
   if (m_hWnd == nullptr) return FALSE;
   WindowSystem& system = WindowSystem::Get();
   system.ScreenChanged(system.ScreenRectOf(this));
@@ -155,14 +155,14 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
 }
 
 void CWnd::CenterWindow(CWnd*) {
-  WND_REQUIRE(m_pParentWnd == nullptr, "only top-level windows are centred");
+  PLATFORM_REQUIRE(m_pParentWnd == nullptr, "only top-level windows are centred");
   const CRect area(WORK_AREA);
   SetWindowPos(nullptr, area.left + (area.Width() - m_rcWindow.Width()) / 2,
                area.top + (area.Height() - m_rcWindow.Height()) / 2, 0, 0, SWP_NOSIZE);
 }
 
 BOOL CWnd::ShowWindow(int command) {
-  WND_REQUIRE((command == SW_SHOW || command == SW_HIDE), "unsupported ShowWindow command");
+  PLATFORM_REQUIRE((command == SW_SHOW || command == SW_HIDE), "unsupported ShowWindow command");
   const BOOL wasVisible = (m_dwStyle & WS_VISIBLE) ? TRUE : FALSE;
   if (m_hWnd == nullptr) return wasVisible;
   WindowSystem& system = WindowSystem::Get();
@@ -189,13 +189,13 @@ void CWnd::SetWindowText(const CString& text) {
 
 void CWnd::SetDlgItemText(int id, const CString& text) {
   CWnd* item = GetDlgItem(id);
-  WND_REQUIRE(item != nullptr, "no such dialog item");
+  PLATFORM_REQUIRE(item != nullptr, "no such dialog item");
   item->SetWindowText(text);
 }
 
 UINT CWnd::GetDlgItemText(int id, CString& text) const {
   const CWnd* item = GetDlgItem(id);
-  WND_REQUIRE(item != nullptr, "no such dialog item");
+  PLATFORM_REQUIRE(item != nullptr, "no such dialog item");
   text = item->m_strText;
   return static_cast<UINT>(text.size());
 }
@@ -209,7 +209,7 @@ void CWnd::UpdateWindow() {
 }
 
 CDC* CWnd::GetDC() {
-  WND_REQUIRE(m_hWnd != nullptr, "GetDC needs a window");
+  PLATFORM_REQUIRE(m_hWnd != nullptr, "GetDC needs a window");
   auto* dc = new CDC;
   dc->AttachSurface(&m_surface, m_rcClientInWindow.TopLeft(), m_rcClientInWindow);
   ++m_nHeldDCs;
@@ -226,8 +226,8 @@ int CWnd::ReleaseDC(CDC* dc) {
 }
 
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, void* procedure) {
-  WND_REQUIRE(procedure == nullptr, "timer procedures are not supported");
-  WND_REQUIRE(m_hWnd != nullptr, "a timer needs a window");
+  PLATFORM_REQUIRE(procedure == nullptr, "timer procedures are not supported");
+  PLATFORM_REQUIRE(m_hWnd != nullptr, "a timer needs a window");
   WindowSystem::Get().SetTimer(this, id, elapse);
   return id;
 }
@@ -238,7 +238,7 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) { return W
 
 LRESULT CWnd::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* item = GetDlgItem(id);
-  WND_REQUIRE(item != nullptr, "no such dialog item");
+  PLATFORM_REQUIRE(item != nullptr, "no such dialog item");
   return item->SendMessage(message, wParam, lParam);
 }
 
@@ -292,7 +292,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
       return 0;
     default:
-      WND_REQUIRE(false, "message not supported by this window");
+      PLATFORM_REQUIRE(false, "message not supported by this window");
       return 0;
   }
 }
@@ -321,14 +321,14 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
 }
 
 CPaintDC::CPaintDC(CWnd* window) {
-  WND_REQUIRE(window != nullptr && window->m_hWnd != nullptr, "painting needs a window");
+  PLATFORM_REQUIRE(window != nullptr && window->m_hWnd != nullptr, "painting needs a window");
   WindowSystem::Get().MarkValid(window);
   AttachSurface(&window->m_surface, window->m_rcClientInWindow.TopLeft(), window->m_rcClientInWindow);
 }
 
 LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* window = CWnd::FromHandle(hwnd);
-  WND_REQUIRE(window != nullptr, "message to no window");
+  PLATFORM_REQUIRE(window != nullptr, "message to no window");
   return window->SendMessage(message, wParam, lParam);
 }
 

@@ -1,0 +1,179 @@
+// The off-screen buffers and the skeleton the owner-drawn controls share: placeholder
+// replacement and the redraw order.
+#include <gtest/gtest.h>
+
+#include "draw/owner_drawn.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/wnd/dialog.h"
+#include "platform/wnd/window_system.h"
+
+namespace {
+constexpr int PLACEHOLDER_ID = 1000;
+constexpr COLORREF BACKGROUND = RGB(0, 102, 51);
+constexpr COLORREF CONTENT = RGB(255, 255, 255);
+
+constexpr DialogItemTemplate kItems[] = {
+    {ItemClass::Button, u"D1", 0, PLACEHOLDER_ID, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 130, 16, 23, 22},
+    {ItemClass::Static, u"", 0, -1, WS_CHILD | WS_VISIBLE, 0, 0, 160, 165},
+};
+constexpr DialogTemplate kTemplate{
+    1, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, 0, u"Board", u"Tahoma", 8, 0, 0, 160, 165, kItems};
+constexpr DialogTemplate kCoverTemplate{
+    2, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, 0, u"Cover", u"Tahoma", 8, 0, 0, 160, 165, {}};
+
+void Fill(CDC* dc, const RECT& rect, COLORREF color) {
+  CBrush brush(color);
+  CPen pen(PS_SOLID, 1, color);
+  CBrush* oldBrush = dc->SelectObject(&brush);
+  CPen* oldPen = dc->SelectObject(&pen);
+  dc->Rectangle(&rect);
+  dc->SelectObject(oldPen);
+  dc->SelectObject(oldBrush);
+}
+
+// A minimal owner-drawn control: a background layer and a square of content.
+class SquareCtrl : public CWnd {
+ public:
+  SquareCtrl(CWnd* pParent, UINT nID) {
+    ReplacePlaceholder(this, pParent, nID, m_rcWindow, m_rcClient);
+    m_pBuffer = new COffscreenBuffer(this, 2);
+    m_bBackgroundDrawn = false;
+  }
+  ~SquareCtrl() override { delete m_pBuffer; }
+
+  void SetSquare(int size) {
+    m_nSquare = size;
+    Redraw();
+  }
+  void ForgetBackground() { m_bBackgroundDrawn = false; }
+
+  CRect m_rcWindow;
+  CRect m_rcClient;
+  int backgroundPaints = 0;
+
+ protected:
+  void OnPaint() override { Redraw(); }
+
+ private:
+  void Redraw() {
+    RedrawOwnerDrawn(
+        this, *m_pBuffer, m_bBackgroundDrawn, 0, 1,
+        [this] {
+          Fill(m_pBuffer->GetLayerDC(0), m_rcClient, BACKGROUND);
+          ++backgroundPaints;
+        },
+        [this](CDC* pLayer) { Fill(pLayer, CRect(2, 2, 2 + m_nSquare, 2 + m_nSquare), CONTENT); });
+  }
+
+  COffscreenBuffer* m_pBuffer;
+  bool m_bBackgroundDrawn;
+  int m_nSquare = 0;
+};
+
+int CountColor(const Surface& surface, COLORREF color) {
+  int count = 0;
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (int x = 0; x < surface.Width(); ++x) count += surface.Pixel(x, y) == color ? 1 : 0;
+  }
+  return count;
+}
+
+class OffscreenBuffer : public ::testing::Test {
+ protected:
+  OffscreenBuffer() { m_app.SetDialogBkColor(RGB(0, 153, 51), RGB(255, 255, 255)); }
+
+  // Runs the checks inside the board-like dialog's modal loop, with the control made.
+  void WithControl(const std::function<void(CDialog&, SquareCtrl&)>& checks) {
+    CDialog dialog(&kTemplate);
+    m_backend.Check([&] {
+      SquareCtrl control(&dialog, PLACEHOLDER_ID);
+      checks(dialog, control);
+    });
+    dialog.DoModal();
+  }
+
+  CWinApp m_app;
+  HeadlessBackend m_backend;
+};
+
+TEST_F(OffscreenBuffer, TheControlTakesThePlaceholdersPlaceIdAndTopOfTheOrder) {
+  WithControl([](CDialog& dialog, SquareCtrl& control) {
+    EXPECT_EQ(control.m_rcWindow, CRect(195, 26, 230, 62));
+    EXPECT_EQ(control.m_rcClient, CRect(0, 0, 35, 36));
+    EXPECT_EQ(dialog.GetDlgItem(PLACEHOLDER_ID), &control);
+    EXPECT_EQ(dialog.Children().size(), 2u);
+    EXPECT_EQ(dialog.Children().front(), &control);
+    EXPECT_EQ(WindowSystem::Get().HitTest(POINT{210, 26 + 40}), &control);
+  });
+}
+
+TEST_F(OffscreenBuffer, TheFirstRedrawShowsTheBackgroundAndPresentsAtOnce) {
+  WithControl([](CDialog&, SquareCtrl& control) {
+    control.SetSquare(0);
+    const Surface& window = control.GetSurface();
+    EXPECT_EQ(CountColor(window, BACKGROUND), 35 * 36);
+    EXPECT_FALSE(control.IsInvalid());
+    control.SetSquare(10);
+    EXPECT_EQ(CountColor(window, CONTENT), 100);
+  });
+}
+
+TEST_F(OffscreenBuffer, RedrawsRebuildTheWholeWorkingLayerFromTheBackgroundPaintedOnce) {
+  WithControl([](CDialog&, SquareCtrl& control) {
+    control.SetSquare(20);
+    control.SetSquare(5);  // nothing of the bigger square remains
+    const Surface first = control.GetSurface();
+    control.SetSquare(5);
+    EXPECT_EQ(CountColor(control.GetSurface(), CONTENT), 25);
+    for (int y = 0; y < first.Height(); ++y) {
+      for (int x = 0; x < first.Width(); ++x) ASSERT_EQ(first.Pixel(x, y), control.GetSurface().Pixel(x, y));
+    }
+    EXPECT_EQ(control.backgroundPaints, 1);
+    control.ForgetBackground();
+    control.SetSquare(5);
+    EXPECT_EQ(control.backgroundPaints, 2);
+  });
+}
+
+TEST_F(OffscreenBuffer, APaintMessageRedrawsTheControlCompletely) {
+  WithControl([](CDialog&, SquareCtrl& control) {
+    control.SetSquare(8);
+    CDC* dc = control.GetDC();
+    Fill(dc, CRect(0, 0, 35, 36), RGB(255, 0, 0));  // something drew over it
+    control.ReleaseDC(dc);
+    control.Invalidate();
+    control.UpdateWindow();
+    EXPECT_EQ(CountColor(control.GetSurface(), RGB(255, 0, 0)), 0);
+    EXPECT_EQ(CountColor(control.GetSurface(), CONTENT), 64);
+  });
+}
+
+TEST_F(OffscreenBuffer, AControlDrawnWhileADialogCoversItNeverShowsThroughAndReappearsAfter) {
+  CDialog board(&kTemplate);
+  CDialog cover(&kCoverTemplate);
+  SquareCtrl* control = nullptr;
+  COLORREF covered = 0;
+  COLORREF uncovered = 0;
+  m_backend.Check([&] {
+    control = new SquareCtrl(&board, PLACEHOLDER_ID);
+    control->SetSquare(30);
+    cover.DoModal();
+    uncovered = m_backend.Screenshot().Pixel(210, 26 + 36);
+  });
+  m_backend.Check([&] {
+    control->SetSquare(30);  // drawn while covered
+    covered = m_backend.Screenshot().Pixel(210, 26 + 36);
+  });
+  m_backend.Key(VK_ESCAPE);
+  board.DoModal();
+  delete control;
+  EXPECT_EQ(covered, RGB(0, 153, 51));
+  EXPECT_EQ(uncovered, CONTENT);
+}
+
+TEST_F(OffscreenBuffer, DestroyingTheControlReleasesItsWindowContext) {
+  const int before = LiveWindowDCCount();
+  WithControl([before](CDialog&, SquareCtrl&) { EXPECT_EQ(LiveWindowDCCount(), before + 1); });
+  EXPECT_EQ(LiveWindowDCCount(), before);
+}
+}  // namespace
