@@ -1,0 +1,172 @@
+#include "app/board_dlg.h"
+
+#include "draw/sound_cue.h"
+#include "persistence/game_settings.h"
+#include "persistence/text_util.h"
+#include "platform/wnd/shell.h"
+#include "resources/resource_ids.h"
+
+namespace {
+// The roll's pauses at the slower dice speed: 5 x 70 + 250 + 500 + 5 x 30 = 1250 ms.
+constexpr DWORD kBlankPauseMs = 70;
+constexpr DWORD kFirstPauseMs = 250;
+constexpr DWORD kSecondPauseMs = 500;
+constexpr DWORD kRevealPauseMs = 30;
+
+// Read at every pause, so a changed speed applies from the next roll.
+void RollPause(DWORD milliseconds) {
+  if (theSettings.m_nSpeed != 1) Sleep(milliseconds);
+}
+
+bool AskYesNo(const CString& text, const CString& caption) {
+  return MessageBoxW(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+}  // namespace
+
+CBoardDlg::CBoardDlg() : CDialog(IDD_BOARD) {
+  MapCommand(IDC_GO, &CBoardDlg::OnGo);
+  MapCommand(ID_NEW_GAME, &CBoardDlg::OnNewGame);
+  MapCommand(ID_EXIT, &CBoardDlg::OnExit);
+  MapCommand(ID_GAME_OPTIONS, &CBoardDlg::OnGameOptions);
+  MapCommand(ID_SHOW_HISCORES, &CBoardDlg::OnShowHiScores);
+  MapCommand(ID_ABOUT, &CBoardDlg::OnAbout);
+  MapCommand(ID_RESET_HISCORES, &CBoardDlg::OnResetHiScores);
+  MapCommand(ID_INSTRUCTIONS, &CBoardDlg::OnInstructions);
+}
+
+CBoardDlg::~CBoardDlg() {
+  for (CDieCtrl* pDie : m_pDice) delete pDie;
+  for (CScoreCell* pCell : m_pCells) delete pCell;
+  delete m_pRollsCounter;
+}
+
+BOOL CBoardDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  SHDoneButton(m_hWnd, SHDB_HIDE);
+  CenterWindow();
+  for (int i = 0; i < kDiceCount; ++i) {
+    m_pDice[static_cast<std::size_t>(i)] = new CDieCtrl(this, static_cast<UINT>(IDC_DIE_FIRST + i));
+  }
+  for (int i = 0; i < kScorecardSize; ++i) {
+    const UINT nID = static_cast<UINT>(IDC_CELL_FIRST + i);
+    auto* pCell = new CScoreCell(this, nID, nID != IDC_CELL_BONUS);
+    m_pCells[static_cast<std::size_t>(i)] = pCell;
+    m_entries[static_cast<std::size_t>(i)] = pCell;
+  }
+  m_pRollsCounter = new CLabelCtrl(this, IDC_ROLLS);
+  m_pMenuBar = GetCommandBar();
+  m_pMenuBar->InsertMenuBar(IDR_MENU);
+  NewGame();
+  SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
+  return TRUE;
+}
+
+void CBoardDlg::OnOK() {}
+
+// ---- the game loop ------------------------------------------------------------------------
+
+void CBoardDlg::NewGame() {
+  PlayCue(u"WAV_2");
+  NewTurn();
+  ResetScorecard(Card(), *this);
+  m_bGameStarted = true;
+}
+
+void CBoardDlg::NewTurn() {
+  m_nRollsLeft = kRollsPerTurn;
+  ShowRollsLeft();
+  for (CDieCtrl* pDie : m_pDice) {
+    pDie->SetHeld(FALSE);
+    pDie->Blank();
+    pDie->SetHoldable(TRUE);
+  }
+}
+
+void CBoardDlg::OnGo() { m_bRollRequested = true; }
+
+void CBoardDlg::OnTimer(UINT_PTR nIDEvent) {
+  KillTimer(ID_BOARD_TIMER);
+  if (m_bRollRequested) {
+    RollDice();
+    m_bRollRequested = false;
+  } else if (CountOfferedCells(Card()) < m_nOffers) {
+    if (CommitTurn() < kCategoryCount) {
+      NewTurn();
+    } else {
+      EndGame();
+    }
+  }
+  SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
+  CDialog::OnTimer(nIDEvent);
+}
+
+void CBoardDlg::RollDice() {
+  if (!m_bGameStarted || m_nRollsLeft <= 0) {
+    PlayCue(u"WAV_6");
+    return;
+  }
+  --m_nRollsLeft;
+  ShowRollsLeft();
+  PlayCue(u"WAV_1");
+  for (CDieCtrl* pDie : m_pDice) {
+    pDie->Blank();
+    RollPause(kBlankPauseMs);
+  }
+  RollPause(kFirstPauseMs);
+  PlayCue(u"WAV_2");
+  RollPause(kSecondPauseMs);
+  PlayCue(u"WAV_3");
+  for (CDieCtrl* pDie : m_pDice) {
+    pDie->Roll();
+    RollPause(kRevealPauseMs);
+  }
+  if (m_nRollsLeft < 1) {
+    for (CDieCtrl* pDie : m_pDice) pDie->SetHoldable(FALSE);
+  }
+  EvaluateRoll();
+}
+
+void CBoardDlg::EvaluateRoll() {
+  DiceValues dice{};
+  for (std::size_t i = 0; i < dice.size(); ++i) dice[i] = m_pDice[i]->GetValue();
+  ::EvaluateRoll(dice, Card(), *this);
+}
+
+int CBoardDlg::CommitTurn() { return ::CommitTurn(Card(), *this); }
+
+// Leftover rolls of the final turn could otherwise offer the extra again and end the
+// same game twice; GO refuses until the next new game.
+void CBoardDlg::EndGame() { m_bGameStarted = false; }
+
+void CBoardDlg::ShowRollsLeft() { m_pRollsCounter->SetText(theTextUtil.IntToText(m_nRollsLeft)); }
+
+// ---- menu commands ------------------------------------------------------------------------
+
+void CBoardDlg::OnNewGame() {
+  NewGame();
+  UpdateWindow();
+}
+
+void CBoardDlg::OnExit() {
+  if (AskYesNo(u"Are you sure that you wish to exit Tumbla?", u"Exit Tumbla?")) CDialog::OnOK();
+}
+
+void CBoardDlg::OnResetHiScores() {
+  if (!AskYesNo(u"Are you sure that you wish to reset the high score table?", u"Reset Hi Scores?")) return;
+  theSettings.ResetHiScores();
+  theSettings.Save();
+}
+
+BOOL CBoardDlg::OnHelpInfo(HELPINFO* pHelpInfo) {
+  // A help viewer that does not start is not the game's failure to report.
+  CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, nullptr);
+  return CDialog::OnHelpInfo(pHelpInfo);
+}
+
+void CBoardDlg::OnInstructions() { OnHelpInfo(nullptr); }
+
+// ---- dialog hand-offs -----------------------------------------------------------------------
+
+void CBoardDlg::OnGameOptions() {}
+void CBoardDlg::OnShowHiScores() {}
+void CBoardDlg::OnAbout() {}

@@ -1,0 +1,71 @@
+#pragma once
+// The board: the one dialog the program is. It lays five dice, fifteen score cells and
+// the rolls counter over the board picture, carries the "Menu" bar, and runs the game on
+// a 50 ms timer: a tap on GO asks for a roll, the next tick rolls (with its cues and, at
+// the slower speed, its pauses) and makes the offers, and a tick that finds an offer
+// taken commits the turn.
+#include <array>
+
+#include "draw/die_ctrl.h"
+#include "draw/label_ctrl.h"
+#include "draw/score_cell.h"
+#include "platform/wnd/dialog.h"
+#include "rules/scoring.h"
+
+constexpr int kDiceCount = 5;
+constexpr int kRollsPerTurn = 3;
+constexpr UINT kBoardTimerPeriodMs = 50;
+
+class CBoardDlg : public CDialog, private TurnScoring {
+ public:
+  CBoardDlg();
+  ~CBoardDlg() override;
+
+  BOOL OnInitDialog() override;
+  // Neither Enter nor the title bar's OK closes the board.
+  void OnOK() override;
+
+  // What the board shows, for whoever watches it.
+  const CDieCtrl& Die(int nIndex) const { return *m_pDice[static_cast<std::size_t>(nIndex)]; }
+  const CScoreCell& Cell(int nIndex) const { return *m_pCells[static_cast<std::size_t>(nIndex)]; }
+  const CLabelCtrl& RollsCounter() const { return *m_pRollsCounter; }
+  int RollsLeft() const { return m_nRollsLeft; }
+  bool IsGameStarted() const { return m_bGameStarted; }
+
+ protected:
+  void OnTimer(UINT_PTR nIDEvent) override;
+  BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
+
+  void OnGo();
+  void OnNewGame();
+  void OnExit();
+  void OnResetHiScores();
+  void OnInstructions();
+  // The hand-offs to the secondary dialogs, which open here once they exist.
+  void OnGameOptions();
+  void OnShowHiScores();
+  void OnAbout();
+  // Runs once, after the commit that filled the thirteenth category.
+  void EndGame();
+
+  void NewGame();
+  void NewTurn();
+  void RollDice();
+  void EvaluateRoll();
+  int CommitTurn();
+
+ private:
+  Scorecard Card() const { return Scorecard(m_entries); }
+  void ShowRollsLeft();
+
+  CCommandBar* m_pMenuBar = nullptr;
+  std::array<CDieCtrl*, kDiceCount> m_pDice{};
+  std::array<CScoreCell*, kScorecardSize> m_pCells{};
+  CLabelCtrl* m_pRollsCounter = nullptr;
+  int m_nRollsLeft = 0;
+  // A game is in progress: set up and not yet ended.
+  bool m_bGameStarted = false;
+  bool m_bRollRequested = false;
+  // The cells as the rules see them, in the same order.
+  std::array<IScoreEntry*, kScorecardSize> m_entries{};
+};

@@ -1,0 +1,3 @@
+#include "platform/wnd/dialog.h"
+
+int main() { return AfxWinMain(); }

@@ -1,0 +1,35 @@
+#pragma once
+// A line of centred text in its own colours, owner-drawn over a placeholder item: the
+// board's rolls counter and the rows of the Hi Scores table. It takes no input: a tap on
+// it is swallowed.
+#include "draw/offscreen_buffer.h"
+#include "platform/wnd/wnd.h"
+
+class CLabelCtrl : public CWnd {
+ public:
+  // Takes the place of the parent's placeholder item nID; empty text, light green on the
+  // dark green of the dice column.
+  CLabelCtrl(CWnd* pParent, UINT nID);
+  ~CLabelCtrl() override;
+
+  void SetText(CString strText);
+  const CString& GetText() const { return m_strText; }
+  void SetColors(COLORREF crText, COLORREF crBackground);
+
+ protected:
+  void OnPaint() override;
+  void OnLButtonDown(UINT flags, CPoint point) override;
+
+ private:
+  void DrawLabel();
+
+  CWnd* m_pParent;
+  CRect m_rcWindow;
+  UINT m_nID;
+  COffscreenBuffer* m_pBuffer = nullptr;
+  CString m_strText;
+  bool m_bBackgroundDrawn = false;
+  CRect m_rcClient;
+  COLORREF m_crBackground = RGB(0, 102, 51);
+  COLORREF m_crText = RGB(170, 255, 170);
+};

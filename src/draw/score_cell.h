@@ -1,0 +1,34 @@
+#pragma once
+// One number field of the score board (a category, Bonus or TOTAL): the scorecard entry
+// of the rules, drawn. A pending offer shows dark green on a light green rounded panel;
+// anything else shows white on the board's green; no value shows "-". A tap takes the
+// offer by the entry's rule and sounds the confirmation; the board notices the taken
+// offer itself at its next tick.
+#include "draw/offscreen_buffer.h"
+#include "platform/wnd/wnd.h"
+#include "rules/score_entry.h"
+
+class CScoreCell : public CWnd, public CScorecardEntry {
+ public:
+  // Takes the place of the parent's placeholder item nID. Only Bonus is created with
+  // bCommitOnTap false: taking its offer fills nothing.
+  CScoreCell(CWnd* pParent, UINT nID, bool bCommitOnTap);
+  ~CScoreCell() override;
+
+ protected:
+  void OnPaint() override;
+  void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnLButtonUp(UINT flags, CPoint point) override;
+  void OnChanged() override { DrawCell(); }
+
+ private:
+  void DrawCell();
+
+  CWnd* m_pParent;
+  CRect m_rcWindow;
+  UINT m_nID;
+  COffscreenBuffer* m_pBuffer = nullptr;
+  bool m_bBackgroundDrawn = false;
+  CRect m_rcClient;
+  CRect m_rcText;
+};

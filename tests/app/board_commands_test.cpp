@@ -1,0 +1,81 @@
+// The menu commands, the keys and the help request on the board.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "board_fixture.h"
+#include "platform/core/module_path.h"
+#include "platform/core/text.h"
+#include "platform/wnd/window_system.h"
+#include "platform/wnd/screen_chrome.h"
+
+namespace {
+std::string SettingsFileText() {
+  const std::filesystem::path executable(ToUtf8(GetModuleFilePath()));
+  std::ifstream file(executable.parent_path() / "Tumbla.ini", std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+}  // namespace
+
+using BoardCommands = BoardTest;
+
+TEST_F(BoardCommands, ExitAsksAndOnlyYesEndsTheBoard) {
+  m_backend.ChooseMenu(u"Exit").Answer(u"No");
+  Roll({1, 2, 3, 4, 5});
+  Check([this] { EXPECT_EQ(RollsShown(), u"2") << "the board goes on after No"; });
+  m_backend.ChooseMenu(u"Exit").Answer(u"Yes");
+  Check([] { ADD_FAILURE() << "the board is still running"; });
+  EXPECT_EQ(Run(), IDOK);
+  ASSERT_EQ(m_backend.MessageBoxes().size(), 2u);
+  const MessageBoxRecord& box = m_backend.MessageBoxes()[1];
+  EXPECT_EQ(box.caption, u"Exit Tumbla?");
+  EXPECT_EQ(box.text, u"Are you sure that you wish to exit Tumbla?");
+  EXPECT_EQ(box.type, MB_YESNO | MB_ICONQUESTION);
+  EXPECT_EQ(box.answer, IDYES);
+}
+
+TEST_F(BoardCommands, ResetHiScoresAsksAndOnlyYesResetsAndSaves) {
+  theSettings.m_nHiScore[0] = 999;
+  theSettings.m_strHiName[0] = u"Ada";
+  m_backend.ChooseMenu(u"Reset Hi Scores").Answer(u"No");
+  Check([] { EXPECT_EQ(theSettings.m_nHiScore[0], 999); });
+  m_backend.ChooseMenu(u"Reset Hi Scores").Answer(u"Yes");
+  Check([] {
+    CGameSettings defaults;
+    defaults.SetDefaults();
+    for (int i = 0; i < kHiScoreCount; ++i) {
+      EXPECT_EQ(theSettings.m_nHiScore[i], defaults.m_nHiScore[i]);
+      EXPECT_EQ(theSettings.m_strHiName[i], defaults.m_strHiName[i]);
+    }
+    EXPECT_EQ(SettingsFileText().find("Ada"), std::string::npos) << "the reset table is saved";
+  });
+  Run();
+  ASSERT_EQ(m_backend.MessageBoxes().size(), 2u);
+  EXPECT_EQ(m_backend.MessageBoxes()[0].caption, u"Reset Hi Scores?");
+  EXPECT_EQ(m_backend.MessageBoxes()[0].text, u"Are you sure that you wish to reset the high score table?");
+}
+
+TEST_F(BoardCommands, EnterNeverClosesTheBoardAndEscapeDoesWithoutAsking) {
+  Check([] {
+    EXPECT_FALSE(WindowSystem::Get().Chrome().CaptionOkRect().has_value()) << "the title bar's OK is hidden";
+    EXPECT_FALSE(WindowSystem::Get().Chrome().CloseBoxRect().has_value());
+  });
+  m_backend.Key(VK_RETURN);
+  Roll({1, 2, 3, 4, 5});
+  Check([this] { EXPECT_EQ(RollsShown(), u"2"); });
+  m_backend.Key(VK_ESCAPE);
+  Check([] { ADD_FAILURE() << "the board is still running"; });
+  EXPECT_EQ(Run(), IDCANCEL);
+  EXPECT_TRUE(m_backend.MessageBoxes().empty());
+}
+
+TEST_F(BoardCommands, TheHelpRequestAndInstructionsOpenTheHelpPage) {
+  m_backend.HelpRequest().ChooseMenu(u"Intructions");
+  Run();
+  ASSERT_EQ(m_backend.HelpLaunches().size(), 2u);
+  for (const HelpLaunchRecord& launch : m_backend.HelpLaunches()) {
+    EXPECT_TRUE(launch.pagePath.ends_with(u"/Tumbla.htm")) << ToUtf8(launch.pagePath);
+  }
+}

@@ -1,0 +1,86 @@
+#pragma once
+// The board on the headless back end: dice scripted face by face, taps and menu commands
+// scripted as steps, sounds and message boxes recorded on the virtual clock. A test builds
+// its script with the helpers below, then runs the board; checks run inside the script.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <deque>
+#include <initializer_list>
+#include <vector>
+
+#include "app/board_dlg.h"
+#include "persistence/game_settings.h"
+#include "platform/core/random.h"
+#include "platform/headless/headless_backend.h"
+#include "resources/program_resources.h"
+#include "resources/resource_ids.h"
+#include "resources/window_resources.h"
+
+class BoardTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    InstallProgramResources();
+    InstallWindowResources();
+  }
+
+  BoardTest() {
+    m_app.SetDialogBkColor(RGB(0, 153, 51), RGB(255, 255, 255));
+    theSettings.SetDefaults();
+    theSettings.m_nAudio = 1;
+    theSettings.m_nSpeed = 1;
+    theSettings.m_nColor = 0;
+    // The five dice take their first faces as the board starts; those are never seen.
+    QueueFaces({1, 1, 1, 1, 1});
+    SetRandomSource([this] {
+      if (m_faces.empty()) {
+        ADD_FAILURE() << "a die rolled with no face scripted";
+        return std::uint32_t{0};
+      }
+      const int face = m_faces.front();
+      m_faces.pop_front();
+      return static_cast<std::uint32_t>(face - 1);
+    });
+  }
+  ~BoardTest() override { SetRandomSource({}); }
+
+  void QueueFaces(std::initializer_list<int> faces) { m_faces.insert(m_faces.end(), faces); }
+
+  // A tap on GO, the faces the dice that are not held will show, and time for the roll.
+  HeadlessBackend& Roll(std::initializer_list<int> faces) {
+    QueueFaces(faces);
+    return m_backend.TapItem(IDC_GO).Wait(kTick);
+  }
+  // A tap on a cell and time for the tick that notices it.
+  HeadlessBackend& Take(int nCellIndex) { return m_backend.TapItem(IDC_CELL_FIRST + nCellIndex).Wait(kTick); }
+  HeadlessBackend& TapDie(int nDieIndex) { return m_backend.TapItem(IDC_DIE_FIRST + nDieIndex); }
+  HeadlessBackend& Check(std::function<void()> check) { return m_backend.Check(std::move(check)); }
+
+  int Run() {
+    const int result = m_board.DoModal();
+    EXPECT_TRUE(m_faces.empty()) << "scripted faces left over";
+    return result;
+  }
+
+  std::vector<int> DiceShown() const {
+    std::vector<int> values;
+    for (int i = 0; i < kDiceCount; ++i) values.push_back(m_board.Die(i).GetValue());
+    return values;
+  }
+  int CellValue(int nIndex) const { return m_board.Cell(nIndex).GetValue(); }
+  bool CellOffered(int nIndex) const { return m_board.Cell(nIndex).IsOffered(); }
+  CString RollsShown() const { return m_board.RollsCounter().GetText(); }
+  int OfferedCount() const {
+    int count = 0;
+    for (int i = 0; i < kScorecardSize; ++i) count += m_board.Cell(i).IsOffered() ? 1 : 0;
+    return count;
+  }
+
+  // Longer than one tick of the board's timer.
+  static constexpr std::uint64_t kTick = 60;
+
+  CWinApp m_app;
+  HeadlessBackend m_backend;
+  std::deque<int> m_faces;
+  CBoardDlg m_board;
+};

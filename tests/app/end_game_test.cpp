@@ -1,0 +1,153 @@
+// The end of a game and the three dialog commands, driven through the screen: the name
+// entry when the total reaches the table, the entry stored in order, the file written,
+// the table shown; the menu's dialogs leaving a turn as it was.
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "board_fixture.h"
+#include "dialogs/hi_scores_dlg.h"
+#include "dialogs/name_entry_dlg.h"
+#include "dialogs/options_dlg.h"
+#include "platform/wnd/window_system.h"
+#include "support/scoped_temp_folder.h"
+
+namespace {
+// Five sixes every turn, the categories taken top of the card first: 30 in 3 Kind, 4 Kind,
+// Sixes and Chance, 50 in TUMBLA, 0 elsewhere.
+constexpr int kAllSixesTotal = 170;
+
+template <class TDialog>
+bool InFront() {
+  return dynamic_cast<TDialog*>(WindowSystem::Get().ActiveDialog()) != nullptr;
+}
+
+CString ShownRow(int nIndex) {
+  const auto* dlg = dynamic_cast<CHiScoresDlg*>(WindowSystem::Get().ActiveDialog());
+  return dlg ? dlg->Row(nIndex)->GetText() : CString(u"(no Hi Scores dialog)");
+}
+
+std::string Entry(int nIndex, int nScore, const std::string& name) {
+  const std::string digit = std::to_string(nIndex);
+  return "<HISC" + digit + ">" + std::to_string(nScore) + "\n<HINA" + digit + ">" + name + "\n";
+}
+}  // namespace
+
+class EndGameTest : public BoardTest {
+ protected:
+  EndGameTest() { theSettings.Save(); }
+
+  // The whole game up to the tap on the thirteenth category and the tick that ends it.
+  void ScriptAllSixesGame() {
+    for (int c = 0; c < kCategoryCount; ++c) {
+      Roll({6, 6, 6, 6, 6});
+      Take(c);
+    }
+  }
+
+  std::string SettingsFileBytes() const {
+    std::ifstream in(m_folder.File("Tumbla.ini"), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  void SetTable(std::initializer_list<int> scores) {
+    int i = 0;
+    for (int score : scores) theSettings.m_nHiScore[i++] = score;
+  }
+
+  ScopedTempFolder m_folder;
+};
+
+TEST_F(EndGameTest, AGameThatReachesTheTableAsksForTheNameStoresItAndShowsTheTable) {
+  ScriptAllSixesGame();
+  Check([] {
+    EXPECT_TRUE(InFront<CNameEntryDlg>());
+    EXPECT_TRUE(SipIsUp());
+  });
+  m_backend.Type(u"Winner").Key(VK_RETURN);
+  Check([this] {
+    EXPECT_TRUE(InFront<CHiScoresDlg>());
+    EXPECT_EQ(ShownRow(2), u"Corvina \u00BB 170");
+    EXPECT_EQ(ShownRow(3), u"Winner \u00BB 170") << "below the equal score";
+    EXPECT_EQ(ShownRow(9), u"Ivvorin \u00BB 110");
+    EXPECT_NE(SettingsFileBytes().find("<HINA3>Winner\n"), std::string::npos) << "saved before the table shows";
+  });
+  m_backend.Key(VK_RETURN);
+  Check([this] {
+    EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_board);
+    EXPECT_EQ(CellValue(kTotalIndex), kAllSixesTotal) << "the board keeps the final TOTAL";
+    EXPECT_FALSE(m_board.IsGameStarted());
+  });
+  Run();
+
+  EXPECT_EQ(SettingsFileBytes(), "<AUDIO>1\n<COLOR>0\n<SPEED>1\n" + Entry(0, 190, "Avlomo") + Entry(1, 180, "Bexin") +
+                                     Entry(2, 170, "Corvina") + Entry(3, 170, "Winner") + Entry(4, 160, "Dalmo") +
+                                     Entry(5, 150, "Evrolde") + Entry(6, 140, "Fennu") + Entry(7, 130, "Gubbo") +
+                                     Entry(8, 120, "Hesko") + Entry(9, 110, "Ivvorin"));
+  EXPECT_EQ(m_backend.MessageBoxes().size(), 0u);
+}
+
+TEST_F(EndGameTest, ATotalEqualToTheLowestEntryShowsNothingAndWritesNothing) {
+  SetTable({300, 290, 280, 270, 260, 250, 240, 230, 220, kAllSixesTotal});
+  theSettings.Save();
+  const std::string before = SettingsFileBytes();
+  ScriptAllSixesGame();
+  Check([this] {
+    EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_board);
+    EXPECT_EQ(CellValue(kTotalIndex), kAllSixesTotal);
+  });
+  Run();
+  EXPECT_EQ(SettingsFileBytes(), before);
+  EXPECT_EQ(theSettings.m_strHiName[9], u"Jorlamee");
+}
+
+TEST_F(EndGameTest, ATotalEqualToTheBestGoesBelowItAndTheTenthDropsOut) {
+  SetTable({kAllSixesTotal, 160, 150, 140, 130, 120, 110, 100, 90, 80});
+  ScriptAllSixesGame();
+  m_backend.Type(u"Tie").Key(VK_RETURN);
+  Check([] {
+    EXPECT_EQ(ShownRow(0), u"Avlomo \u00BB 170");
+    EXPECT_EQ(ShownRow(1), u"Tie \u00BB 170");
+    EXPECT_EQ(ShownRow(9), u"Ivvorin \u00BB 90");
+  });
+  m_backend.Key(VK_RETURN);
+  Run();
+  EXPECT_EQ(SettingsFileBytes().find("Jorlamee"), std::string::npos);
+}
+
+TEST_F(EndGameTest, ClosingTheNameEntryStillStoresTheTotalWithAnEmptyName) {
+  ScriptAllSixesGame();
+  m_backend.Type(u"Changed my mind").TapCloseBox();
+  Check([] { EXPECT_EQ(ShownRow(3), u" \u00BB 170"); });
+  m_backend.Key(VK_RETURN);
+  Run();
+  EXPECT_NE(SettingsFileBytes().find(Entry(3, 170, "")), std::string::npos);
+}
+
+TEST_F(EndGameTest, TheMenuDialogsLeaveATurnAsItWas) {
+  Roll({2, 3, 3, 5, 6});
+  TapDie(1);
+  TapDie(2);
+  auto snapshot = std::make_shared<std::vector<int>>();
+  const auto state = [this] {
+    std::vector<int> s = DiceShown();
+    for (int i = 0; i < kDiceCount; ++i) s.push_back(m_board.Die(i).IsHeld() ? 1 : 0);
+    for (int i = 0; i < kScorecardSize; ++i) s.push_back(CellValue(i) * 2 + (CellOffered(i) ? 1 : 0));
+    s.push_back(RollsLeft());
+    return s;
+  };
+  Check([snapshot, state] { *snapshot = state(); });
+  m_backend.ChooseMenu(u"Game Options");
+  Check([] { EXPECT_TRUE(InFront<COptionsDlg>()); });
+  m_backend.TapCloseBox().ChooseMenu(u"Show Hi Scores");
+  Check([] { EXPECT_EQ(ShownRow(0), u"Avlomo \u00BB 190"); });
+  m_backend.Key(VK_RETURN).ChooseMenu(u"About Tumbla");
+  Check([] { EXPECT_EQ(WindowSystem::Get().ActiveDialog()->GetDlgItem(IDT_TEXT)->GetWindowTextString(),
+                       u"TUMBLA V1.01 16-Nov-03"); });
+  m_backend.TapCloseBox().Wait(kTick);
+  Check([this, snapshot, state] {
+    EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_board);
+    EXPECT_EQ(state(), *snapshot);
+  });
+  Run();
+}
