@@ -98,6 +98,8 @@ void WindowSystem::ForgetWindow(CWnd* window) {
   std::erase_if(m_timers, [window](const Timer& t) { return t.window == window; });
   if (m_focus == window) m_focus = nullptr;
   if (m_capture == window) m_capture = nullptr;
+  // The title bar, menu bar and pop-up must not keep pointing at a dialog that goes.
+  if (window->m_pParentWnd == nullptr && m_pChrome != nullptr && !m_pChrome->Owns(window)) m_pChrome->Update();
 }
 
 bool WindowSystem::IsLiveWindow(const CWnd* window) const {
