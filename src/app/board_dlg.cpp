@@ -86,15 +86,18 @@ void CBoardDlg::OnGo() { m_bRollRequested = true; }
 
 void CBoardDlg::OnTimer(UINT_PTR nIDEvent) {
   KillTimer(ID_BOARD_TIMER);
-  if (m_bRollRequested) {
-    RollDice();
-    m_bRollRequested = false;
-  } else if (CountOfferedCells(Card()) < m_nOffers) {
+  // A taken offer is settled before a roll asked for since: rolling first would make new
+  // offers, hide the taken one from the count and let the turn fill a second category.
+  // The roll then comes at the next tick, as the first of the new turn.
+  if (CountOfferedCells(Card()) < m_nOffers) {
     if (CommitTurn() < kCategoryCount) {
       NewTurn();
     } else {
       EndGame();
     }
+  } else if (m_bRollRequested) {
+    RollDice();
+    m_bRollRequested = false;
   }
   SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
   CDialog::OnTimer(nIDEvent);

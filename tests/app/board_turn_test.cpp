@@ -102,3 +102,27 @@ TEST_F(BoardTurn, NewGameWithOffersShowingCommitsTheFreshBoardOnce) {
   Check([this] { EXPECT_EQ(CellValue(kTotalIndex), 17); });
   Run();
 }
+
+TEST_F(BoardTurn, GoRightAfterTakingAnOfferRollsInTheNextTurn) {
+  Roll({1, 1, 2, 2, 3});
+  // Both taps land before the next tick, as taps queued during a roll's pauses do.
+  QueueFaces({5, 5, 5, 6, 6});
+  m_backend.TapItem(IDC_CELL_FIRST + CellIndex(Category::Ones)).TapItem(IDC_GO).Wait(kTick);
+  Check([this] {
+    EXPECT_EQ(CellValue(kTotalIndex), 2) << "the turn is committed first";
+    EXPECT_EQ(RollsShown(), u"3");
+  });
+  m_backend.Wait(kTick);
+  Check([this] {
+    EXPECT_EQ(RollsShown(), u"2");
+    EXPECT_EQ(CellValue(CellIndex(Category::House)), 25);
+    EXPECT_FALSE(CellOffered(CellIndex(Category::Ones)));
+    EXPECT_EQ(OfferedCount(), 12);
+  });
+  Take(CellIndex(Category::House));
+  Check([this] {
+    EXPECT_EQ(CellValue(kTotalIndex), 27);
+    EXPECT_EQ(RollsShown(), u"3");
+  });
+  Run();
+}
