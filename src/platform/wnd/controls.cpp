@@ -209,20 +209,33 @@ void CEdit::OnKillFocus(CWnd*) { Invalidate(); }
 void CEdit::OnPaint() {
   CPaintDC dc(this);
   const CRect client = ClientRectOf(this);
-  FillSolid(dc, client, WHITE);
-  if (GetStyle() & WS_BORDER) FrameSolid(dc, client, BLACK);
   CRect inner = client;
   inner.DeflateRect(2);
   const CString& text = GetWindowTextString();
-  const bool centred = (GetStyle() & ES_CENTER) != 0;
   CFont* font = GetFont();
   const int width = TextWidth(dc, text, font);
-  const int left = centred ? inner.left + (inner.Width() - width) / 2 : inner.left;
-  CRect line(left, inner.top, left + width + 1, inner.bottom);
-  DrawTextIn(dc, text, line, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP, BLACK, font);
-  if (GetFocus() != this) return;
-  const int caretX = left + TextWidth(dc, text.substr(0, static_cast<std::size_t>(CaretPosition())), font);
-  DrawLine(dc, caretX, inner.top, caretX, inner.bottom, BLACK);
+  const int caretOffset = TextWidth(dc, text.substr(0, static_cast<std::size_t>(CaretPosition())), font);
+  // Text that fits is placed by the alignment style; longer text scrolls so that the
+  // caret stays in view.
+  int offset = (GetStyle() & ES_CENTER) ? (inner.Width() - width) / 2 : 0;
+  if (width >= inner.Width()) offset = std::min(0, inner.Width() - 1 - caretOffset);
+
+  // The line is drawn off-screen and copied into the box, so that no text reaches the border.
+  CDC line;
+  line.CreateCompatibleDC(&dc);
+  CBitmap bitmap;
+  bitmap.CreateCompatibleBitmap(&dc, inner.Width(), inner.Height());
+  CBitmap* oldBitmap = line.SelectObject(&bitmap);
+  const CRect lineRect(0, 0, inner.Width(), inner.Height());
+  FillSolid(line, lineRect, WHITE);
+  DrawTextIn(line, text, CRect(offset, 0, offset + width + 1, inner.Height()),
+             DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP, BLACK, font);
+  if (GetFocus() == this) DrawLine(line, offset + caretOffset, 0, offset + caretOffset, inner.Height(), BLACK);
+
+  FillSolid(dc, client, WHITE);
+  dc.BitBlt(inner.left, inner.top, inner.Width(), inner.Height(), &line, 0, 0, SRCCOPY);
+  line.SelectObject(oldBitmap);
+  if (GetStyle() & WS_BORDER) FrameSolid(dc, client, BLACK);
 }
 
 // ---- template items -----------------------------------------------------------------------

@@ -105,6 +105,33 @@ TEST_F(Controls, EditBoxHasNoLengthLimitAndTakesTextFromTheDialog) {
   EXPECT_EQ(afterSet, u"");
 }
 
+TEST_F(Controls, EditBoxKeepsLongTextInsideItsBorderWithTheCaretInView) {
+  ScriptedDialog dialog({NameBoxItem()});
+  Surface screen;
+  RECT box{};
+  m_backend.Type(CString(40, u'W')).Check([&] {
+    dialog.GetDlgItem(NAME)->GetWindowRect(&box);
+    screen = m_backend.Screenshot();
+  });
+  dialog.DoModal();
+  const CRect frame(box);
+  int borderGaps = 0;
+  for (int x = frame.left; x < frame.right; ++x) {
+    borderGaps += screen.Pixel(x, frame.top) != RGB(0, 0, 0) ? 1 : 0;
+    borderGaps += screen.Pixel(x, frame.bottom - 1) != RGB(0, 0, 0) ? 1 : 0;
+  }
+  for (int y = frame.top; y < frame.bottom; ++y) {
+    borderGaps += screen.Pixel(frame.left, y) != RGB(0, 0, 0) ? 1 : 0;
+    borderGaps += screen.Pixel(frame.right - 1, y) != RGB(0, 0, 0) ? 1 : 0;
+  }
+  EXPECT_EQ(borderGaps, 0);
+  // The caret, at the end of the text, is the last column inside the box.
+  const int caretX = frame.right - 3;
+  int caretPixels = 0;
+  for (int y = frame.top + 2; y < frame.bottom - 2; ++y) caretPixels += screen.Pixel(caretX, y) == RGB(0, 0, 0) ? 1 : 0;
+  EXPECT_EQ(caretPixels, frame.Height() - 4);
+}
+
 TEST_F(Controls, PushButtonClicksWhenThePenIsLiftedOverIt) {
   ScriptedDialog dialog({ButtonItem(PUSH, u"Push", 10, 10)});
   const POINT inside{45, 53};
