@@ -1,0 +1,52 @@
+#pragma once
+// The secondary dialogs on the headless back end, with the program's resources, its
+// dialog colours and default settings whose file lies in a fresh temporary folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "persistence/game_settings.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/wnd/dialog.h"
+#include "platform/wnd/shell.h"
+#include "platform/wnd/window_system.h"
+#include "resources/program_resources.h"
+#include "resources/resource_ids.h"
+#include "resources/window_resources.h"
+#include "support/scoped_temp_folder.h"
+
+class DialogTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    InstallProgramResources();
+    InstallWindowResources();
+  }
+
+  DialogTest() {
+    m_app.SetDialogBkColor(RGB(0, 153, 51), RGB(255, 255, 255));
+    theSettings.SetDefaults();
+    theSettings.Save();
+  }
+  ~DialogTest() override { SHSipPreference(nullptr, SIP_FORCEDOWN); }
+
+  std::string SettingsFileBytes() const {
+    std::ifstream in(m_folder.File("Tumbla.ini"), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+  HeadlessBackend& Check(std::function<void()> check) { return m_backend.Check(std::move(check)); }
+
+  // The text of a control of the dialog in front.
+  static CString ItemText(int nId) {
+    CString text;
+    WindowSystem::Get().ActiveDialog()->GetDlgItemText(nId, text);
+    return text;
+  }
+
+  ScopedTempFolder m_folder;
+  CWinApp m_app;
+  HeadlessBackend m_backend;
+};

@@ -1,0 +1,95 @@
+// Hi Scores: ten rows over the irregular placeholder ids, best first, "name » score",
+// white on the dialog green; taps change nothing.
+#include "dialogs/hi_scores_dlg.h"
+
+#include <vector>
+
+#include "dialog_fixture.h"
+#include "persistence/hi_score_table.h"
+
+namespace {
+const std::vector<int> kRowIds = {1056, 1046, 1047, 1048, 1049, 1050, 1051, 1052, 1053, 1054};
+}  // namespace
+
+class HiScoresDlgTest : public DialogTest {
+ protected:
+  // The rows' texts, read while the dialog is up; also checks where each row lies.
+  std::vector<CString> ShownRows() {
+    std::vector<CString> texts;
+    for (int i = 0; i < kHiScoreCount; ++i) {
+      const CLabelCtrl* row = m_dlg.Row(i);
+      EXPECT_EQ(row->GetDlgCtrlID(), kRowIds[static_cast<std::size_t>(i)]);
+      EXPECT_EQ(m_dlg.GetDlgItem(kRowIds[static_cast<std::size_t>(i)]), row);
+      texts.push_back(row->GetText());
+    }
+    return texts;
+  }
+
+  void ExpectRows(std::vector<CString> expected) {
+    Check([this, expected] { EXPECT_EQ(ShownRows(), expected); });
+    m_dlg.DoModal();
+  }
+
+  CHiScoresDlg m_dlg;
+};
+
+TEST_F(HiScoresDlgTest, TheDefaultTableReadsBestFirst) {
+  ExpectRows({u"Avlomo \u00BB 190", u"Bexin \u00BB 180", u"Corvina \u00BB 170", u"Dalmo \u00BB 160",
+              u"Evrolde \u00BB 150", u"Fennu \u00BB 140", u"Gubbo \u00BB 130", u"Hesko \u00BB 120",
+              u"Ivvorin \u00BB 110", u"Jorlamee \u00BB 100"});
+}
+
+TEST_F(HiScoresDlgTest, InsertedEntriesShowInPlaceAndTheOldTenthIsGone) {
+  InsertHiScore(theSettings, 500, u"Top");
+  InsertHiScore(theSettings, 160, u"Tied");
+  InsertHiScore(theSettings, 101, u"");
+  ExpectRows({u"Top \u00BB 500", u"Avlomo \u00BB 190", u"Bexin \u00BB 180", u"Corvina \u00BB 170",
+              u"Dalmo \u00BB 160", u"Tied \u00BB 160", u"Evrolde \u00BB 150", u"Fennu \u00BB 140",
+              u"Gubbo \u00BB 130", u"Hesko \u00BB 120"});
+}
+
+TEST_F(HiScoresDlgTest, AnEmptyNameShowsOnlyTheSeparatorAndTheScore) {
+  theSettings.m_strHiName[0] = u"";
+  theSettings.m_nHiScore[0] = -5;
+  Check([this] { EXPECT_EQ(m_dlg.Row(0)->GetText(), u" \u00BB -5"); });
+  m_dlg.DoModal();
+}
+
+TEST_F(HiScoresDlgTest, RowsAreCentredWhiteTextOnTheDialogGreen) {
+  Check([this] {
+    const Surface screen = m_backend.Screenshot();
+    RECT rect;
+    m_dlg.Row(9)->GetWindowRect(&rect);
+    bool white = false;
+    for (int x = rect.left; x < rect.right; ++x) {
+      for (int y = rect.top; y < rect.bottom; ++y) {
+        const COLORREF pixel = screen.Pixel(x, y);
+        white = white || pixel == RGB(255, 255, 255);
+        EXPECT_NE(pixel, RGB(0, 102, 51)) << "a label's own default background at " << x << "," << y;
+      }
+    }
+    EXPECT_TRUE(white);
+    EXPECT_EQ(screen.Pixel(rect.left + 1, rect.top + 1), RGB(0, 153, 51));
+    EXPECT_EQ(screen.Pixel(rect.right - 2, rect.bottom - 2), RGB(0, 153, 51));
+  });
+  m_dlg.DoModal();
+}
+
+TEST_F(HiScoresDlgTest, TapsOnRowsAndBackgroundChangeNothingAndEnterCloses) {
+  m_backend.TapItem(IDC_SCORE0).TapItem(1054).Tap(POINT{3, 290});
+  Check([this] {
+    EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_dlg);
+    EXPECT_EQ(m_dlg.Row(0)->GetText(), u"Avlomo \u00BB 190");
+  });
+  m_backend.Key(VK_RETURN);
+  EXPECT_EQ(m_dlg.DoModal(), IDOK);
+}
+
+TEST_F(HiScoresDlgTest, RunningTheSameDialogAgainShowsTheTableOfThatMoment) {
+  m_backend.Key(VK_RETURN);
+  m_dlg.DoModal();
+  InsertHiScore(theSettings, 175, u"Later");
+  ExpectRows({u"Avlomo \u00BB 190", u"Bexin \u00BB 180", u"Later \u00BB 175", u"Corvina \u00BB 170",
+              u"Dalmo \u00BB 160", u"Evrolde \u00BB 150", u"Fennu \u00BB 140", u"Gubbo \u00BB 130",
+              u"Hesko \u00BB 120", u"Ivvorin \u00BB 110"});
+}

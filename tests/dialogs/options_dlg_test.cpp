@@ -1,0 +1,108 @@
+// Game Options: the boxes mirror the settings, boxes and pictures switch them with their
+// irregular ids, and nothing reaches the file until the settings are saved.
+#include "dialogs/options_dlg.h"
+
+#include "dialog_fixture.h"
+
+namespace {
+bool Ticked(int nBoxId) {
+  return WindowSystem::Get().ActiveDialog()->SendDlgItemMessage(nBoxId, BM_GETCHECK) == BST_CHECKED;
+}
+
+struct Options {
+  int nAudio, nColor, nSpeed;
+  bool operator==(const Options&) const = default;
+};
+
+Options Current() { return {theSettings.m_nAudio, theSettings.m_nColor, theSettings.m_nSpeed}; }
+Options Boxes() {
+  return {Ticked(IDC_AUDIO_CHECK) ? 1 : 0, Ticked(IDC_COLOR_CHECK) ? 1 : 0, Ticked(IDC_SPEED_CHECK) ? 1 : 0};
+}
+
+void PrintTo(const Options& o, std::ostream* os) {
+  *os << "audio " << o.nAudio << ", color " << o.nColor << ", speed " << o.nSpeed;
+}
+}  // namespace
+
+class OptionsDlgTest : public DialogTest {
+ protected:
+  int Run() {
+    COptionsDlg dlg;
+    return dlg.DoModal();
+  }
+};
+
+TEST_F(OptionsDlgTest, OpensWithTheDefaultsTickedAndTheAudioBoxFocused) {
+  Check([] {
+    EXPECT_EQ(Boxes(), (Options{1, 0, 1}));
+    EXPECT_EQ(CWnd::GetFocus(), WindowSystem::Get().ActiveDialog()->GetDlgItem(IDC_AUDIO_CHECK));
+  });
+  Run();
+}
+
+TEST_F(OptionsDlgTest, EachBoxSwitchesItsOwnSetting) {
+  m_backend.TapItem(IDC_AUDIO_CHECK);
+  Check([] { EXPECT_EQ(Current(), (Options{0, 0, 1})); });
+  m_backend.TapItem(IDC_COLOR_CHECK);
+  Check([] { EXPECT_EQ(Current(), (Options{0, 1, 1})); });
+  m_backend.TapItem(IDC_SPEED_CHECK);
+  Check([] {
+    EXPECT_EQ(Current(), (Options{0, 1, 0}));
+    EXPECT_EQ(Boxes(), Current());
+  });
+  Run();
+}
+
+TEST_F(OptionsDlgTest, EachPictureSwitchesItsOwnSettingAndItsBox) {
+  m_backend.TapItem(IDC_AUDIO_PICTURE);
+  Check([] { EXPECT_EQ(Boxes(), (Options{0, 0, 1})); });
+  m_backend.TapItem(IDC_COLOR_PICTURE);
+  Check([] { EXPECT_EQ(Boxes(), (Options{0, 1, 1})); });
+  m_backend.TapItem(IDC_SPEED_PICTURE);
+  Check([] {
+    EXPECT_EQ(Current(), (Options{0, 1, 0}));
+    EXPECT_EQ(Boxes(), Current());
+  });
+  m_backend.TapItem(IDC_SPEED_PICTURE).TapItem(IDC_COLOR_PICTURE).TapItem(IDC_AUDIO_PICTURE);
+  Check([] {
+    EXPECT_EQ(Current(), (Options{1, 0, 1})) << "a second tap restores the setting";
+    EXPECT_EQ(Boxes(), Current());
+  });
+  Run();
+}
+
+TEST_F(OptionsDlgTest, AValueOtherThanZeroOrOneShowsUntickedAndThePictureGivesZeroThenOne) {
+  theSettings.m_nAudio = 2;
+  theSettings.m_nColor = 2;
+  theSettings.m_nSpeed = 2;
+  Check([] { EXPECT_EQ(Boxes(), (Options{0, 0, 0})); });
+  m_backend.TapItem(IDC_COLOR_PICTURE);
+  Check([] {
+    EXPECT_EQ(theSettings.m_nColor, 0);
+    EXPECT_FALSE(Ticked(IDC_COLOR_CHECK));
+  });
+  m_backend.TapItem(IDC_COLOR_PICTURE);
+  Check([] {
+    EXPECT_EQ(theSettings.m_nColor, 1);
+    EXPECT_TRUE(Ticked(IDC_COLOR_CHECK));
+  });
+  m_backend.TapItem(IDC_SPEED_CHECK);
+  Check([] { EXPECT_EQ(theSettings.m_nSpeed, 1) << "the box itself stores 1 at once"; });
+  Run();
+  EXPECT_EQ(theSettings.m_nAudio, 2) << "untouched";
+}
+
+TEST_F(OptionsDlgTest, ClosingEitherWayKeepsTheChangesAndWritesNothing) {
+  const std::string before = SettingsFileBytes();
+  m_backend.TapItem(IDC_AUDIO_CHECK).TapItem(IDC_COLOR_PICTURE).TapCloseBox();
+  EXPECT_EQ(Run(), IDCANCEL);
+  EXPECT_EQ(Current(), (Options{0, 1, 1}));
+
+  m_backend.TapItem(IDC_SPEED_PICTURE).Key(VK_RETURN);
+  EXPECT_EQ(Run(), IDOK);
+  EXPECT_EQ(Current(), (Options{0, 1, 0}));
+  EXPECT_EQ(SettingsFileBytes(), before);
+
+  theSettings.Save();
+  EXPECT_NE(SettingsFileBytes().find("<AUDIO>0\n<COLOR>1\n<SPEED>0\n"), std::string::npos);
+}
