@@ -66,7 +66,8 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& HelpRequest();
   // Lets the program run for that long on the virtual clock before the next step.
   HeadlessBackend& Wait(std::uint64_t milliseconds);
-  // Runs the check at this point of the script; the screen has been presented.
+  // Runs the check at this point of the script; the screen has been presented. A check may
+  // add steps, for taps at places only known then; they go after the steps already queued.
   HeadlessBackend& Check(std::function<void()> check);
   // The next step arrives at that virtual time, also while the program sleeps.
   HeadlessBackend& At(std::uint64_t timeMs);

@@ -90,6 +90,23 @@ TEST_F(ModalLoops, TitleBarShowsTheCaptionAndTheCloseBoxOrTheOkButton) {
   EXPECT_FALSE(okButton.has_value());
 }
 
+TEST_F(ModalLoops, TheTitleBarsOkButtonRunsOnOk) {
+  ScriptedDialog dialog({}, 0, WS_EX_CAPTIONOKBTN);
+  int oks = 0;
+  dialog.onOk = [&] {
+    ++oks;
+    dialog.EndDialog(IDOK);
+  };
+  m_backend.Check([&] {
+    const std::optional<CRect> ok = WindowSystem::Get().Chrome().CaptionOkRect();
+    ASSERT_TRUE(ok.has_value());
+    EXPECT_FALSE(WindowSystem::Get().Chrome().CloseBoxRect().has_value());
+    m_backend.Tap(POINT{(ok->left + ok->right) / 2, (ok->top + ok->bottom) / 2});
+  });
+  EXPECT_EQ(dialog.DoModal(), IDOK);
+  EXPECT_EQ(oks, 1);
+}
+
 TEST_F(ModalLoops, HiddenDoneButtonLeavesTheTitleBarWithoutButtons) {
   // The board: caption-OK style, whose OK button the shell hides.
   ScriptedDialog board({}, 0, WS_EX_CAPTIONOKBTN);
