@@ -1,7 +1,12 @@
 #include "app/board_dlg.h"
 
+#include "dialogs/about_dlg.h"
+#include "dialogs/hi_scores_dlg.h"
+#include "dialogs/name_entry_dlg.h"
+#include "dialogs/options_dlg.h"
 #include "draw/sound_cue.h"
 #include "persistence/game_settings.h"
+#include "persistence/hi_score_table.h"
 #include "persistence/text_util.h"
 #include "platform/wnd/shell.h"
 #include "resources/resource_ids.h"
@@ -139,7 +144,19 @@ int CBoardDlg::CommitTurn() { return ::CommitTurn(Card(), *this); }
 
 // Leftover rolls of the final turn could otherwise offer the extra again and end the
 // same game twice; GO refuses until the next new game.
-void CBoardDlg::EndGame() { m_bGameStarted = false; }
+void CBoardDlg::EndGame() {
+  m_bGameStarted = false;
+  const int nTotal = m_pCells[kTotalIndex]->GetScore();
+  if (!QualifiesForHiScores(theSettings, nTotal)) return;
+  // Whatever way the dialog closes, the string holds the name to store: empty unless a
+  // name was accepted.
+  CString strName;
+  CNameEntryDlg nameDlg(&strName);
+  nameDlg.DoModal();
+  InsertHiScore(theSettings, nTotal, strName);
+  theSettings.Save();
+  OnShowHiScores();
+}
 
 void CBoardDlg::ShowRollsLeft() { m_pRollsCounter->SetText(theTextUtil.IntToText(m_nRollsLeft)); }
 
@@ -170,6 +187,17 @@ void CBoardDlg::OnInstructions() { OnHelpInfo(nullptr); }
 
 // ---- dialog hand-offs -----------------------------------------------------------------------
 
-void CBoardDlg::OnGameOptions() {}
-void CBoardDlg::OnShowHiScores() {}
-void CBoardDlg::OnAbout() {}
+void CBoardDlg::OnGameOptions() {
+  COptionsDlg dlg;
+  dlg.DoModal();
+}
+
+void CBoardDlg::OnShowHiScores() {
+  CHiScoresDlg dlg;
+  dlg.DoModal();
+}
+
+void CBoardDlg::OnAbout() {
+  CAboutDlg dlg;
+  dlg.DoModal();
+}

@@ -41,11 +41,12 @@ class CBoardDlg : public CDialog, private TurnScoring {
   void OnExit();
   void OnResetHiScores();
   void OnInstructions();
-  // The hand-offs to the secondary dialogs, which open here once they exist.
+  // The hand-offs to the secondary dialogs; the board does nothing with their results.
   void OnGameOptions();
   void OnShowHiScores();
   void OnAbout();
-  // Runs once, after the commit that filled the thirteenth category.
+  // Runs once, after the commit that filled the thirteenth category: a total above the
+  // table's tenth entry is stored under the name asked for, saved, and the table shown.
   void EndGame();
 
   void NewGame();

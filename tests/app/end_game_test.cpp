@@ -9,6 +9,9 @@
 #include "dialogs/hi_scores_dlg.h"
 #include "dialogs/name_entry_dlg.h"
 #include "dialogs/options_dlg.h"
+#include "platform/wnd/screen_chrome.h"
+#include "platform/wnd/shell.h"
+#include "platform/wnd/soft_keyboard.h"
 #include "platform/wnd/window_system.h"
 #include "support/scoped_temp_folder.h"
 
@@ -35,7 +38,11 @@ std::string Entry(int nIndex, int nScore, const std::string& name) {
 
 class EndGameTest : public BoardTest {
  protected:
-  EndGameTest() { theSettings.Save(); }
+  EndGameTest() {
+    theSettings.ResetHiScores();
+    theSettings.Save();
+  }
+  ~EndGameTest() override { SHSipPreference(nullptr, SIP_FORCEDOWN); }
 
   // The whole game up to the tap on the thirteenth category and the tick that ends it.
   void ScriptAllSixesGame() {
@@ -120,6 +127,12 @@ TEST_F(EndGameTest, ClosingTheNameEntryStillStoresTheTotalWithAnEmptyName) {
   m_backend.Type(u"Changed my mind").TapCloseBox();
   Check([] { EXPECT_EQ(ShownRow(3), u" \u00BB 170"); });
   m_backend.Key(VK_RETURN);
+  // The panel stays up over the board, GO included, until it is put away.
+  Check([] { EXPECT_TRUE(SipIsUp()); });
+  const CRect hide = *WindowSystem::Get().Chrome().SoftKeyboard().KeyRect(u"Hide");
+  m_backend.Tap(POINT{hide.left + 2, hide.top + 2}).ChooseMenu(u"New Game");
+  Roll({1, 2, 3, 4, 5});
+  Check([this] { EXPECT_EQ(RollsShown(), u"2"); });
   Run();
   EXPECT_NE(SettingsFileBytes().find(Entry(3, 170, "")), std::string::npos);
 }
@@ -133,7 +146,7 @@ TEST_F(EndGameTest, TheMenuDialogsLeaveATurnAsItWas) {
     std::vector<int> s = DiceShown();
     for (int i = 0; i < kDiceCount; ++i) s.push_back(m_board.Die(i).IsHeld() ? 1 : 0);
     for (int i = 0; i < kScorecardSize; ++i) s.push_back(CellValue(i) * 2 + (CellOffered(i) ? 1 : 0));
-    s.push_back(RollsLeft());
+    s.push_back(m_board.RollsLeft());
     return s;
   };
   Check([snapshot, state] { *snapshot = state(); });

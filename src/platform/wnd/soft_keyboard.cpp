@@ -37,19 +37,20 @@ std::vector<SoftKeyboardWnd::Key> SoftKeyboardWnd::Layout() {
     for (std::size_t i = 0; i < plain.size(); ++i) {
       const char16_t c = plain[i];
       const UINT virtualKey = letters ? static_cast<UINT>(shifted[i]) : (c >= u'0' && c <= u'9' ? c : 0U);
-      keys.push_back(Key{CString(1, c), c, shifted[i], virtualKey,
+      keys.push_back(Key{CString(1, c), Action::Type, c, shifted[i], virtualKey,
                          KeyCell(row, left + static_cast<int>(i) * KEY_SIZE, KEY_SIZE)});
     }
   };
   addRow(0, 0, u"1234567890", u"!@#$%^&*()", false);
-  keys.push_back(Key{u"Bksp", u'\b', u'\b', VK_BACK, KeyCell(0, 200, 40)});
+  keys.push_back(Key{u"Bksp", Action::Type, u'\b', u'\b', VK_BACK, KeyCell(0, 200, 40)});
   addRow(1, 0, u"qwertyuiop", u"QWERTYUIOP", true);
   addRow(1, 200, u"-.", u"_,", false);
   addRow(2, 10, u"asdfghjkl", u"ASDFGHJKL", true);
-  keys.push_back(Key{u"Enter", u'\r', u'\r', VK_RETURN, KeyCell(2, 190, 50)});
-  keys.push_back(Key{u"Shift", 0, 0, 0, KeyCell(3, 0, 40)});
-  addRow(3, 40, u"zxcvbnm", u"ZXCVBNM", true);
-  keys.push_back(Key{u"space", u' ', u' ', VK_SPACE_KEY, KeyCell(3, 180, 60)});
+  keys.push_back(Key{u"Enter", Action::Type, u'\r', u'\r', VK_RETURN, KeyCell(2, 190, 50)});
+  keys.push_back(Key{u"Shift", Action::Shift, 0, 0, 0, KeyCell(3, 0, 30)});
+  addRow(3, 30, u"zxcvbnm", u"ZXCVBNM", true);
+  keys.push_back(Key{u"space", Action::Type, u' ', u' ', VK_SPACE_KEY, KeyCell(3, 170, 40)});
+  keys.push_back(Key{u"Hide", Action::Hide, 0, 0, 0, KeyCell(3, 210, 30)});
   return keys;
 }
 
@@ -91,8 +92,8 @@ void SoftKeyboardWnd::OnPaint() {
   FillSolid(dc, client, PANEL_COLOR);
   for (std::size_t i = 0; i < m_keys.size(); ++i) {
     const Key& key = m_keys[i];
-    const bool isShift = key.character == 0;
-    const bool lit = (static_cast<int>(i) == m_nPressed && m_bPenInside) || (isShift && m_bShifted);
+    const bool lit =
+        (static_cast<int>(i) == m_nPressed && m_bPenInside) || (key.action == Action::Shift && m_bShifted);
     CRect face = key.rect;
     face.DeflateRect(1);
     FillSolid(dc, face, lit ? PRESSED_COLOR : KEY_COLOR);
@@ -127,8 +128,12 @@ void SoftKeyboardWnd::OnLButtonUp(UINT, CPoint point) {
 }
 
 void SoftKeyboardWnd::Press(const Key& key) {
-  if (key.character == 0) {
+  if (key.action == Action::Shift) {
     m_bShifted = !m_bShifted;
+    return;
+  }
+  if (key.action == Action::Hide) {
+    Lower();
     return;
   }
   const bool shifted = std::exchange(m_bShifted, false);

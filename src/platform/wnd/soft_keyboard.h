@@ -1,6 +1,6 @@
 #pragma once
 // The soft input panel: a keyboard of letters, digits, a little punctuation, Shift, space,
-// Backspace and Enter in the strip just above the menu bar. A tap on a key arrives as the
+// Backspace, Enter and a key that puts the panel away, in the strip just above the menu bar. A tap on a key arrives as the
 // same key and character input a physical keyboard gives, at the window with the focus;
 // the panel itself never takes the focus, so the edit box being typed into keeps it.
 //
@@ -24,7 +24,7 @@ class SoftKeyboardWnd : public CWnd {
   bool IsShifted() const { return m_bShifted; }
 
   // A key's screen rectangle by its unshifted label: "a", "7", "-", or one of "Shift",
-  // "space", "Bksp", "Enter".
+  // "space", "Bksp", "Enter", "Hide".
   std::optional<CRect> KeyRect(const CString& label) const;
 
  protected:
@@ -34,11 +34,13 @@ class SoftKeyboardWnd : public CWnd {
   void OnLButtonUp(UINT flags, CPoint point) override;
 
  private:
+  enum class Action { Type, Shift, Hide };
   struct Key {
     CString label;
-    char16_t character;  // 0 for Shift, which types nothing
+    Action action;
+    char16_t character;  // what Type types, unshifted and shifted
     char16_t shifted;
-    UINT virtualKey;     // 0 for Shift
+    UINT virtualKey;     // the key Type presses first; 0 for none
     CRect rect;          // in the panel's client coordinates
   };
 

@@ -108,3 +108,13 @@ TEST_F(SoftKeyboardTest, PanelCoversTheDialogAboveTheMenuBarOnlyWhileRaised) {
   });
   m_dialog.DoModal();
 }
+
+TEST_F(SoftKeyboardTest, TheHideKeyPutsThePanelAwayWithoutTyping) {
+  TapKeys({u"x", u"Hide"});
+  m_backend.Check([&] {
+    EXPECT_FALSE(SipIsUp());
+    EXPECT_EQ(EditText(), u"x");
+    EXPECT_EQ(WindowSystem::Get().HitTest(KeyCentre(u"Hide")), &m_dialog);
+  });
+  m_dialog.DoModal();
+}
