@@ -11,7 +11,7 @@ using namespace art;
 constexpr COLORREF kFelt = RGB(0, 128, 51);
 constexpr COLORREF kFeltEdge = RGB(0, 115, 48);
 constexpr COLORREF kFeltShadow = RGB(0, 100, 42);
-constexpr FontSpec kNameFont{u"Liberation Sans", 34, true};
+constexpr LetteringStyle kNameFont{u"Liberation Sans", 34, true};
 
 struct SpilledDie {
   Point2 centre;

@@ -81,20 +81,20 @@ CDC& ArtCanvas::Small() {
   return m_smallDc;
 }
 
-CFont* ArtCanvas::Font(const FontSpec& spec) {
-  auto found = m_fonts.find(spec);
+CFont* ArtCanvas::Font(const LetteringStyle& style) {
+  auto found = m_fonts.find(style);
   if (found != m_fonts.end()) return found->second.get();
   LOGFONT description{};
-  description.lfHeight = spec.height;
-  description.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  description.lfHeight = style.height;
+  description.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
   description.lfPitchAndFamily = 0x12;
-  const std::u16string_view face(spec.face);
+  const std::u16string_view face(style.face);
   face.copy(description.lfFaceName, LF_FACESIZE - 1);
   auto font = std::make_unique<CFont>();
   if (!font->CreateFontIndirect(&description)) {
     Fail("the font \"" + ToUtf8(CString(face)) + "\" is not installed");
   }
-  return m_fonts.emplace(spec, std::move(font)).first->second.get();
+  return m_fonts.emplace(style, std::move(font)).first->second.get();
 }
 
 void ArtCanvas::DrawShape(COLORREF color, auto&& draw) {
@@ -139,17 +139,17 @@ void ArtCanvas::Line(Point2 from, Point2 to, double width, COLORREF color) {
   FillEllipse(to.x - r, to.y - r, to.x + r, to.y + r, color);
 }
 
-void ArtCanvas::SmoothText(const CString& text, const FontSpec& font, const RECT& area, UINT format,
+void ArtCanvas::SmoothText(const CString& text, const LetteringStyle& font, const RECT& area, UINT format,
                            COLORREF color) {
   CDC& dc = Large();
-  CFont* old = dc.SelectObject(Font(FontSpec{font.face, font.height * kScale, font.bold}));
+  CFont* old = dc.SelectObject(Font(LetteringStyle{font.face, font.height * kScale, font.bold}));
   dc.SetTextColor(color);
   RECT scaled = ScaledRect(area);
   dc.DrawText(text, &scaled, format);
   dc.SelectObject(old);
 }
 
-void ArtCanvas::Text(const CString& text, const FontSpec& font, const RECT& area, UINT format, COLORREF color) {
+void ArtCanvas::Text(const CString& text, const LetteringStyle& font, const RECT& area, UINT format, COLORREF color) {
   CDC& dc = Small();
   CFont* old = dc.SelectObject(Font(font));
   dc.SetTextColor(color);
@@ -158,7 +158,7 @@ void ArtCanvas::Text(const CString& text, const FontSpec& font, const RECT& area
   dc.SelectObject(old);
 }
 
-SIZE ArtCanvas::MeasureText(const CString& text, const FontSpec& font) {
+SIZE ArtCanvas::MeasureText(const CString& text, const LetteringStyle& font) {
   CDC& dc = m_smallDc;
   CFont* old = dc.SelectObject(Font(font));
   SIZE size{0, 0};
@@ -172,7 +172,7 @@ const Surface& ArtCanvas::Picture() {
   return *m_small.GetSurface();
 }
 
-std::vector<CString> WrapWords(ArtCanvas& canvas, const CString& text, const FontSpec& font, int maxWidth) {
+std::vector<CString> WrapWords(ArtCanvas& canvas, const CString& text, const LetteringStyle& font, int maxWidth) {
   std::vector<CString> lines;
   CString line;
   std::size_t start = 0;

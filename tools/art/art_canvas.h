@@ -16,11 +16,11 @@ struct Point2 {
   double y;
 };
 
-struct FontSpec {
+struct LetteringStyle {
   const char16_t* face;
   int height;  // cell height in pixels, as the program's own fonts are described
   bool bold;
-  friend auto operator<=>(const FontSpec&, const FontSpec&) = default;
+  friend auto operator<=>(const LetteringStyle&, const LetteringStyle&) = default;
 };
 
 class ArtCanvas {
@@ -42,11 +42,11 @@ class ArtCanvas {
   void FillPolygon(std::span<const Point2> points, COLORREF color);
   void Line(Point2 from, Point2 to, double width, COLORREF color);
   // Lettering drawn large with the shapes: for headings above the sizes of the bitmaps.
-  void SmoothText(const CString& text, const FontSpec& font, const RECT& area, UINT format, COLORREF color);
+  void SmoothText(const CString& text, const LetteringStyle& font, const RECT& area, UINT format, COLORREF color);
 
   // Crisp lettering at the finished size.
-  void Text(const CString& text, const FontSpec& font, const RECT& area, UINT format, COLORREF color);
-  SIZE MeasureText(const CString& text, const FontSpec& font);
+  void Text(const CString& text, const LetteringStyle& font, const RECT& area, UINT format, COLORREF color);
+  SIZE MeasureText(const CString& text, const LetteringStyle& font);
 
   const Surface& Picture();
 
@@ -54,7 +54,7 @@ class ArtCanvas {
   enum class Fresh { Large, Small };
   CDC& Large();
   CDC& Small();
-  CFont* Font(const FontSpec& font);
+  CFont* Font(const LetteringStyle& font);
   void DrawShape(COLORREF color, auto&& draw);
 
   int m_width;
@@ -64,9 +64,9 @@ class ArtCanvas {
   CBitmap m_large;
   CBitmap m_small;
   Fresh m_fresh = Fresh::Large;
-  std::map<FontSpec, std::unique_ptr<CFont>> m_fonts;
+  std::map<LetteringStyle, std::unique_ptr<CFont>> m_fonts;
 };
 
 // Splits text at spaces into lines no wider than maxWidth (a single word wider than that
 // keeps a line of its own).
-std::vector<CString> WrapWords(ArtCanvas& canvas, const CString& text, const FontSpec& font, int maxWidth);
+std::vector<CString> WrapWords(ArtCanvas& canvas, const CString& text, const LetteringStyle& font, int maxWidth);

@@ -10,7 +10,7 @@ COLORREF Blend(COLORREF from, COLORREF to, double t) {
              channel(GetBValue(from), GetBValue(to)));
 }
 
-void ShadowedText(ArtCanvas& canvas, const CString& text, const FontSpec& font, const RECT& area, UINT format,
+void ShadowedText(ArtCanvas& canvas, const CString& text, const LetteringStyle& font, const RECT& area, UINT format,
                   COLORREF color, COLORREF shadow) {
   const RECT shifted{area.left + 1, area.top + 1, area.right + 1, area.bottom + 1};
   canvas.Text(text, font, shifted, format, shadow);
