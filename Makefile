@@ -2,7 +2,13 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: play test bench deps configure build
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+# The settings fuzzer writes files all the time; memory-backed storage keeps it quick.
+FUZZ_TMPDIR ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
+FUZZERS = tag_reader settings_file
+
+.PHONY: play test bench deps configure build fuzz
 
 play: deps build
 	@if [ -x $(BUILD)/src/app/tumbla ]; then $(BUILD)/src/app/tumbla; \
@@ -22,3 +28,22 @@ configure:
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Each fuzzer runs FUZZ_SECONDS from the seeds in tests/fuzz/corpus, keeping what it learns in
+# $(FUZZ_BUILD)/corpus; a finding stops the run and is left as $(FUZZ_BUILD)/crash-*.
+fuzz:
+	@scripts/install-deps --fuzz
+	@[ -f $(FUZZ_BUILD)/CMakeCache.txt ] || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUMBLA_BUILD_TESTS=OFF -DTUMBLA_BUILD_BENCHMARKS=OFF \
+	  -DTUMBLA_BUILD_FUZZERS=ON -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) $(addprefix --target fuzz_,$(FUZZERS))
+	@for fuzzer in $(FUZZERS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$fuzzer || exit 1; \
+	  dict=tests/fuzz/$$fuzzer.dict; [ -f $$dict ] && dict=-dict=$$dict || dict=; \
+	  log=$(FUZZ_BUILD)/fuzz_$$fuzzer.log; \
+	  echo "fuzz_$$fuzzer: $(FUZZ_SECONDS) s, log in $$log"; \
+	  TMPDIR=$(FUZZ_TMPDIR) $(FUZZ_BUILD)/tests/fuzz/fuzz_$$fuzzer $$dict -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    -artifact_prefix=$(FUZZ_BUILD)/crash-$$fuzzer- $(FUZZ_BUILD)/corpus/$$fuzzer tests/fuzz/corpus/$$fuzzer \
+	    > $$log 2>&1 || { tail -n 40 $$log; exit 1; }; \
+	  grep -E '^(Done|stat::number_of_executed_units)' $$log; \
+	done

@@ -50,10 +50,11 @@ void ShowFailure(const char16_t* prefix, int error, bool bShowErrors) {
   AfxMessageBox(prefix + reason, MB_OK);
 }
 
-// Reads in blocks until a short read. Returns 0, or the system's error number.
+// Reads in blocks until a short read. Returns 0, or the system's error number. Opening does
+// not wait: a pipe put in the file's place reads as empty instead of hanging the program.
 int ReadWhole(const std::string& path, std::vector<BYTE>& bytes) {
   bytes.clear();
-  FileHandle file(path, O_RDONLY);
+  FileHandle file(path, O_RDONLY | O_NONBLOCK);
   if (!file.IsOpen()) return errno;
   for (;;) {
     const std::size_t had = bytes.size();
@@ -86,9 +87,9 @@ bool WriteAll(int fd, std::span<const BYTE> bytes) {
 
 // The permissions of the file being replaced, or nothing for a new file. Returns the
 // system's error number when the file exists but may not be written, as an in-place write
-// would, else 0.
+// would, else 0. A pipe without a reader fails at once rather than waiting for one.
 int ProbeWritable(const std::string& path, std::optional<mode_t>& mode) {
-  FileHandle file(path, O_WRONLY);
+  FileHandle file(path, O_WRONLY | O_NONBLOCK);
   if (!file.IsOpen()) return errno == ENOENT ? 0 : errno;
   struct stat info {};
   if (fstat(file.Get(), &info) != 0) return errno;
@@ -134,7 +135,12 @@ CString CDataFile::BuildPath(std::u16string_view name, bool bForce) {
   return folder + CString(name);
 }
 
-bool CDataFile::Exists() const { return FileHandle(ToUtf8(m_strPath), O_RDONLY).IsOpen(); }
+bool CDataFile::Exists() const { return FileHandle(ToUtf8(m_strPath), O_RDONLY | O_NONBLOCK).IsOpen(); }
+
+bool CDataFile::IsAbsent() const {
+  struct stat info {};
+  return stat(ToUtf8(m_strPath).c_str(), &info) != 0 && errno == ENOENT;
+}
 
 UINT CDataFile::ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const {
   if (const int error = ReadWhole(ToUtf8(m_strPath), bytes)) {
@@ -145,9 +151,17 @@ UINT CDataFile::ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const {
 }
 
 CString CDataFile::ReadText(bool bShowErrors) const {
+  CString text;
+  ReadText(text, bShowErrors);
+  return text;
+}
+
+bool CDataFile::ReadText(CString& text, bool bShowErrors) const {
   std::vector<BYTE> bytes;
-  ReadBytes(bytes, bShowErrors);
-  return CString(bytes.begin(), bytes.end());
+  const int error = ReadWhole(ToUtf8(m_strPath), bytes);
+  if (error) ShowFailure(kReadFailure, error, bShowErrors);
+  text.assign(bytes.begin(), bytes.end());
+  return error == 0;
 }
 
 UINT CDataFile::WriteBytes(std::span<const BYTE> bytes, bool bShowErrors) const {

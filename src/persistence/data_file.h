@@ -23,9 +23,13 @@ class CDataFile {
 
   // The file can be opened for reading. Never shows a message.
   bool Exists() const;
+  // Nothing at all is at the path, as opposed to something that cannot be opened.
+  bool IsAbsent() const;
 
   // The whole file, one character per byte (ISO 8859-1); empty on failure.
   CString ReadText(bool bShowErrors) const;
+  // The same, telling an unreadable file from an empty one: false on failure.
+  bool ReadText(CString& text, bool bShowErrors) const;
   // Replaces the file with the low 8 bits of each character. Returns the file's length
   // after writing, 0 on failure.
   UINT WriteText(std::u16string_view text, bool bShowErrors) const;

@@ -1,7 +1,10 @@
 #include "persistence/game_settings.h"
 
+#include <algorithm>
+
 #include "persistence/data_file.h"
 #include "persistence/text_util.h"
+#include "platform/core/message_box.h"
 
 namespace {
 
@@ -22,6 +25,20 @@ constexpr DefaultEntry kDefaultTable[kHiScoreCount] = {
 CString ScoreTag(int index) { return u"<HISC" + theTextUtil.IntToText(index) + u">"; }
 CString NameTag(int index) { return u"<HINA" + theTextUtil.IntToText(index) + u">"; }
 
+constexpr char16_t kUnreadableFileKept[] =
+    u"Error exporting data to disk:\nTumbla.ini could not be read when the game started, so it is left as it was.";
+
+// A name holding one of the file's tags would be found before that tag's own line once it is
+// written back, and would change a score or an option at the next start; it is cut where
+// the first such tag begins.
+CString WithoutTags(CString name) {
+  std::size_t cut = name.size();
+  for (const char16_t* tag : {kAudioTag, kColorTag, kSpeedTag}) cut = std::min(cut, name.find(tag));
+  for (int i = 0; i < kHiScoreCount; ++i) cut = std::min({cut, name.find(ScoreTag(i)), name.find(NameTag(i))});
+  name.resize(cut);
+  return name;
+}
+
 void AppendLine(CString& text, const CString& tag, const CString& value) {
   text += tag;
   text += value;
@@ -36,22 +53,31 @@ CGameSettings::~CGameSettings() { Save(); }
 
 void CGameSettings::Load() {
   const CDataFile file(kSettingsFileName);
-  if (!file.Exists()) {
+  if (file.IsAbsent()) {
     SetDefaults();
     Save();
     return;
   }
-  const CString text = file.ReadText(true);
+  CString text;
+  if (!file.ReadText(text, true)) {
+    SetDefaults();
+    m_bFileUnreadable = true;
+    return;
+  }
   theTextUtil.GetTagInt(text, kAudioTag, m_nAudio, 0);
   theTextUtil.GetTagInt(text, kColorTag, m_nColor, 0);
   theTextUtil.GetTagInt(text, kSpeedTag, m_nSpeed, 0);
   for (int i = 0; i < kHiScoreCount; ++i) {
     theTextUtil.GetTagInt(text, ScoreTag(i), m_nHiScore[i], 0);
-    m_strHiName[i] = theTextUtil.GetTagString(text, NameTag(i));
+    m_strHiName[i] = WithoutTags(theTextUtil.GetTagString(text, NameTag(i)));
   }
 }
 
 UINT CGameSettings::Save() {
+  if (m_bFileUnreadable) {
+    AfxMessageBox(kUnreadableFileKept, MB_OK);
+    return 0;
+  }
   CString text;
   AppendLine(text, kAudioTag, theTextUtil.IntToText(m_nAudio));
   AppendLine(text, kColorTag, theTextUtil.IntToText(m_nColor));

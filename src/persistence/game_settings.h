@@ -14,7 +14,9 @@ class CGameSettings {
   CGameSettings(const CGameSettings&) = delete;
   CGameSettings& operator=(const CGameSettings&) = delete;
 
-  // Fills the record from the file; without a file, takes the defaults and creates it.
+  // Fills the record from the file; without a file, takes the defaults and creates it. A
+  // file that is there but cannot be read is reported; the defaults are played with and
+  // that file is never written over, so the table in it survives.
   void Load();
   // Writes options and table, replacing the file. Returns the file's length, 0 on failure.
   UINT Save();
@@ -29,6 +31,9 @@ class CGameSettings {
   // Best first.
   int m_nHiScore[kHiScoreCount] = {};
   CString m_strHiName[kHiScoreCount];
+
+ private:
+  bool m_bFileUnreadable = false;
 };
 
 extern CGameSettings theSettings;

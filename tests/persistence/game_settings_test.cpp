@@ -149,17 +149,6 @@ TEST_F(GameSettingsTest, ResetKeepsTheCurrentOptions) {
   EXPECT_EQ(SettingsBytes(), expected);
 }
 
-TEST_F(GameSettingsTest, UnreadableFileCountsAsMissing) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  PutSettings("<AUDIO>0\n");
-  fs::permissions(SettingsFile(), fs::perms::owner_write);
-  CGameSettings settings;
-  EXPECT_EQ(settings.m_nAudio, 1);
-  EXPECT_TRUE(boxes.Requests().empty());
-  fs::permissions(SettingsFile(), fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(SettingsBytes(), kDefaultFile);
-}
-
 TEST_F(GameSettingsTest, FailedSaveKeepsTheRecordAndTheFile) {
   if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   CGameSettings settings;
