@@ -1,5 +1,6 @@
 #include "app/board_dlg.h"
 
+#include "app/board_keys.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/hi_scores_dlg.h"
 #include "dialogs/name_entry_dlg.h"
@@ -67,6 +68,8 @@ BOOL CBoardDlg::OnInitDialog() {
 }
 
 void CBoardDlg::OnOK() {}
+
+void CBoardDlg::OnKeyDown(UINT nChar, UINT, UINT) { HandleBoardKey(*this, nChar); }
 
 // ---- the game loop ------------------------------------------------------------------------
 

@@ -35,6 +35,9 @@ class CBoardDlg : public CDialog, private TurnScoring {
  protected:
   void OnTimer(UINT_PTR nIDEvent) override;
   BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
+  // The keys that act as taps (board_keys); Enter comes here too, never to OnOK.
+  void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+  bool WantsReturnKey() const override { return true; }
 
   void OnGo();
   void OnNewGame();

@@ -16,6 +16,7 @@ constexpr COLORREF kBoardGreen = RGB(0, 153, 51);
 constexpr COLORREF kOfferPanel = RGB(0, 204, 51);
 constexpr COLORREF kOfferText = RGB(0, 102, 51);
 constexpr COLORREF kPlainText = RGB(255, 255, 255);
+constexpr COLORREF kFocusRing = RGB(255, 255, 0);
 }  // namespace
 
 CScoreCell::CScoreCell(CWnd* pParent, UINT nID, bool bCommitOnTap)
@@ -37,6 +38,16 @@ void CScoreCell::OnLButtonDown(UINT, CPoint) {
 
 void CScoreCell::OnLButtonUp(UINT, CPoint) {}
 
+void CScoreCell::ShowFocusRing(bool bShown) {
+  if (bShown == m_bFocusRing) return;
+  m_bFocusRing = bShown;
+  DrawCell();
+}
+
+void CScoreCell::OnUpdateUIState(UINT nAction, UINT nUIElement) {
+  if (nAction == UIS_SET && (nUIElement & UISF_HIDEFOCUS)) ShowFocusRing(false);
+}
+
 void CScoreCell::DrawCell() {
   const bool bOffered = m_bOffered;
   RedrawOwnerDrawn(
@@ -51,5 +62,11 @@ void CScoreCell::DrawCell() {
         thePainter.SetTarget(pLayer);
         thePainter.DrawTextLarge(text, m_rcText, bOffered ? kOfferText : kPlainText,
                                  bOffered ? kOfferPanel : kBoardGreen, 1);
+        if (m_bFocusRing && bOffered) {
+          CRect rcRing = m_rcClient;
+          thePainter.FrameRect(rcRing, kFocusRing);
+          rcRing.DeflateRect(1);
+          thePainter.FrameRect(rcRing, kFocusRing);
+        }
       });
 }

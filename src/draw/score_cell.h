@@ -15,11 +15,17 @@ class CScoreCell : public CWnd, public CScorecardEntry {
   CScoreCell(CWnd* pParent, UINT nID, bool bCommitOnTap);
   ~CScoreCell() override;
 
+  // The keyboard focus: a ring drawn while the cell shows an offer. The next pen tap
+  // anywhere takes it away.
+  void ShowFocusRing(bool bShown);
+  bool HasFocusRing() const { return m_bFocusRing; }
+
  protected:
   void OnPaint() override;
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnLButtonUp(UINT flags, CPoint point) override;
   void OnChanged() override { DrawCell(); }
+  void OnUpdateUIState(UINT nAction, UINT nUIElement) override;
 
  private:
   void DrawCell();
@@ -31,4 +37,5 @@ class CScoreCell : public CWnd, public CScorecardEntry {
   bool m_bBackgroundDrawn = false;
   CRect m_rcClient;
   CRect m_rcText;
+  bool m_bFocusRing = false;
 };

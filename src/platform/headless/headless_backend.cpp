@@ -123,9 +123,10 @@ HeadlessBackend& HeadlessBackend::ChooseMenu(const CString& itemText) {
 
 HeadlessBackend& HeadlessBackend::TapCloseBox() { return Add(MakeStep(Step::Kind::CloseBox)); }
 
-HeadlessBackend& HeadlessBackend::Key(UINT virtualKey) {
+HeadlessBackend& HeadlessBackend::Key(UINT virtualKey, UINT modifiers) {
   InputEvent event = MakeEvent(InputEvent::Kind::KeyDown);
   event.key = virtualKey;
+  event.modifiers = modifiers;
   return Add(EventStep(event));
 }
 

@@ -61,7 +61,7 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& ChooseMenu(const CString& itemText);
   HeadlessBackend& TapMenuButton(const CString& buttonText);
   HeadlessBackend& TapCloseBox();
-  HeadlessBackend& Key(UINT virtualKey);
+  HeadlessBackend& Key(UINT virtualKey, UINT modifiers = 0);  // modifiers: MOD_... bits
   HeadlessBackend& Type(const CString& text);  // one character event per code unit
   HeadlessBackend& HelpRequest();
   // Lets the program run for that long on the virtual clock before the next step.

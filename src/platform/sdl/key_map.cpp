@@ -7,6 +7,7 @@ namespace {
 constexpr UINT kBack = 0x08;
 constexpr UINT kTab = 0x09;
 constexpr UINT kReturn = 0x0D;
+constexpr UINT kAlt = 0x12;
 constexpr UINT kEscape = 0x1B;
 constexpr UINT kSpace = 0x20;
 constexpr UINT kEnd = 0x23;
@@ -37,6 +38,8 @@ UINT VirtualKeyFromSdl(SDL_Keycode key) {
     case SDLK_DOWN: return kDown;
     case SDLK_HOME: return kHome;
     case SDLK_END: return kEnd;
+    case SDLK_LALT:
+    case SDLK_RALT: return kAlt;
     default: return 0;
   }
 }

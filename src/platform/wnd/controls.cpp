@@ -9,6 +9,7 @@
 namespace {
 constexpr COLORREF BLACK = RGB(0, 0, 0);
 constexpr COLORREF WHITE = RGB(255, 255, 255);
+constexpr COLORREF FOCUS_COLOR = RGB(0, 51, 153);
 
 void NotifyParent(CWnd* control, WORD code) {
   CWnd* parent = control->GetParent();
@@ -101,8 +102,40 @@ void CButton::OnLButtonUp(UINT, CPoint point) {
   m_bPenInside = false;
   Invalidate();
   if (!ClientRectOf(this).PtInRect(point)) return;
+  Click();
+}
+
+void CButton::Click() {
   if (IsCheckBox()) SetCheck(m_nCheck == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
   NotifyParent(this, BN_CLICKED);
+}
+
+void CButton::OnKeyDown(UINT key, UINT, UINT) {
+  if (key == VK_SPACE) Click();
+}
+
+// Pen-only use never shows the cue, so it never needs a repaint there.
+void CButton::OnSetFocus(CWnd*) {
+  if (FocusCuesShown()) Invalidate();
+}
+
+void CButton::OnKillFocus(CWnd*) {
+  if (FocusCuesShown()) Invalidate();
+}
+
+void CButton::OnUpdateUIState(UINT, UINT element) {
+  if ((element & UISF_HIDEFOCUS) && GetFocus() == this) Invalidate();
+}
+
+void CButton::FrameFocus(CDC& dc, const CRect& client) {
+  if (!FocusCuesShown() || GetFocus() != this) return;
+  if (IsCheckBox()) {
+    FrameSolid(dc, client, FOCUS_COLOR, 2);
+    return;
+  }
+  CRect ring = client;
+  ring.DeflateRect(3);
+  FrameSolid(dc, ring, FOCUS_COLOR);
 }
 
 void CButton::OnPaint() {
@@ -116,6 +149,7 @@ void CButton::OnPaint() {
   } else {
     PaintPushButton(dc, client);
   }
+  FrameFocus(dc, client);
 }
 
 void CButton::PaintPushButton(CDC& dc, const CRect& client) {

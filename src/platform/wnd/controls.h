@@ -37,10 +37,18 @@ class CButton : public CWnd {
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnLButtonUp(UINT flags, CPoint point) override;
   void OnMouseMove(UINT flags, CPoint point) override;
+  // Space clicks the focused button as a tap does.
+  void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+  void OnSetFocus(CWnd* oldFocus) override;
+  void OnKillFocus(CWnd* newFocus) override;
+  void OnUpdateUIState(UINT action, UINT element) override;
   bool WantsFocusOnTap() const override { return true; }
 
  private:
   bool IsCheckBox() const { return (GetStyle() & BS_TYPEMASK) == BS_AUTOCHECKBOX; }
+  void Click();
+  // The focus cue: a frame around the button while it has the focus and cues show.
+  void FrameFocus(CDC& dc, const CRect& client);
   void PaintPushButton(CDC& dc, const CRect& client);
   void PaintCheckBox(CDC& dc, const CRect& client);
 

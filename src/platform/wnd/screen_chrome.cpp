@@ -135,7 +135,7 @@ class PopupMenuWnd : public CWnd {
   void Open(const MenuTemplate* menu, const CRect& buttonRect, CDialog* owner) {
     m_pMenu = menu;
     m_pOwner = owner;
-    m_nPressed = -1;
+    m_nHighlighted = -1;
     int width = POPUP_MIN_WIDTH;
     int height = 2;
     for (const MenuItemTemplate& item : menu->popupItems) {
@@ -168,6 +168,26 @@ class PopupMenuWnd : public CWnd {
     return std::nullopt;
   }
 
+  // Moves the highlight to the next item (not a separator) in that direction, round the
+  // ends; from no highlight, Down starts at the first item and Up at the last.
+  void MoveHighlight(int step) {
+    if (!IsOpen()) return;
+    const int count = static_cast<int>(m_pMenu->popupItems.size());
+    int index = m_nHighlighted < 0 ? (step > 0 ? -1 : count) : m_nHighlighted;
+    for (int tries = 0; tries < count; ++tries) {
+      index = ((index + step) % count + count) % count;
+      if (!IsSeparator(m_pMenu->popupItems[static_cast<std::size_t>(index)])) {
+        m_nHighlighted = index;
+        Invalidate();
+        return;
+      }
+    }
+  }
+
+  void ChooseHighlighted() {
+    if (IsOpen() && m_nHighlighted >= 0) Choose(m_nHighlighted);
+  }
+
  protected:
   void OnPaint() override {
     CPaintDC dc(this);
@@ -183,7 +203,7 @@ class PopupMenuWnd : public CWnd {
         DrawLine(dc, rect.left + 2, y, rect.right - 2, y, BAR_LINE_COLOR);
         continue;
       }
-      const bool pressed = static_cast<int>(i) == m_nPressed;
+      const bool pressed = static_cast<int>(i) == m_nHighlighted;
       if (pressed) FillSolid(dc, rect, HIGHLIGHT_COLOR);
       CRect text = rect;
       text.left += POPUP_TEXT_INDENT;
@@ -193,19 +213,16 @@ class PopupMenuWnd : public CWnd {
   }
 
   void OnLButtonDown(UINT, CPoint point) override {
-    m_nPressed = ItemAt(point);
+    m_nHighlighted = ItemAt(point);
     Invalidate();
   }
 
   void OnLButtonUp(UINT, CPoint point) override {
     const int item = ItemAt(point);
-    const int pressed = std::exchange(m_nPressed, -1);
+    const int pressed = std::exchange(m_nHighlighted, -1);
     Invalidate();
     if (item < 0 || item != pressed) return;
-    CDialog* owner = m_pOwner;
-    const UINT command = m_pMenu->popupItems[static_cast<std::size_t>(item)].id;
-    Close();
-    owner->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), BN_CLICKED));
+    Choose(item);
   }
 
  private:
@@ -227,9 +244,17 @@ class PopupMenuWnd : public CWnd {
     return -1;
   }
 
+  void Choose(int item) {
+    CDialog* owner = m_pOwner;
+    const UINT command = m_pMenu->popupItems[static_cast<std::size_t>(item)].id;
+    Close();
+    owner->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(command), BN_CLICKED));
+  }
+
   const MenuTemplate* m_pMenu = nullptr;
   CDialog* m_pOwner = nullptr;
-  int m_nPressed = -1;
+  // The item under the pen, or the one the arrow keys moved to; -1 for none.
+  int m_nHighlighted = -1;
 };
 
 // ---- menu bar -----------------------------------------------------------------------------
@@ -355,6 +380,42 @@ void ScreenChrome::OpenPopup(const CCommandBar::Button& button, const CRect& but
 
 void ScreenChrome::ClosePopup() {
   if (m_popup->IsOpen()) m_popup->Close();
+}
+
+void ScreenChrome::ToggleMenuByKey() {
+  if (m_popup->IsOpen()) {
+    ClosePopup();
+    return;
+  }
+  CDialog* front = FrontDialog();
+  if (front == nullptr || front != WindowSystem::Get().ActiveDialog()) return;
+  for (const CCommandBar::Button& button : front->CommandBar().Buttons()) {
+    if (!button.dropDown) continue;
+    if (const std::optional<CRect> rect = MenuButtonRect(button.text)) {
+      OpenPopup(button, *rect, front);
+      m_popup->MoveHighlight(1);
+    }
+    return;
+  }
+}
+
+void ScreenChrome::PopupKey(UINT key) {
+  switch (key) {
+    case VK_UP:
+      m_popup->MoveHighlight(-1);
+      break;
+    case VK_DOWN:
+      m_popup->MoveHighlight(1);
+      break;
+    case VK_RETURN:
+      m_popup->ChooseHighlighted();
+      break;
+    case VK_ESCAPE:
+      ClosePopup();
+      break;
+    default:
+      break;
+  }
 }
 
 std::optional<CRect> ScreenChrome::MenuButtonRect(const CString& text) const {

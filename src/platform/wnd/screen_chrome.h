@@ -35,6 +35,12 @@ class ScreenChrome {
   bool IsPopup(const CWnd* window) const;
   void OpenPopup(const CCommandBar::Button& button, const CRect& buttonRect, CDialog* owner);
   void ClosePopup();
+  // F10 or Alt: opens the first drop-down menu of the dialog in front with its first item
+  // highlighted, or closes the pop-up that is open.
+  void ToggleMenuByKey();
+  // A key while the pop-up is open: the arrows move the highlight, Enter chooses the
+  // highlighted item, Escape closes.
+  void PopupKey(UINT key);
 
   // Screen rectangles, for scripts that tap by text; nothing when not shown.
   std::optional<CRect> MenuButtonRect(const CString& text) const;

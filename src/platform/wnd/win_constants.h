@@ -32,10 +32,17 @@ constexpr UINT WM_TIMER = 0x0113;
 constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
+constexpr UINT WM_UPDATEUISTATE = 0x0128;
 constexpr UINT BM_GETCHECK = 0x00F0;
 constexpr UINT BM_SETCHECK = 0x00F1;
 
 constexpr UINT MK_LBUTTON = 0x0001;
+
+// WM_UPDATEUISTATE: the action (low word) on the cues (high word). Focus cues are hidden
+// until the keyboard is used, and hidden again by the next pen tap.
+constexpr WORD UIS_SET = 1;
+constexpr WORD UIS_CLEAR = 2;
+constexpr WORD UISF_HIDEFOCUS = 0x1;
 
 // Window styles
 constexpr DWORD WS_OVERLAPPED = 0x00000000;
@@ -89,7 +96,11 @@ constexpr UINT SWP_NOMOVE = 0x0002;
 constexpr UINT VK_BACK = 0x08;
 constexpr UINT VK_TAB = 0x09;
 constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_SHIFT = 0x10;
+constexpr UINT VK_CONTROL = 0x11;
+constexpr UINT VK_MENU = 0x12;
 constexpr UINT VK_ESCAPE = 0x1B;
+constexpr UINT VK_SPACE = 0x20;
 constexpr UINT VK_END = 0x23;
 constexpr UINT VK_HOME = 0x24;
 constexpr UINT VK_LEFT = 0x25;
@@ -98,6 +109,7 @@ constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_DELETE = 0x2E;
 constexpr UINT VK_F1 = 0x70;
+constexpr UINT VK_F10 = 0x79;
 
 // Sounds
 constexpr DWORD SND_ASYNC = 0x00000001;

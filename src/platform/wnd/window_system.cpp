@@ -309,6 +309,7 @@ bool WindowSystem::AcceptsInput(const CWnd* window) const {
 void WindowSystem::DispatchInput(const InputEvent& event) {
   switch (event.kind) {
     case InputEvent::Kind::PenDown: {
+      SetFocusCuesShown(false);
       CWnd* target = HitTest(event.point);
       if (Chrome().PopupIsOpen() && !Chrome().IsPopup(target)) {
         Chrome().ClosePopup();
@@ -348,7 +349,10 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
       return;
     }
     case InputEvent::Kind::KeyDown:
+      SetFocusCuesShown(true);
+      m_nKeyModifiers = event.modifiers;
       HandleKey(event.key, event.modifiers);
+      m_nKeyModifiers = 0;
       return;
     case InputEvent::Kind::Character:
       HandleCharacter(event.character);
@@ -365,15 +369,25 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
   }
 }
 
-void WindowSystem::HandleKey(UINT key, UINT) {
-  if (Chrome().PopupIsOpen()) {
-    if (key == VK_ESCAPE) Chrome().ClosePopup();
+void WindowSystem::HandleKey(UINT key, UINT modifiers) {
+  if (key == VK_F1) {
+    DispatchInput(InputEvent{InputEvent::Kind::Help});
     return;
   }
+  if (key == VK_F10 || key == VK_MENU) {
+    Chrome().ToggleMenuByKey();
+    return;
+  }
+  if (Chrome().PopupIsOpen()) {
+    Chrome().PopupKey(key);
+    return;
+  }
+  // Without a focused control the dialog itself takes the keys, as a dialog with no
+  // controls that take the focus does.
   CDialog* dialog = ActiveDialog();
+  CWnd* target = m_focus != nullptr ? m_focus : dialog;
   if (dialog != nullptr) {
-    const bool focusWantsReturn = m_focus != nullptr && m_focus->WantsReturnKey();
-    if (key == VK_RETURN && !focusWantsReturn) {
+    if (key == VK_RETURN && !target->WantsReturnKey()) {
       dialog->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(dialog->DefaultCommandId()), BN_CLICKED));
       return;
     }
@@ -381,27 +395,44 @@ void WindowSystem::HandleKey(UINT key, UINT) {
       dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
       return;
     }
-    if (key == VK_TAB) {
-      MoveFocusToNextTabStop();
-      return;
-    }
+    if (key == VK_TAB && MoveFocusToNextTabStop((modifiers & MOD_SHIFT_DOWN) != 0)) return;
   }
-  if (m_focus != nullptr) m_focus->SendMessage(WM_KEYDOWN, key);
+  if (target != nullptr) target->SendMessage(WM_KEYDOWN, key);
 }
 
 void WindowSystem::HandleCharacter(char16_t character) {
   // The dialog manager has taken these as keys already.
   if (character == u'\r' || character == u'\t' || character == 0x1B) return;
-  if (m_focus != nullptr) m_focus->SendMessage(WM_CHAR, character);
+  if (Chrome().PopupIsOpen()) return;
+  CWnd* target = m_focus != nullptr ? m_focus : ActiveDialog();
+  if (target != nullptr) target->SendMessage(WM_CHAR, character);
 }
 
-void WindowSystem::MoveFocusToNextTabStop() {
+bool WindowSystem::MoveFocusToNextTabStop(bool backwards) {
   CDialog* dialog = ActiveDialog();
   std::vector<CWnd*> stops;
   for (CWnd* child : dialog->m_children) {
     if ((child->m_dwStyle & (WS_TABSTOP | WS_VISIBLE)) == (WS_TABSTOP | WS_VISIBLE)) stops.push_back(child);
   }
-  if (stops.empty()) return;
+  if (stops.empty()) return false;
+  if (backwards) std::reverse(stops.begin(), stops.end());
   const auto it = std::find(stops.begin(), stops.end(), m_focus);
   SetFocusWindow(it == stops.end() || it + 1 == stops.end() ? stops.front() : *(it + 1));
+  return true;
+}
+
+void WindowSystem::SetFocusCuesShown(bool shown) {
+  if (shown == m_bFocusCues) return;
+  m_bFocusCues = shown;
+  const WPARAM state = MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS);
+  struct Broadcast {
+    WPARAM state;
+    void To(CWnd* window) const {
+      window->SendMessage(WM_UPDATEUISTATE, state);
+      const std::vector<CWnd*> children = window->m_children;
+      for (CWnd* child : children) To(child);
+    }
+  } broadcast{state};
+  const std::vector<CWnd*> topLevels = m_topLevels;
+  for (CWnd* window : topLevels) broadcast.To(window);
 }

@@ -49,6 +49,11 @@ class WindowSystem {
   // ---- focus, timers ---------------------------------------------------------------------
   void SetFocusWindow(CWnd* window);
   CWnd* FocusWindow() const { return m_focus; }
+  // Focus cues show from the first key press until the next pen tap; every window hears
+  // of a change by WM_UPDATEUISTATE.
+  bool FocusCuesShown() const { return m_bFocusCues; }
+  // The modifiers (MOD_...) of the key press being handled.
+  UINT KeyModifiers() const { return m_nKeyModifiers; }
   void SetTimer(CWnd* window, UINT_PTR id, UINT period);
   bool KillTimer(CWnd* window, UINT_PTR id);
   std::optional<std::uint64_t> NextTimerDue() const;
@@ -77,7 +82,9 @@ class WindowSystem {
   bool AcceptsInput(const CWnd* window) const;
   void HandleKey(UINT key, UINT modifiers);
   void HandleCharacter(char16_t character);
-  void MoveFocusToNextTabStop();
+  // False when the dialog has no tab stops.
+  bool MoveFocusToNextTabStop(bool backwards);
+  void SetFocusCuesShown(bool shown);
   bool FireDueTimer();
   bool PaintInvalidWindows();
   void ComposeTree(CWnd* window, const CRect& clip);
@@ -97,6 +104,8 @@ class WindowSystem {
   CWnd* m_focus = nullptr;
   CWnd* m_capture = nullptr;
   bool m_bSwallowPenUp = false;
+  bool m_bFocusCues = false;
+  UINT m_nKeyModifiers = 0;
   int m_nInvalid = 0;
   bool m_bSleeping = false;
   bool m_bQuitting = false;

@@ -251,6 +251,8 @@ CWnd* CWnd::SetFocus() {
 
 CWnd* CWnd::GetFocus() { return WindowSystem::Get().FocusWindow(); }
 
+bool CWnd::FocusCuesShown() { return WindowSystem::Get().FocusCuesShown(); }
+
 CFont* CWnd::GetFont() const {
   for (const CWnd* w = this; w != nullptr; w = w->m_pParentWnd) {
     if (w->m_pFont != nullptr) return w->m_pFont;
@@ -291,6 +293,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
       OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
       return 0;
+    case WM_UPDATEUISTATE:
+      OnUpdateUIState(LOWORD(wParam), HIWORD(wParam));
+      return 0;
     default:
       PLATFORM_REQUIRE(false, "message not supported by this window");
       return 0;
@@ -307,6 +312,7 @@ void CWnd::OnKeyDown(UINT, UINT, UINT) {}
 BOOL CWnd::OnHelpInfo(HELPINFO*) { return TRUE; }
 void CWnd::OnSetFocus(CWnd*) {}
 void CWnd::OnKillFocus(CWnd*) {}
+void CWnd::OnUpdateUIState(UINT, UINT) {}
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
   if (HIWORD(wParam) != BN_CLICKED) return FALSE;
@@ -324,6 +330,17 @@ CPaintDC::CPaintDC(CWnd* window) {
   PLATFORM_REQUIRE(window != nullptr && window->m_hWnd != nullptr, "painting needs a window");
   WindowSystem::Get().MarkValid(window);
   AttachSurface(&window->m_surface, window->m_rcClientInWindow.TopLeft(), window->m_rcClientInWindow);
+}
+
+SHORT GetKeyState(int virtualKey) {
+  constexpr SHORT kDown = static_cast<SHORT>(0x8000);
+  const UINT modifiers = WindowSystem::Get().KeyModifiers();
+  switch (virtualKey) {
+    case VK_SHIFT: return (modifiers & MOD_SHIFT_DOWN) ? kDown : SHORT{0};
+    case VK_CONTROL: return (modifiers & MOD_CONTROL_DOWN) ? kDown : SHORT{0};
+    case VK_MENU: return (modifiers & MOD_ALT_DOWN) ? kDown : SHORT{0};
+    default: return 0;
+  }
 }
 
 LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -103,6 +103,8 @@ class CWnd {
 
   CWnd* SetFocus();
   static CWnd* GetFocus();
+  // Whether focus cues are drawn: from the first key press until the next pen tap.
+  static bool FocusCuesShown();
 
   // The font of the window, or of the nearest parent that has one (the dialog font).
   CFont* GetFont() const;
@@ -129,6 +131,8 @@ class CWnd {
   virtual BOOL OnHelpInfo(HELPINFO* info);
   virtual void OnSetFocus(CWnd* oldFocus);
   virtual void OnKillFocus(CWnd* newFocus);
+  // Focus cues were shown (UIS_CLEAR) or hidden (UIS_SET) for UISF_HIDEFOCUS.
+  virtual void OnUpdateUIState(UINT action, UINT element);
   // Called last when the window is destroyed; framework-made windows delete themselves.
   virtual void PostNcDestroy();
   // A pen tap at a window that lets taps through reaches the window below it (a static
@@ -193,6 +197,10 @@ class CPaintDC : public CDC {
 int LiveWindowDCCount();
 
 LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The state of VK_SHIFT, VK_CONTROL or VK_MENU during the key press being handled: the
+// high bit is set while the key is down.
+SHORT GetKeyState(int virtualKey);
 
 // Blocks the caller for that many milliseconds of the back end's clock, after putting the
 // screen up to date. Input that arrives meanwhile is handled afterwards, in order.

@@ -1,0 +1,294 @@
+// The whole program by keyboard: keys act as the taps they stand for (same sounds at the
+// same times, same scores, same settings file), the focus ring over the offers shows only
+// once a key has moved it, and the menu and every dialog answer to keys.
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "board_fixture.h"
+#include "dialogs/about_dlg.h"
+#include "dialogs/hi_scores_dlg.h"
+#include "dialogs/name_entry_dlg.h"
+#include "dialogs/options_dlg.h"
+#include "platform/wnd/screen_chrome.h"
+#include "platform/wnd/shell.h"
+#include "platform/wnd/window_system.h"
+#include "support/scoped_temp_folder.h"
+
+namespace {
+constexpr COLORREF kFocusRing = RGB(255, 255, 0);
+constexpr COLORREF kCheckBoxFocus = RGB(0, 51, 153);
+constexpr std::uint64_t kTick = 60;
+
+template <class TDialog>
+TDialog* InFront() {
+  return dynamic_cast<TDialog*>(WindowSystem::Get().ActiveDialog());
+}
+
+// How many pixels of that colour a window shows.
+int PixelsOf(const CWnd& window, COLORREF color) {
+  const Surface& surface = window.GetSurface();
+  int count = 0;
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (int x = 0; x < surface.Width(); ++x) count += surface.Row(y)[x] == color ? 1 : 0;
+  }
+  return count;
+}
+
+bool SamePixels(const Surface& a, const Surface& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y) {
+    if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y))) return false;
+  }
+  return true;
+}
+
+std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct GameOutcome {
+  std::vector<std::pair<std::uint64_t, CString>> sounds;
+  std::vector<int> cells;
+  std::string file;
+  int result = 0;
+};
+
+// One whole game from a fresh settings file and a fresh clock. Every turn: a roll, three
+// dice held, a second roll that makes five sixes, and the category of that turn taken, top
+// of the card first. The total, 170, reaches the table; the name is typed, the table
+// closed, the program left through "Exit".
+GameOutcome PlayGame(bool bByKeys) {
+  ScopedTempFolder folder;
+  CWinApp app;
+  app.SetDialogBkColor(RGB(0, 153, 51), RGB(255, 255, 255));
+  theSettings.SetDefaults();
+  theSettings.m_nSpeed = 0;  // the roll's pauses too must fall at the same times
+  theSettings.Save();
+  auto faces = std::make_shared<std::deque<int>>(std::deque<int>{1, 1, 1, 1, 1});
+  SetRandomSource([faces] {
+    const int face = faces->empty() ? 1 : faces->front();
+    if (!faces->empty()) faces->pop_front();
+    return static_cast<std::uint32_t>(face - 1);
+  });
+  const auto queue = [faces](std::initializer_list<int> values) { faces->insert(faces->end(), values); };
+
+  HeadlessBackend backend;
+  CBoardDlg board;
+  for (int c = 0; c < kCategoryCount; ++c) {
+    queue({6, 6, 6, 1, 2});
+    (bByKeys ? backend.Key(VK_SPACE) : backend.TapItem(IDC_GO)).Wait(kTick);
+    for (int d = 0; d < 3; ++d) bByKeys ? backend.Key('1' + static_cast<UINT>(d)) : backend.TapItem(IDC_DIE_FIRST + d);
+    queue({6, 6});
+    (bByKeys ? backend.Key('G') : backend.TapItem(IDC_GO)).Wait(kTick);
+    // The focus left on the category just filled moves on to the next open one.
+    (bByKeys ? backend.Key(VK_TAB).Key(VK_RETURN) : backend.TapItem(IDC_CELL_FIRST + c)).Wait(kTick);
+  }
+  backend.Type(u"Keys").Key(VK_RETURN);
+  // Steps a check adds go after those queued, so the rest of the script is added here too.
+  backend.Check([&backend, bByKeys] {
+    EXPECT_NE(InFront<CHiScoresDlg>(), nullptr);
+    if (bByKeys) {
+      backend.Key(VK_ESCAPE).Key('Q', MOD_CONTROL_DOWN).Key(VK_RETURN);
+    } else {
+      const CRect box = WindowSystem::Get().Chrome().CloseBoxRect().value_or(CRect());
+      backend.Tap(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2}).ChooseMenu(u"Exit").Answer(u"Yes");
+    }
+  });
+
+  GameOutcome outcome;
+  outcome.result = board.DoModal();
+  EXPECT_TRUE(faces->empty()) << "scripted faces left over";
+  SetRandomSource({});
+  SHSipPreference(nullptr, SIP_FORCEDOWN);
+  for (const SoundRecord& sound : backend.Sounds()) outcome.sounds.emplace_back(sound.timeMs, sound.name);
+  for (int i = 0; i < kScorecardSize; ++i) outcome.cells.push_back(board.Cell(i).GetValue());
+  outcome.file = FileBytes(folder.File("Tumbla.ini"));
+  return outcome;
+}
+}  // namespace
+
+TEST(BoardKeysGameTest, AGameByKeysEndsAsTheSameGameByTaps) {
+  InstallProgramResources();
+  InstallWindowResources();
+  const GameOutcome pen = PlayGame(false);
+  const GameOutcome keys = PlayGame(true);
+  EXPECT_EQ(pen.cells[kTotalIndex], 170);
+  EXPECT_NE(pen.file.find("<HINA3>Keys\n"), std::string::npos);
+  EXPECT_EQ(pen.result, IDOK);
+  EXPECT_EQ(keys.result, pen.result);
+  EXPECT_EQ(keys.cells, pen.cells);
+  EXPECT_EQ(keys.file, pen.file);
+  EXPECT_EQ(keys.sounds, pen.sounds);
+}
+
+class BoardKeysTest : public BoardTest {
+ protected:
+  CScoreCell& CellWnd(int nIndex) { return *dynamic_cast<CScoreCell*>(m_board.GetDlgItem(IDC_CELL_FIRST + nIndex)); }
+  int FocusedCell() const {
+    for (int i = 0; i < kScorecardSize; ++i) {
+      if (m_board.Cell(i).HasFocusRing()) return i;
+    }
+    return -1;
+  }
+  int RingPixels() const {
+    int count = 0;
+    for (int i = 0; i < kScorecardSize; ++i) count += PixelsOf(m_board.Cell(i), kFocusRing);
+    return count;
+  }
+};
+
+TEST_F(BoardKeysTest, TheRingShowsOnceAKeyMovesItAndGoesAtTheNextPenTap) {
+  Roll({1, 2, 3, 4, 6});
+  auto screen = std::make_shared<Surface>(1, 1);
+  Check([this, screen] {
+    *screen = m_backend.Screenshot();
+    EXPECT_EQ(FocusedCell(), -1);
+  });
+  // Keys that move no focus show no ring.
+  m_backend.Key('1').Key('1');
+  Check([this, screen] {
+    EXPECT_EQ(RingPixels(), 0);
+    EXPECT_TRUE(SamePixels(m_backend.Screenshot(), *screen)) << "the dice's own keys leave the board as the pen would";
+  });
+  m_backend.Key(VK_DOWN);
+  Check([this] {
+    EXPECT_EQ(FocusedCell(), 0);
+    EXPECT_GT(RingPixels(), 0);
+  });
+  m_backend.Key(VK_DOWN);
+  Check([this] { EXPECT_EQ(FocusedCell(), 2) << "down the left column"; });
+  m_backend.Key(VK_RIGHT);
+  Check([this] { EXPECT_EQ(FocusedCell(), 3); });
+  m_backend.Key(VK_UP);
+  Check([this] { EXPECT_EQ(FocusedCell(), 1) << "up the right column"; });
+  m_backend.Key(VK_UP);
+  Check([this] { EXPECT_EQ(FocusedCell(), 11) << "round the top, past Bonus without an offer"; });
+  m_backend.Key(VK_TAB).Key(VK_TAB);
+  Check([this] { EXPECT_EQ(FocusedCell(), 0) << "Tab goes round the end"; });
+  m_backend.Key(VK_TAB, MOD_SHIFT_DOWN);
+  Check([this] { EXPECT_EQ(FocusedCell(), 12); });
+  // A pen tap on a die: the ring goes before the tap does its work.
+  TapDie(4);
+  Check([this] {
+    EXPECT_EQ(FocusedCell(), -1);
+    EXPECT_EQ(RingPixels(), 0);
+    EXPECT_TRUE(m_board.Die(4).IsHeld());
+  });
+  m_backend.Key(VK_RETURN).Wait(kTick);
+  Check([this] {
+    EXPECT_EQ(OfferedCount(), 13) << "Enter without a focused offer takes nothing";
+    EXPECT_TRUE(m_board.IsWindowVisible()) << "nor closes the board";
+  });
+  m_backend.Key(VK_LEFT).Key(VK_RETURN).Wait(kTick);
+  Check([this] {
+    EXPECT_EQ(CellValue(12), 16) << "Chance taken";
+    EXPECT_EQ(RollsShown(), u"3") << "the turn committed";
+    EXPECT_EQ(RingPixels(), 0) << "the filled cell shows no ring";
+  });
+  Run();
+  EXPECT_EQ(m_backend.SoundNames().back(), u"WAV_5");
+}
+
+TEST_F(BoardKeysTest, APenOnlyGameNeverDrawsTheRing) {
+  Roll({1, 2, 3, 4, 6});
+  TapDie(0);
+  Take(12);
+  Roll({2, 2, 2, 5, 5});
+  Check([this] {
+    EXPECT_FALSE(CWnd::FocusCuesShown());
+    EXPECT_EQ(RingPixels(), 0);
+  });
+  Run();
+}
+
+TEST_F(BoardKeysTest, EscapeEndsTheBoardAndCtrlNStartsANewGame) {
+  Roll({1, 2, 3, 4, 6});
+  m_backend.Key('N', MOD_CONTROL_DOWN);
+  Check([this] {
+    EXPECT_EQ(OfferedCount(), 0);
+    EXPECT_TRUE(m_board.Die(0).IsBlank());
+  });
+  m_backend.Key(VK_ESCAPE);
+  EXPECT_EQ(Run(), IDCANCEL);
+}
+
+TEST_F(BoardKeysTest, TheMenuByKeys) {
+  m_backend.Key(VK_F10);
+  Check([] { EXPECT_TRUE(WindowSystem::Get().Chrome().PopupIsOpen()); });
+  m_backend.Key(VK_ESCAPE);
+  Check([this] {
+    EXPECT_FALSE(WindowSystem::Get().Chrome().PopupIsOpen());
+    EXPECT_TRUE(m_board.IsWindowVisible()) << "Escape closed only the menu";
+  });
+  m_backend.Key(VK_MENU).Key(VK_MENU);
+  Check([] { EXPECT_FALSE(WindowSystem::Get().Chrome().PopupIsOpen()) << "Alt opens and closes"; });
+  // From "New Game" down past the separator to "Reset Hi Scores".
+  m_backend.Key(VK_MENU).Key(VK_DOWN).Key(VK_DOWN).Key(VK_RETURN);
+  Check([this] {
+    ASSERT_EQ(m_backend.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_backend.MessageBoxes()[0].caption, u"Reset Hi Scores?");
+  });
+  m_backend.Key(VK_ESCAPE);
+  // Up from the first item goes round to "Exit".
+  m_backend.Key(VK_F10).Key(VK_UP).Key(VK_RETURN);
+  Check([this] { EXPECT_EQ(m_backend.MessageBoxes().back().caption, u"Exit Tumbla?"); });
+  m_backend.Key(VK_RETURN);
+  EXPECT_EQ(Run(), IDOK);
+  EXPECT_EQ(m_backend.MessageBoxes()[0].answer, IDNO) << "Escape answers the box as No";
+}
+
+TEST_F(BoardKeysTest, F1OpensTheHelpPage) {
+  m_backend.Key(VK_F1);
+  Run();
+  ASSERT_EQ(m_backend.HelpLaunches().size(), 1u);
+}
+
+TEST_F(BoardKeysTest, TheDialogsByKeys) {
+  ScopedTempFolder folder;
+  theSettings.Save();
+  // Options: Tab moves over the boxes, Space ticks them, the focus cue follows.
+  m_backend.Key(VK_F10).Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN).Key(VK_RETURN);
+  Check([] { EXPECT_NE(InFront<COptionsDlg>(), nullptr); });
+  m_backend.Key(VK_SPACE).Key(VK_TAB).Key(VK_SPACE).Key(VK_TAB).Key(VK_SPACE);
+  Check([] {
+    EXPECT_EQ(theSettings.m_nAudio, 0);
+    EXPECT_EQ(theSettings.m_nColor, 1);
+    EXPECT_EQ(theSettings.m_nSpeed, 0);
+    const CWnd* speed = InFront<COptionsDlg>()->GetDlgItem(IDC_SPEED_CHECK);
+    const CWnd* audio = InFront<COptionsDlg>()->GetDlgItem(IDC_AUDIO_CHECK);
+    EXPECT_GT(PixelsOf(*speed, kCheckBoxFocus), 0);
+    EXPECT_EQ(PixelsOf(*audio, kCheckBoxFocus), 0);
+  });
+  m_backend.Key(VK_TAB, MOD_SHIFT_DOWN).Key(VK_SPACE).Key(VK_RETURN);
+  Check([] {
+    EXPECT_EQ(theSettings.m_nColor, 0) << "Shift+Tab went back to the colour box";
+    EXPECT_EQ(InFront<COptionsDlg>(), nullptr) << "Enter closed the dialog";
+  });
+  // About and Hi Scores close with Enter or Escape.
+  m_backend.Key(VK_F10).Key(VK_UP).Key(VK_UP).Key(VK_UP).Key(VK_RETURN);
+  Check([] { EXPECT_NE(InFront<CAboutDlg>(), nullptr); });
+  m_backend.Key(VK_ESCAPE);
+  m_backend.Key(VK_F10).Key(VK_DOWN).Key(VK_RETURN);
+  Check([] { EXPECT_NE(InFront<CHiScoresDlg>(), nullptr); });
+  m_backend.Key(VK_RETURN);
+  Check([this] { EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_board); });
+  Run();
+}
+
+TEST(NameEntryKeysTest, TypingAndEnterAcceptTheName) {
+  InstallProgramResources();
+  InstallWindowResources();
+  CWinApp app;
+  HeadlessBackend backend;
+  CString strName;
+  CNameEntryDlg dlg(&strName);
+  backend.Type(u"Ann").Key(VK_RETURN);
+  EXPECT_EQ(dlg.DoModal(), IDOK);
+  EXPECT_EQ(strName, u"Ann");
+  SHSipPreference(nullptr, SIP_FORCEDOWN);
+}
