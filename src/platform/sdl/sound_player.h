@@ -1,13 +1,15 @@
 #pragma once
-// Plays the program's wave sounds on one mixer channel, so that a new sound cuts off the
-// one playing. The audio device is opened at the first sound; without one, and for a sound
-// that cannot be decoded, nothing plays and the program goes on.
+// Plays the program's wave sounds one at a time: a new sound cuts off the one playing. The
+// audio device is opened at the first sound, so that start-up does not wait for it; without
+// one, and for a sound that cannot be decoded, nothing plays and the program goes on.
+#include <cstddef>
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
-
-struct Mix_Chunk;
+#include <vector>
 
 class SoundPlayer {
  public:
@@ -17,14 +19,20 @@ class SoundPlayer {
   ~SoundPlayer();
 
   void Play(std::u16string_view name, std::span<const unsigned char> wave);
-  bool IsAudioOpen() const { return m_device == Device::Open; }
+  // What is still waiting to be heard of the sound playing, in the device's bytes.
+  std::size_t QueuedBytes() const;
 
  private:
-  enum class Device { NotTried, Open, Unavailable };
   bool OpenDevice();
-  Mix_Chunk* Chunk(std::u16string_view name, std::span<const unsigned char> wave);
+  const std::vector<std::uint8_t>* Samples(std::u16string_view name, std::span<const unsigned char> wave);
 
-  Device m_device = Device::NotTried;
-  // Decoded once per name; null for a sound that could not be decoded.
-  std::map<std::u16string, Mix_Chunk*, std::less<>> m_chunks;
+  bool m_tried = false;
+  std::uint32_t m_device = 0;  // 0: not open
+  struct Format {
+    std::uint16_t sampleFormat = 0;
+    std::uint8_t channels = 0;
+    int frequency = 0;
+  } m_format;
+  // Converted to the device's format once per name; empty for a sound that could not be decoded.
+  std::map<std::u16string, std::optional<std::vector<std::uint8_t>>, std::less<>> m_sounds;
 };
