@@ -7,7 +7,6 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
-#include <cstring>
 #include <mutex>
 #include <set>
 
@@ -37,35 +36,33 @@ struct FcPatternDeleter {
 using FcConfigPtr = std::unique_ptr<FcConfig, FcConfigDeleter>;
 using FcPatternPtr = std::unique_ptr<FcPattern, FcPatternDeleter>;
 
-struct FontConfiguration {
-  FcConfigPtr fonts;    // the system's fonts and the application folder
-  FcConfigPtr aliases;  // only the rules naming metric-compatible families
-};
+// Only what choosing a file for a family needs: the system's font folders, read from their
+// caches, and the system's rules naming metric-compatible families, the only stand-ins for a
+// requested family that are acceptable. The rest of the system configuration (rendering
+// preferences, generic fallbacks such as "any sans-serif font") has no say in that choice,
+// and parsing it cost more than anything else before the first frame. What a user has set
+// up for other programs stays out.
+constexpr char kConfiguration[] = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <dir>/usr/share/fonts</dir>
+  <dir>/usr/local/share/fonts</dir>
+  <cachedir>/var/cache/fontconfig</cachedir>
+  <include ignore_missing="yes">/etc/fonts/conf.d/30-metric-aliases.conf</include>
+</fontconfig>
+)";
 
-// Only the metric aliases make another family an acceptable stand-in for the requested one;
-// the generic fallbacks of the full configuration ("any sans-serif font") do not.
-FcConfigPtr LoadMetricAliases(FcConfig* full) {
-  FcConfigPtr aliases(FcConfigCreate());
-  FcStrList* files = FcConfigGetConfigFiles(full);
-  while (const FcChar8* file = FcStrListNext(files)) {
-    if (std::strstr(reinterpret_cast<const char*>(file), "metric-aliases") != nullptr) {
-      FcConfigParseAndLoad(aliases.get(), file, FcFalse);
-    }
-  }
-  FcStrListDone(files);
-  return aliases;
-}
-
-FontConfiguration BuildConfiguration(const std::optional<std::string>& appFolder) {
-  FontConfiguration configuration;
-  // The system's configuration only: what a user has set up for other programs stays out.
+FcConfigPtr BuildConfiguration(const std::optional<std::string>& appFolder) {
   FcConfigEnableHome(FcFalse);
-  configuration.fonts.reset(FcInitLoadConfigAndFonts());
-  PLATFORM_REQUIRE(configuration.fonts != nullptr, "font configuration");
+  FcConfigPtr configuration(FcConfigCreate());
+  PLATFORM_REQUIRE(configuration != nullptr, "font configuration");
+  PLATFORM_REQUIRE(FcConfigParseAndLoadFromMemory(configuration.get(), reinterpret_cast<const FcChar8*>(kConfiguration),
+                                                  FcTrue) == FcTrue,
+                   "font configuration");
+  PLATFORM_REQUIRE(FcConfigBuildFonts(configuration.get()) == FcTrue, "font list");
   if (appFolder) {
-    FcConfigAppFontAddDir(configuration.fonts.get(), reinterpret_cast<const FcChar8*>(appFolder->c_str()));
+    FcConfigAppFontAddDir(configuration.get(), reinterpret_cast<const FcChar8*>(appFolder->c_str()));
   }
-  configuration.aliases = LoadMetricAliases(configuration.fonts.get());
   return configuration;
 }
 
@@ -74,8 +71,8 @@ std::optional<std::string>& AppFolder() {
   return folder;
 }
 
-FontConfiguration& Configuration() {
-  static FontConfiguration configuration = BuildConfiguration(AppFolder());
+FcConfigPtr& Configuration() {
+  static FcConfigPtr configuration = BuildConfiguration(AppFolder());
   return configuration;
 }
 
@@ -106,17 +103,17 @@ struct MatchedFile {
 };
 
 std::optional<MatchedFile> FindFontFile(const FontRequest& request) {
-  FontConfiguration& configuration = Configuration();
+  FcConfig* configuration = Configuration().get();
   FcPatternPtr pattern(FcPatternCreate());
   FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(request.family.c_str()));
   FcPatternAddInteger(pattern.get(), FC_WEIGHT, request.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
-  FcConfigSubstitute(configuration.fonts.get(), pattern.get(), FcMatchPattern);
+  FcConfigSubstitute(configuration, pattern.get(), FcMatchPattern);
   FcDefaultSubstitute(pattern.get());
   FcResult result = FcResultNoMatch;
-  FcPatternPtr match(FcFontMatch(configuration.fonts.get(), pattern.get(), &result));
+  FcPatternPtr match(FcFontMatch(configuration, pattern.get(), &result));
   if (!match) return std::nullopt;
-  const std::set<std::string> acceptable = AcceptableFamilies(configuration.aliases.get(), request.family);
+  const std::set<std::string> acceptable = AcceptableFamilies(configuration, request.family);
   FcChar8* value = nullptr;
   std::optional<MatchedFile> found;
   for (int i = 0; FcPatternGetString(match.get(), FC_FAMILY, i, &value) == FcResultMatch && !found; ++i) {
