@@ -293,6 +293,7 @@ void WindowSystem::PopModal(CDialog* dialog) {
     // The program may start over (a test runs the next script).
     m_bQuitting = false;
     m_pendingInput.clear();
+    m_bFocusCues = false;
   }
 }
 

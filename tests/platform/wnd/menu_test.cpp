@@ -76,4 +76,37 @@ TEST_F(MenuBar, TheBarBelongsToTheDialogInFront) {
   ASSERT_TRUE(buttonOnOuter.has_value());
   EXPECT_EQ(buttonOnOuter->bottom, SCREEN_HEIGHT);
 }
+
+TEST_F(MenuBar, ArrowsSkipSeparatorsAndGoRoundEnterChoosesEscapeCloses) {
+  bool openAfterEscape = true;
+  m_backend.Key(VK_F10)
+      .Key(VK_DOWN)
+      .Key(VK_RETURN)                             // Second
+      .Key(VK_MENU)
+      .Key(VK_DOWN)
+      .Key(VK_DOWN)
+      .Key(VK_RETURN)                             // round the end to First
+      .Key(VK_F10)
+      .Key(VK_UP)
+      .Key(VK_ESCAPE)
+      .Check([&] { openAfterEscape = WindowSystem::Get().Chrome().PopupIsOpen(); })
+      .Key(VK_F10)
+      .Key(VK_F10)
+      .Key(VK_RETURN);                            // the dialog's own Enter: the menu is shut
+  EXPECT_EQ(m_dialog.DoModal(), IDOK);
+  EXPECT_EQ(m_dialog.commands, (std::vector<UINT>{CMD_SECOND, CMD_FIRST}));
+  EXPECT_FALSE(openAfterEscape);
+}
+
+TEST_F(MenuBar, TheMenuKeyOpensNothingUnderAnotherDialog) {
+  ScriptedDialog inner({}, DS_CENTER);
+  bool open = true;
+  m_dialog.onCommand = [&](UINT) { inner.DoModal(); };
+  m_backend.Key(VK_F10).Key(VK_RETURN)
+      .Key(VK_F10)
+      .Check([&] { open = WindowSystem::Get().Chrome().PopupIsOpen(); })
+      .Key(VK_ESCAPE);
+  m_dialog.DoModal();
+  EXPECT_FALSE(open);
+}
 }  // namespace
