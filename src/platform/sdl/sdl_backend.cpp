@@ -6,7 +6,10 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
+
+#include <unistd.h>
 
 #include "platform/core/text.h"
 #include "platform/sdl/help_viewer.h"
@@ -49,6 +52,29 @@ void SetWindowIcon(SDL_Window* window, HICON icon) {
   SDL_FreeSurface(pixels);
 }
 
+// With no session bus named and none at its usual place, libdbus launches a bus of its own
+// for the display (dbus-launch) when SDL starts: tens of milliseconds at every start, and a
+// bus left running after the game. SDL asks the bus only for the screen saver and input
+// methods, which a bus started just then cannot offer, so while SDL starts it is told there
+// is none. Programs started later, such as the help viewer, see the desktop's own setting.
+class SessionBusLaunchPrevented {
+ public:
+  SessionBusLaunchPrevented() {
+    if (IsSet("DBUS_SESSION_BUS_ADDRESS")) return;
+    const char* runtime = SDL_getenv("XDG_RUNTIME_DIR");
+    if (runtime != nullptr && *runtime != '\0' && access((std::string(runtime) + "/bus").c_str(), F_OK) == 0) return;
+    m_set = setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1) == 0;
+  }
+  ~SessionBusLaunchPrevented() {
+    if (m_set) unsetenv("DBUS_SESSION_BUS_ADDRESS");
+  }
+  SessionBusLaunchPrevented(const SessionBusLaunchPrevented&) = delete;
+  SessionBusLaunchPrevented& operator=(const SessionBusLaunchPrevented&) = delete;
+
+ private:
+  bool m_set = false;
+};
+
 ScreenLayout LayoutOfWindow(SDL_Window* window, int screenWidth, int screenHeight) {
   int width = 0, height = 0;
   SDL_GetWindowSize(window, &width, &height);
@@ -72,7 +98,12 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
     error = noDesktop + "neither DISPLAY nor WAYLAND_DISPLAY is set";
     return nullptr;
   }
-  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+  bool started = false;
+  {
+    const SessionBusLaunchPrevented noBusLaunch;
+    started = SDL_Init(SDL_INIT_VIDEO) == 0;
+  }
+  if (!started) {
     error = noDesktop + SDL_GetError();
     return nullptr;
   }

@@ -115,6 +115,26 @@ TEST(SdlBackendWithoutDisplay, NoDisplayAtAllIsToldAsSuch) {
   EXPECT_EQ(error, "Tumbla needs a graphical desktop, and none could be reached: neither DISPLAY nor WAYLAND_DISPLAY is set");
 }
 
+// The bus setting is only hidden from SDL while it starts; what the desktop set, or left
+// unset, is what the help viewer started later sees.
+TEST(SdlBackendSessionBus, TheDesktopsSettingIsLeftAsItWas) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  setenv("XDG_RUNTIME_DIR", std::filesystem::temp_directory_path().c_str(), 1);
+  unsetenv("DBUS_SESSION_BUS_ADDRESS");
+  std::string error;
+  std::unique_ptr<SdlBackend> backend = SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error);
+  ASSERT_NE(backend, nullptr) << error;
+  EXPECT_EQ(getenv("DBUS_SESSION_BUS_ADDRESS"), nullptr);
+  backend.reset();
+
+  setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus", 1);
+  backend = SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error);
+  ASSERT_NE(backend, nullptr) << error;
+  EXPECT_STREQ(getenv("DBUS_SESSION_BUS_ADDRESS"), "unix:path=/nonexistent/bus");
+  backend.reset();
+  unsetenv("DBUS_SESSION_BUS_ADDRESS");
+}
+
 TEST_F(SdlBackendTest, TheWindowShowsTheScreenAtTheStartingScaleAndFollowsEachChange) {
   // The dummy desktop is 1024 by 768: twice the screen fits, three times does not.
   EXPECT_EQ(m_backend->Layout().scale, 2);
