@@ -2,6 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
+ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 # The settings fuzzer writes files all the time; memory-backed storage keeps it quick.
@@ -14,8 +15,19 @@ play: deps build
 	@if [ -x $(BUILD)/src/app/tumbla ]; then $(BUILD)/src/app/tumbla; \
 	else echo "The game window is not built yet."; fi
 
+# Then the whole suite again built with the address and undefined-behaviour sanitizers:
+# any report of either, or a leak, stops the test it happens in and fails it.
+SANITIZE = -fsanitize=address,undefined -fno-sanitize-recover=all
+SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/hardening/lsan.supp
+
 test: deps build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@[ -f $(ASAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g -fno-omit-frame-pointer" -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" -DTUMBLA_BUILD_BENCHMARKS=OFF
+	$(SANITIZER_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
 bench: deps build
 	@for b in $(BUILD)/benchmarks/bench_*; do [ -x "$$b" ] && "$$b"; done; true
