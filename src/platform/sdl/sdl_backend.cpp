@@ -182,6 +182,11 @@ void SdlBackend::Present(const FrameView& frame) {
     }
   }
   if (changed || m_windowStale) Draw(changed.value_or(RECT{0, 0, 0, 0}));
+  if (!m_framePresented) {
+    m_framePresented = true;
+    if (m_soundBeforeFirstFrame) m_sound->Play(m_soundBeforeFirstFrame->name, m_soundBeforeFirstFrame->wave);
+    m_soundBeforeFirstFrame.reset();
+  }
 }
 
 void SdlBackend::Draw(const RECT& screenRegion) {
@@ -308,6 +313,12 @@ void SdlBackend::Translate(const SDL_Event& event) {
   }
 }
 
-void SdlBackend::PlayWave(std::u16string_view name, std::span<const unsigned char> wave) { m_sound->Play(name, wave); }
+void SdlBackend::PlayWave(std::u16string_view name, std::span<const unsigned char> wave) {
+  if (m_framePresented) {
+    m_sound->Play(name, wave);
+  } else {
+    m_soundBeforeFirstFrame = WaitingSound{std::u16string(name), std::vector<unsigned char>(wave.begin(), wave.end())};
+  }
+}
 
 bool SdlBackend::StartHelpViewer(const CString& pagePath) { return StartDetached("xdg-open", ToUtf8(pagePath)); }

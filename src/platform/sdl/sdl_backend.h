@@ -3,6 +3,7 @@
 // and touch as the pen, the keyboard, the sound device and the desktop's page viewer.
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,4 +54,12 @@ class SdlBackend final : public Backend {
   bool m_penDown = false;
   std::deque<InputEvent> m_pending;
   std::unique_ptr<SoundPlayer> m_sound;
+  // The audio device opens after the first frame is on screen, so a sound asked for before
+  // that waits for it; a later one replaces it, as it would cut it off.
+  bool m_framePresented = false;
+  struct WaitingSound {
+    std::u16string name;
+    std::vector<unsigned char> wave;
+  };
+  std::optional<WaitingSound> m_soundBeforeFirstFrame;
 };

@@ -243,6 +243,16 @@ TEST_F(SdlBackendTest, WaitingEndsAtTheDeadlineAndNotBefore) {
   EXPECT_FALSE(m_backend->WaitForEvent(start));  // a deadline already passed returns at once
 }
 
+TEST_F(SdlBackendTest, ASoundBeforeTheFirstFrameWaitsForItAndOnlyThenOpensTheAudioDevice) {
+  InstallProgramResources();
+  m_backend->PlayWave(u"WAV_1", FindResourceBytes(ResourceType::Wave, u"WAV_1"));
+  m_backend->PlayWave(u"WAV_2", FindResourceBytes(ResourceType::Wave, u"WAV_2"));
+  EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+  std::vector<COLORREF> screen(240 * 320, RGB(0, 153, 51));
+  m_backend->Present(FrameView{240, 320, screen.data()});
+  EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+}
+
 TEST_F(SdlBackendTest, ANewSoundCutsOffTheOneStillPlayingAndBadSoundsAreSkipped) {
   InstallProgramResources();
   const std::span<const unsigned char> shaken = FindResourceBytes(ResourceType::Wave, u"WAV_1");
