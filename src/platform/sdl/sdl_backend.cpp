@@ -91,8 +91,9 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
   // The window surface is filled by our own whole-number copy; an accelerated one would load
   // the GL stack for nothing.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  // Ctrl-C and SIGTERM end the program as they end any other; they are not the close button.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // SDL's own handlers turn Ctrl-C and SIGTERM into a quit request, which closes the dialogs
+  // and ends the program the way Exit does, so the settings file is saved on the way out.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "0");
   const std::string noDesktop = look.title + " needs a graphical desktop, and none could be reached: ";
   if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
     error = noDesktop + "neither DISPLAY nor WAYLAND_DISPLAY is set";

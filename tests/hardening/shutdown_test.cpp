@@ -1,0 +1,118 @@
+// The game as the desktop runs it (SDL with its dummy video and audio drivers), ended by a
+// signal: it leaves the way Exit answered Yes does, with the settings saved and status 0.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "persistence/file_bytes.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// A copy of the game in a folder of its own, where it keeps its settings file.
+class InstalledGame {
+ public:
+  InstalledGame() {
+    std::string pattern = (fs::temp_directory_path() / "tumbla-shutdown-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp");
+    m_folder = pattern;
+    fs::copy_file(TUMBLA_GAME_PATH, m_folder / "tumbla");
+    fs::permissions(m_folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+  }
+  ~InstalledGame() {
+    std::error_code error;
+    fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(m_folder, error);
+  }
+
+  const fs::path& Folder() const { return m_folder; }
+
+  // Starts the game with default signal actions (a shell may have left SIGINT ignored),
+  // standard error into a file; on SDL's dummy drivers, or with no desktop named at all.
+  pid_t Start(bool bDesktop = true) const {
+    const fs::path errors = m_folder / "stderr.txt";
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    signal(SIGINT, SIG_DFL);
+    signal(SIGTERM, SIG_DFL);
+    const int fd = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    dup2(fd, STDERR_FILENO);
+    if (bDesktop) {
+      setenv("SDL_VIDEODRIVER", "dummy", 1);
+      setenv("SDL_AUDIODRIVER", "dummy", 1);
+    } else {
+      unsetenv("DISPLAY");
+      unsetenv("WAYLAND_DISPLAY");
+      unsetenv("SDL_VIDEODRIVER");
+    }
+    const std::string program = (m_folder / "tumbla").string();
+    execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+
+  std::string Errors() const { return FileBytes(m_folder / "stderr.txt"); }
+
+ private:
+  fs::path m_folder;
+};
+
+// True once the process catches the signal, that is, once the game's window is up.
+bool CatchesSignal(pid_t pid, int signal) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1;
+  }
+  return false;
+}
+
+// The exit status, or -1 when the game did not end in time (it is then killed).
+int SignalAndWait(pid_t pid, int signal) {
+  for (int i = 0; i < 200 && !CatchesSignal(pid, signal); ++i) std::this_thread::sleep_for(50ms);
+  std::this_thread::sleep_for(300ms);
+  kill(pid, signal);
+  for (int i = 0; i < 200; ++i) {
+    int status = 0;
+    if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    std::this_thread::sleep_for(50ms);
+  }
+  kill(pid, SIGKILL);
+  waitpid(pid, nullptr, 0);
+  return -1;
+}
+
+TEST(Shutdown, TermAndInterruptEndTheGameAsExitDoesAndKeepTheSettings) {
+  for (int signal : {SIGTERM, SIGINT}) {
+    InstalledGame game;
+    PutFile(game.Folder() / "Tumbla.ini", "<AUDIO>0\n<HISC0>321\n<HINA0>Kept\n");
+    EXPECT_EQ(SignalAndWait(game.Start(), signal), 0) << signal << game.Errors();
+    const std::string saved = FileBytes(game.Folder() / "Tumbla.ini");
+    EXPECT_EQ(saved.substr(0, 18), "<AUDIO>0\n<COLOR>0\n") << signal;
+    EXPECT_NE(saved.find("<HISC0>321\n<HINA0>Kept\n"), std::string::npos) << signal;
+    EXPECT_EQ(game.Errors(), "") << signal;
+  }
+}
+
+TEST(Shutdown, WithoutADesktopTheGameSaysSoAndEnds) {
+  InstalledGame game;
+  const pid_t pid = game.Start(false);
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_NE(game.Errors().find("Tumbla needs a graphical desktop"), std::string::npos) << game.Errors();
+}
+
+}  // namespace
