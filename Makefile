@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TMPDIR ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
 FUZZERS = tag_reader settings_file
 
-.PHONY: play test bench deps configure build fuzz
+.PHONY: play test bench deps configure build fuzz install
 
 play: deps build
 	@if [ -x $(BUILD)/src/app/tumbla ]; then $(BUILD)/src/app/tumbla; \
@@ -29,8 +29,19 @@ test: deps build
 	$(SANITIZER_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
+# Every benchmark, as one table.
 bench: deps build
-	@for b in $(BUILD)/benchmarks/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+	@echo "$$(nproc) x $$(sed -n 's/^model name[^:]*: //p' /proc/cpuinfo | head -n 1)"
+	@printf '%-64s %14s %14s %12s\n' Benchmark Time CPU Iterations
+	@for b in $(BUILD)/benchmarks/bench_*; do \
+	  "$$b" --benchmark_format=csv 2>/dev/null | awk -F, 'NR > 1 { gsub(/"/, "", $$1); \
+	    printf "%-64s %11.1f %s %11.1f %s %12s\n", $$1, $$3, $$5, $$4, $$5, $$2 }' || exit 1; \
+	done
+
+# The game, its help page, a tumbla command, a desktop entry and icons under PREFIX.
+PREFIX ?= $(HOME)/.local
+install: deps build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 deps:
 	@scripts/install-deps

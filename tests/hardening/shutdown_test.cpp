@@ -39,6 +39,9 @@ class InstalledGame {
   }
 
   const fs::path& Folder() const { return m_folder; }
+  // The command that starts the game; the copy in the folder unless another was chosen.
+  fs::path Program() const { return m_program.empty() ? m_folder / "tumbla" : m_program; }
+  void SetProgram(const fs::path& program) { m_program = program; }
 
   // Starts the game with default signal actions (a shell may have left SIGINT ignored),
   // standard error into a file; on SDL's dummy drivers, or with no desktop named at all.
@@ -58,7 +61,7 @@ class InstalledGame {
       unsetenv("WAYLAND_DISPLAY");
       unsetenv("SDL_VIDEODRIVER");
     }
-    const std::string program = (m_folder / "tumbla").string();
+    const std::string program = Program().string();
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
@@ -67,6 +70,7 @@ class InstalledGame {
 
  private:
   fs::path m_folder;
+  fs::path m_program;
 };
 
 // True once the process catches the signal, that is, once the game's window is up.
@@ -113,6 +117,28 @@ TEST(Shutdown, WithoutADesktopTheGameSaysSoAndEnds) {
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1);
   EXPECT_NE(game.Errors().find("Tumbla needs a graphical desktop"), std::string::npos) << game.Errors();
+}
+
+TEST(Install, PutsTheGameInAFolderOfItsOwnWithACommandAnEntryAndIcons) {
+  InstalledGame scratch;
+  const fs::path prefix = scratch.Folder() / "prefix";
+  const std::string install = std::string(CMAKE_COMMAND) + " --install " + TUMBLA_BUILD_DIR + " --prefix " +
+                              prefix.string() + " > " + (scratch.Folder() / "install.txt").string();
+  ASSERT_EQ(std::system(install.c_str()), 0) << FileBytes(scratch.Folder() / "install.txt");
+  const fs::path home = prefix / "lib" / "tumbla";
+  EXPECT_TRUE(fs::exists(home / "Tumbla.htm"));
+  EXPECT_EQ(fs::read_symlink(prefix / "bin" / "tumbla"), fs::path("../lib/tumbla/tumbla"));
+  const std::string entry = FileBytes(prefix / "share" / "applications" / "tumbla.desktop");
+  EXPECT_NE(entry.find("Exec=" + (prefix / "bin" / "tumbla").string() + "\n"), std::string::npos) << entry;
+  EXPECT_NE(entry.find("Icon=tumbla\n"), std::string::npos) << entry;
+  for (const char* size : {"32x32", "64x64", "128x128", "256x256"}) {
+    EXPECT_TRUE(fs::exists(prefix / "share" / "icons" / "hicolor" / size / "apps" / "tumbla.png")) << size;
+  }
+
+  scratch.SetProgram(prefix / "bin" / "tumbla");
+  EXPECT_EQ(SignalAndWait(scratch.Start(), SIGTERM), 0) << scratch.Errors();
+  EXPECT_EQ(FileBytes(home / "Tumbla.ini").substr(0, 9), "<AUDIO>1\n");
+  EXPECT_FALSE(fs::exists(scratch.Folder() / "Tumbla.ini"));
 }
 
 }  // namespace
