@@ -52,14 +52,14 @@ const std::vector<std::uint8_t>* SoundPlayer::Samples(std::u16string_view name, 
     return found->second ? &*found->second : nullptr;
   }
   std::optional<std::vector<std::uint8_t>>& sound = m_sounds[std::u16string(name)];
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec waveFormat{};
   Uint8* raw = nullptr;
   Uint32 length = 0;
   SDL_RWops* source = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
-  if (source == nullptr || SDL_LoadWAV_RW(source, 1, &spec, &raw, &length) == nullptr) return nullptr;
+  if (source == nullptr || SDL_LoadWAV_RW(source, 1, &waveFormat, &raw, &length) == nullptr) return nullptr;
   const std::unique_ptr<Uint8, WaveDeleter> decoded(raw);
   const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(
-      SDL_NewAudioStream(spec.format, spec.channels, spec.freq, m_format.sampleFormat, m_format.channels, m_format.frequency));
+      SDL_NewAudioStream(waveFormat.format, waveFormat.channels, waveFormat.freq, m_format.sampleFormat, m_format.channels, m_format.frequency));
   if (stream == nullptr || SDL_AudioStreamPut(stream.get(), decoded.get(), static_cast<int>(length)) != 0 ||
       SDL_AudioStreamFlush(stream.get()) != 0) {
     return nullptr;
