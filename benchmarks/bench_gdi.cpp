@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "draw/painter.h"
+#include "gdi_test_support.h"
 #include "resources/program_resources.h"
 
 namespace {
@@ -10,31 +11,14 @@ namespace {
 constexpr COLORREF kGreen = RGB(0, 153, 51);
 constexpr COLORREF kPanel = RGB(0, 204, 51);
 
-// One layer of a control: a bitmap selected into a memory context.
-class Layer {
- public:
-  Layer(int width, int height) {
-    m_dc.CreateCompatibleDC(nullptr);
-    m_bitmap.CreateCompatibleBitmap(&m_dc, width, height);
-    m_previous = m_dc.SelectObject(&m_bitmap);
-  }
-  ~Layer() { m_dc.SelectObject(m_previous); }
-  CDC* Dc() { return &m_dc; }
-
- private:
-  CDC m_dc;
-  CBitmap m_bitmap;
-  CBitmap* m_previous = nullptr;
-};
-
 CPainter& Painter() {
   static CPainter painter;
   return painter;
 }
 
 void BM_DrawTextLargeInScoreCell(benchmark::State& state) {
-  Layer layer(33, 22);
-  Painter().SetTarget(layer.Dc());
+  TestCanvas layer(33, 22, kGreen);
+  Painter().SetTarget(&layer.Dc());
   const CString text = u"190";
   const CRect rect(1, 1, 32, 21);
   for (auto _ : state) {
@@ -45,30 +29,30 @@ BENCHMARK(BM_DrawTextLargeInScoreCell);
 
 void BM_DrawMaskedDieFace(benchmark::State& state) {
   InstallProgramResources();
-  Layer layer(35, 36);
-  Painter().SetTarget(layer.Dc());
+  TestCanvas layer(35, 36, kGreen);
+  Painter().SetTarget(&layer.Dc());
   for (auto _ : state) Painter().DrawIcon(1, 1, 135);
 }
 BENCHMARK(BM_DrawMaskedDieFace);
 
 void BM_FillOfferPanel(benchmark::State& state) {
-  Layer layer(33, 22);
-  Painter().SetTarget(layer.Dc());
+  TestCanvas layer(33, 22, kGreen);
+  Painter().SetTarget(&layer.Dc());
   const CRect rect(0, 0, 33, 22);
   for (auto _ : state) Painter().FillRoundRect(rect, 10, kPanel);
 }
 BENCHMARK(BM_FillOfferPanel);
 
 void BM_CopyDieLayer(benchmark::State& state) {
-  Layer source(35, 36);
-  Layer target(35, 36);
-  for (auto _ : state) target.Dc()->BitBlt(0, 0, 35, 36, source.Dc(), 0, 0, SRCCOPY);
+  TestCanvas source(35, 36, kPanel);
+  TestCanvas target(35, 36, kGreen);
+  for (auto _ : state) target.Dc().BitBlt(0, 0, 35, 36, &source.Dc(), 0, 0, SRCCOPY);
 }
 BENCHMARK(BM_CopyDieLayer);
 
 void BM_FillRectBackground(benchmark::State& state) {
-  Layer layer(35, 36);
-  Painter().SetTarget(layer.Dc());
+  TestCanvas layer(35, 36, kGreen);
+  Painter().SetTarget(&layer.Dc());
   const CRect rect(0, 0, 35, 36);
   for (auto _ : state) Painter().FillRect(rect, kGreen);
 }

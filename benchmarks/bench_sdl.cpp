@@ -22,6 +22,15 @@ std::vector<COLORREF> Screen(COLORREF seed) {
   return pixels;
 }
 
+// The back end on SDL's dummy video driver; none, and the benchmark skipped, when that fails.
+std::unique_ptr<SdlBackend> InMemoryWindow(benchmark::State& state) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  std::string error;
+  std::unique_ptr<SdlBackend> backend = SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, SIZE{kWidth, kHeight}}, error);
+  if (!backend) state.SkipWithError(error.c_str());
+  return backend;
+}
+
 void BM_CopyScaledWholeScreen(benchmark::State& state) {
   const int scale = static_cast<int>(state.range(0));
   const std::vector<COLORREF> screen = Screen(1);
@@ -37,13 +46,8 @@ BENCHMARK(BM_CopyScaledWholeScreen)->Arg(2)->Arg(3)->Arg(4);
 
 // Every frame differs from the one before, so each Present copies and shows all of it.
 void BM_PresentWholeScreen(benchmark::State& state) {
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  std::string error;
-  std::unique_ptr<SdlBackend> backend = SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, SIZE{kWidth, kHeight}}, error);
-  if (!backend) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
+  const std::unique_ptr<SdlBackend> backend = InMemoryWindow(state);
+  if (!backend) return;
   const int scale = static_cast<int>(state.range(0));
   SDL_SetWindowSize(backend->Window(), kWidth * scale, kHeight * scale);
   while (backend->WaitForEvent(backend->NowMs())) {
@@ -59,13 +63,8 @@ BENCHMARK(BM_PresentWholeScreen)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMicro
 
 // A die's worth of change: only that block is compared, copied and shown.
 void BM_PresentOneDie(benchmark::State& state) {
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  std::string error;
-  std::unique_ptr<SdlBackend> backend = SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, SIZE{kWidth, kHeight}}, error);
-  if (!backend) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
+  const std::unique_ptr<SdlBackend> backend = InMemoryWindow(state);
+  if (!backend) return;
   std::vector<COLORREF> frame = Screen(1);
   backend->Present(FrameView{kWidth, kHeight, frame.data()});
   COLORREF shade = 0;

@@ -2,9 +2,9 @@
 // the message pump with nothing to do.
 #include <benchmark/benchmark.h>
 
-#include "draw/owner_drawn.h"
 #include "platform/core/backend.h"
 #include "platform/wnd/window_system.h"
+#include "support/square_ctrl.h"
 
 namespace {
 // A back end whose clock stands still and that never has input.
@@ -16,40 +16,6 @@ class IdleBackend : public Backend {
   void PlayWave(std::u16string_view, std::span<const unsigned char>) override {}
   bool StartHelpViewer(const CString&) override { return true; }
   int presents = 0;
-};
-
-void Fill(CDC* dc, const RECT& rect, COLORREF color) {
-  CBrush brush(color);
-  CPen pen(PS_SOLID, 1, color);
-  CBrush* oldBrush = dc->SelectObject(&brush);
-  CPen* oldPen = dc->SelectObject(&pen);
-  dc->Rectangle(&rect);
-  dc->SelectObject(oldPen);
-  dc->SelectObject(oldBrush);
-}
-
-// A die-sized owner-drawn control: background layer, working layer, a square of content.
-class SquareCtrl : public CWnd {
- public:
-  SquareCtrl(CWnd* pParent, UINT nID) {
-    ReplacePlaceholder(this, pParent, nID, m_rcWindow, m_rcClient);
-    m_pBuffer = new COffscreenBuffer(this, 2);
-  }
-  ~SquareCtrl() override { delete m_pBuffer; }
-
-  void SetSquare(int size) {
-    m_nSquare = size;
-    RedrawOwnerDrawn(
-        this, *m_pBuffer, m_bBackgroundDrawn, 0, 1, [this] { Fill(m_pBuffer->GetLayerDC(0), m_rcClient, RGB(0, 102, 51)); },
-        [this](CDC* pLayer) { Fill(pLayer, CRect(2, 2, 2 + m_nSquare, 2 + m_nSquare), RGB(255, 255, 255)); });
-  }
-
- private:
-  CRect m_rcWindow;
-  CRect m_rcClient;
-  COffscreenBuffer* m_pBuffer;
-  bool m_bBackgroundDrawn = false;
-  int m_nSquare = 0;
 };
 
 struct Board {

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 
+#include "gdi_test_support.h"
 #include "persistence/game_settings.h"
 #include "platform/core/random.h"
 #include "platform/headless/headless_backend.h"
@@ -59,27 +60,9 @@ class ControlTest : public ::testing::Test {
   std::deque<std::uint32_t> m_randomNumbers;
 };
 
-// Whether any pixel of the window's client area has the colour.
-inline bool ShowsColor(const CWnd& window, COLORREF color) {
-  RECT client;
-  window.GetClientRect(&client);
-  const Surface& surface = window.GetSurface();
-  for (int y = client.top; y < client.bottom; ++y) {
-    for (int x = client.left; x < client.right; ++x) {
-      if (surface.Pixel(x, y) == color) return true;
-    }
-  }
-  return false;
-}
-
+// Whether any pixel, or every pixel, of the control's window has the colour.
+inline bool ShowsColor(const CWnd& window, COLORREF color) { return CountColor(window.GetSurface(), color) > 0; }
 inline bool ShowsOnly(const CWnd& window, COLORREF color) {
-  RECT client;
-  window.GetClientRect(&client);
   const Surface& surface = window.GetSurface();
-  for (int y = client.top; y < client.bottom; ++y) {
-    for (int x = client.left; x < client.right; ++x) {
-      if (surface.Pixel(x, y) != color) return false;
-    }
-  }
-  return true;
+  return CountColor(surface, color) == surface.Width() * surface.Height();
 }

@@ -2,15 +2,16 @@
 // replacement and the redraw order.
 #include <gtest/gtest.h>
 
-#include "draw/owner_drawn.h"
+#include "gdi_test_support.h"
 #include "platform/headless/headless_backend.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/window_system.h"
+#include "support/square_ctrl.h"
 
 namespace {
 constexpr int PLACEHOLDER_ID = 1000;
-constexpr COLORREF BACKGROUND = RGB(0, 102, 51);
-constexpr COLORREF CONTENT = RGB(255, 255, 255);
+constexpr COLORREF BACKGROUND = SquareCtrl::BACKGROUND;
+constexpr COLORREF CONTENT = SquareCtrl::CONTENT;
 
 constexpr DialogItemTemplate kItems[] = {
     {ItemClass::Button, u"D1", 0, PLACEHOLDER_ID, WS_CHILD | WS_VISIBLE | WS_TABSTOP, 130, 16, 23, 22},
@@ -20,63 +21,6 @@ constexpr DialogTemplate kTemplate{
     1, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, 0, u"Board", u"Tahoma", 8, 0, 0, 160, 165, kItems};
 constexpr DialogTemplate kCoverTemplate{
     2, WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU, 0, u"Cover", u"Tahoma", 8, 0, 0, 160, 165, {}};
-
-void Fill(CDC* dc, const RECT& rect, COLORREF color) {
-  CBrush brush(color);
-  CPen pen(PS_SOLID, 1, color);
-  CBrush* oldBrush = dc->SelectObject(&brush);
-  CPen* oldPen = dc->SelectObject(&pen);
-  dc->Rectangle(&rect);
-  dc->SelectObject(oldPen);
-  dc->SelectObject(oldBrush);
-}
-
-// A minimal owner-drawn control: a background layer and a square of content.
-class SquareCtrl : public CWnd {
- public:
-  SquareCtrl(CWnd* pParent, UINT nID) {
-    ReplacePlaceholder(this, pParent, nID, m_rcWindow, m_rcClient);
-    m_pBuffer = new COffscreenBuffer(this, 2);
-    m_bBackgroundDrawn = false;
-  }
-  ~SquareCtrl() override { delete m_pBuffer; }
-
-  void SetSquare(int size) {
-    m_nSquare = size;
-    Redraw();
-  }
-  void ForgetBackground() { m_bBackgroundDrawn = false; }
-
-  CRect m_rcWindow;
-  CRect m_rcClient;
-  int backgroundPaints = 0;
-
- protected:
-  void OnPaint() override { Redraw(); }
-
- private:
-  void Redraw() {
-    RedrawOwnerDrawn(
-        this, *m_pBuffer, m_bBackgroundDrawn, 0, 1,
-        [this] {
-          Fill(m_pBuffer->GetLayerDC(0), m_rcClient, BACKGROUND);
-          ++backgroundPaints;
-        },
-        [this](CDC* pLayer) { Fill(pLayer, CRect(2, 2, 2 + m_nSquare, 2 + m_nSquare), CONTENT); });
-  }
-
-  COffscreenBuffer* m_pBuffer;
-  bool m_bBackgroundDrawn;
-  int m_nSquare = 0;
-};
-
-int CountColor(const Surface& surface, COLORREF color) {
-  int count = 0;
-  for (int y = 0; y < surface.Height(); ++y) {
-    for (int x = 0; x < surface.Width(); ++x) count += surface.Pixel(x, y) == color ? 1 : 0;
-  }
-  return count;
-}
 
 class OffscreenBuffer : public ::testing::Test {
  protected:
@@ -139,7 +83,7 @@ TEST_F(OffscreenBuffer, APaintMessageRedrawsTheControlCompletely) {
   WithControl([](CDialog&, SquareCtrl& control) {
     control.SetSquare(8);
     CDC* dc = control.GetDC();
-    Fill(dc, CRect(0, 0, 35, 36), RGB(255, 0, 0));  // something drew over it
+    FillSolid(*dc, CRect(0, 0, 35, 36), RGB(255, 0, 0));  // something drew over it
     control.ReleaseDC(dc);
     control.Invalidate();
     control.UpdateWindow();

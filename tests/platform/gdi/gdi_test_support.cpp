@@ -1,5 +1,7 @@
 #include "gdi_test_support.h"
 
+#include <algorithm>
+
 TestCanvas::TestCanvas(int width, int height, COLORREF fill) {
   m_dc.CreateCompatibleDC(nullptr);
   m_bitmap.CreateCompatibleBitmap(&m_dc, width, height);
@@ -15,13 +17,7 @@ TestCanvas::TestCanvas(int width, int height, COLORREF fill) {
 
 TestCanvas::~TestCanvas() { m_dc.SelectObject(m_previous); }
 
-int TestCanvas::Count(COLORREF color) const {
-  int count = 0;
-  for (int y = 0; y < Pixels().Height(); ++y) {
-    for (int x = 0; x < Pixels().Width(); ++x) count += Pixels().Pixel(x, y) == color ? 1 : 0;
-  }
-  return count;
-}
+int TestCanvas::Count(COLORREF color) const { return CountColor(Pixels(), color); }
 
 std::string TestCanvas::Picture(COLORREF color) const {
   std::string picture;
@@ -41,4 +37,24 @@ std::string RectanglePicture(int width, int height, const RECT& inside) {
     picture += '\n';
   }
   return picture;
+}
+
+int CountColor(const Surface& surface, COLORREF color) {
+  int count = 0;
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (int x = 0; x < surface.Width(); ++x) count += surface.Pixel(x, y) == color ? 1 : 0;
+  }
+  return count;
+}
+
+CRect Touched(const Surface& surface, COLORREF background) {
+  CRect touched(surface.Width(), surface.Height(), 0, 0);
+  for (int y = 0; y < surface.Height(); ++y) {
+    for (int x = 0; x < surface.Width(); ++x) {
+      if (surface.Pixel(x, y) == background) continue;
+      touched = CRect(std::min<LONG>(touched.left, x), std::min<LONG>(touched.top, y),
+                      std::max<LONG>(touched.right, x + 1), std::max<LONG>(touched.bottom, y + 1));
+    }
+  }
+  return touched;
 }

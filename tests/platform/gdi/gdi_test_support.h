@@ -23,3 +23,7 @@ class TestCanvas {
 
 // A picture of w x h where exactly the pixels inside the rectangle are '#'.
 std::string RectanglePicture(int width, int height, const RECT& inside);
+
+int CountColor(const Surface& surface, COLORREF color);
+// The smallest rectangle holding every pixel that is not the background colour.
+CRect Touched(const Surface& surface, COLORREF background);
