@@ -7,8 +7,11 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <cstdio>
+#include <map>
 #include <mutex>
 #include <set>
+#include <tuple>
 
 #include "platform/core/text.h"
 #include "platform/gdi/dc_state.h"
@@ -128,14 +131,48 @@ std::optional<MatchedFile> FindFontFile(const FontRequest& request) {
   return found;
 }
 
+using FontFileBytes = std::vector<FT_Byte>;
+
+// A font file is read once and every size of it is made from that one copy: a face per size
+// mapping the file again would hold the same pages once per size.
+std::shared_ptr<const FontFileBytes> ReadFontFile(const std::string& path) {
+  static std::map<std::string, std::weak_ptr<const FontFileBytes>> read;
+  if (auto known = read[path].lock()) return known;
+  // C streams: the C++ ones would page in much of their library for this one read.
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!file) return nullptr;
+  auto bytes = std::make_shared<FontFileBytes>();
+  // Sized to the file up front: grown by doubling, two fonts would hold half a megabyte.
+  if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+    const long size = std::ftell(file.get());
+    if (size > 0) bytes->reserve(static_cast<std::size_t>(size));
+    std::rewind(file.get());
+  }
+  FT_Byte block[16384];
+  for (std::size_t got; (got = std::fread(block, 1, sizeof block, file.get())) > 0;) bytes->insert(bytes->end(), block, block + got);
+  if (std::ferror(file.get()) != 0 || bytes->empty()) return nullptr;
+  read[path] = bytes;
+  return bytes;
+}
+
+using FaceKey = std::tuple<std::string, int, bool>;
+
+// Controls of one kind each create the same font; they share one face and its rendered glyphs.
+std::map<FaceKey, std::weak_ptr<const FontFace>>& OpenFaces() {
+  static std::map<FaceKey, std::weak_ptr<const FontFace>> faces;
+  return faces;
+}
+
 }  // namespace
 
 void SetApplicationFontFolder(std::optional<std::string> folder) {
   AppFolder() = std::move(folder);
   Configuration() = BuildConfiguration(AppFolder());
+  OpenFaces().clear();
 }
 
 struct FontFace::Handle {
+  std::shared_ptr<const FontFileBytes> file;
   FT_Face face = nullptr;
   ~Handle() {
     if (face != nullptr) FT_Done_Face(face);
@@ -171,12 +208,20 @@ FontFace::FontFace(std::unique_ptr<Handle> handle, std::string family, bool synt
 
 std::shared_ptr<const FontFace> FontFace::Open(const FontRequest& request) {
   PLATFORM_REQUIRE(request.height != 0, "font of the default height");
+  std::weak_ptr<const FontFace>& opened = OpenFaces()[FaceKey{request.family, request.height, request.bold}];
+  if (auto known = opened.lock()) return known;
   const std::optional<MatchedFile> file = FindFontFile(request);
   if (!file) return nullptr;
   auto handle = std::make_unique<Handle>();
-  if (FT_New_Face(FreeType(), file->path.c_str(), file->index, &handle->face) != 0) return nullptr;
-  return std::shared_ptr<const FontFace>(
+  handle->file = ReadFontFile(file->path);
+  if (!handle->file || FT_New_Memory_Face(FreeType(), handle->file->data(), static_cast<FT_Long>(handle->file->size()),
+                                          file->index, &handle->face) != 0) {
+    return nullptr;
+  }
+  std::shared_ptr<const FontFace> face(
       new FontFace(std::move(handle), file->family, request.bold && !file->bold, request.height));
+  opened = face;
+  return face;
 }
 
 const Glyph& FontFace::GetGlyph(char32_t character) const {
