@@ -31,11 +31,14 @@ constexpr UINT MOD_SHIFT_DOWN = 0x1;
 constexpr UINT MOD_CONTROL_DOWN = 0x2;
 constexpr UINT MOD_ALT_DOWN = 0x4;
 
-// The whole screen, 240 by 320 pixels, COLORREF layout, row after row.
+// The whole screen, 240 by 320 pixels, COLORREF layout, row after row. The pixels stay as
+// presented until the next Present, so a back end repaints its window from them without a
+// copy of its own.
 struct FrameView {
   int width;
   int height;
   const COLORREF* pixels;
+  std::optional<RECT> changed = std::nullopt;  // what differs from the frame before; nothing: all of it
 };
 
 class Backend {

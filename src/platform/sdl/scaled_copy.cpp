@@ -13,28 +13,6 @@ std::uint32_t WindowPixel(COLORREF colour, const PixelFormat32& format) {
 const COLORREF* FrameRow(const FrameView& frame, int y) { return frame.pixels + static_cast<std::size_t>(y) * frame.width; }
 }  // namespace
 
-std::optional<RECT> ChangedRegion(const FrameView& before, const FrameView& after) {
-  const auto rowBytes = static_cast<std::size_t>(after.width) * sizeof(COLORREF);
-  std::optional<RECT> region;
-  for (int y = 0; y < after.height; ++y) {
-    const COLORREF* old = FrameRow(before, y);
-    const COLORREF* now = FrameRow(after, y);
-    if (std::memcmp(old, now, rowBytes) == 0) continue;
-    int left = 0;
-    while (old[left] == now[left]) ++left;
-    int right = after.width;
-    while (old[right - 1] == now[right - 1]) --right;
-    if (!region) {
-      region = RECT{left, y, right, y + 1};
-    } else {
-      region->left = std::min(region->left, left);
-      region->right = std::max(region->right, right);
-      region->bottom = y + 1;
-    }
-  }
-  return region;
-}
-
 RECT WindowRegion(const ScreenLayout& layout, const RECT& screenRegion, int windowWidth, int windowHeight) {
   return RECT{std::min(layout.offsetX + screenRegion.left * layout.scale, windowWidth),
               std::min(layout.offsetY + screenRegion.top * layout.scale, windowHeight),

@@ -3,7 +3,6 @@
 // scale-by-scale block, and finds the part of the screen that changed since the last copy.
 // No SDL types, so both are tested and measured without a display.
 #include <cstdint>
-#include <optional>
 
 #include "platform/core/backend.h"
 #include "platform/sdl/screen_layout.h"
@@ -22,10 +21,6 @@ struct WindowPixels {
   int width;
   int height;
 };
-
-// The smallest rectangle holding every pixel that differs; nothing when the frames are the
-// same. Both frames have the same size.
-std::optional<RECT> ChangedRegion(const FrameView& before, const FrameView& after);
 
 // The window rectangle that a screen rectangle covers, cut to the window.
 RECT WindowRegion(const ScreenLayout& layout, const RECT& screenRegion, int windowWidth, int windowHeight);

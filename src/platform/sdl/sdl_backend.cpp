@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include "platform/core/text.h"
@@ -81,10 +82,6 @@ ScreenLayout LayoutOfWindow(SDL_Window* window, int screenWidth, int screenHeigh
   return LayoutForWindow(width, height, screenWidth, screenHeight);
 }
 
-FrameView ViewOf(const std::vector<COLORREF>& pixels, const ScreenLayout& layout) {
-  return FrameView{layout.screenWidth, layout.screenHeight, pixels.data()};
-}
-
 }  // namespace
 
 std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, std::string& error) {
@@ -132,7 +129,6 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
 SdlBackend::SdlBackend(SDL_Window* window, SIZE screen)
     : m_window(window),
       m_layout(LayoutOfWindow(window, screen.cx, screen.cy)),
-      m_frame(static_cast<std::size_t>(screen.cx) * static_cast<std::size_t>(screen.cy), 0),
       m_sound(std::make_unique<SoundPlayer>()) {}
 
 SdlBackend::~SdlBackend() {
@@ -170,21 +166,17 @@ std::optional<InputEvent> SdlBackend::WaitForEvent(std::optional<std::uint64_t> 
 
 void SdlBackend::Present(const FrameView& frame) {
   if (frame.width != m_layout.screenWidth || frame.height != m_layout.screenHeight) {
-    m_frame.assign(static_cast<std::size_t>(frame.width) * static_cast<std::size_t>(frame.height), 0);
     m_layout = LayoutOfWindow(m_window, frame.width, frame.height);
     m_windowStale = true;
   }
-  const std::optional<RECT> changed = ChangedRegion(ViewOf(m_frame, m_layout), frame);
-  if (changed) {
-    for (int y = changed->top; y < changed->bottom; ++y) {
-      const std::size_t start = static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.width);
-      std::copy(frame.pixels + start + changed->left, frame.pixels + start + changed->right,
-                m_frame.data() + start + changed->left);
-    }
-  }
-  if (changed || m_windowStale) Draw(changed.value_or(RECT{0, 0, 0, 0}));
+  m_shown = frame;
+  Draw(frame.changed.value_or(RECT{0, 0, frame.width, frame.height}));
   if (!m_framePresented) {
     m_framePresented = true;
+    // Starting up (fonts, resources, the desktop's own libraries) leaves freed memory
+    // scattered through the heap; it goes back to the system rather than stay resident
+    // for the whole game.
+    malloc_trim(0);
     if (m_soundBeforeFirstFrame) m_sound->Play(m_soundBeforeFirstFrame->name, m_soundBeforeFirstFrame->wave);
     m_soundBeforeFirstFrame.reset();
   }
@@ -193,10 +185,11 @@ void SdlBackend::Present(const FrameView& frame) {
 void SdlBackend::Draw(const RECT& screenRegion) {
   SDL_Surface* surface = SDL_GetWindowSurface(m_window);
   if (surface == nullptr) return;  // minimised or being resized: the next expose repaints
+  m_layout = LayoutForWindow(surface->w, surface->h, m_layout.screenWidth, m_layout.screenHeight);
+  if (m_shown.pixels == nullptr) return;  // nothing to show yet; the first frame paints it all
   const bool whole = m_windowStale;
   m_windowStale = false;
   const RECT region = whole ? RECT{0, 0, m_layout.screenWidth, m_layout.screenHeight} : screenRegion;
-  m_layout = LayoutForWindow(surface->w, surface->h, m_layout.screenWidth, m_layout.screenHeight);
 
   SDL_Surface* target = surface;
   SDL_Surface* staging = nullptr;
@@ -212,7 +205,7 @@ void SdlBackend::Draw(const RECT& screenRegion) {
     return;
   }
   const PixelFormat32 format{target->format->Rshift, target->format->Gshift, target->format->Bshift, target->format->Amask};
-  CopyScaled(ViewOf(m_frame, m_layout), region, m_layout, format,
+  CopyScaled(m_shown, region, m_layout, format,
              WindowPixels{static_cast<std::uint32_t*>(target->pixels), target->pitch / 4, target->w, target->h});
   if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
 

@@ -49,8 +49,8 @@ class SdlBackend final : public Backend {
 
   SDL_Window* m_window;
   ScreenLayout m_layout;
-  std::vector<COLORREF> m_frame;  // the screen as last presented
-  bool m_windowStale = true;      // new, exposed or resized: paint everything at the next chance
+  FrameView m_shown{0, 0, nullptr};  // the screen as last presented
+  bool m_windowStale = true;         // new, exposed or resized: paint everything at the next chance
   bool m_penDown = false;
   std::deque<InputEvent> m_pending;
   std::unique_ptr<SoundPlayer> m_sound;

@@ -83,23 +83,4 @@ TEST(CopyScaled, StopsAtTheEdgesOfAWindowSmallerThanTheScreen) {
   EXPECT_EQ(WindowRegion(layout, RECT{0, 0, kWidth, kHeight}, 100, 50), (RECT{0, 0, 100, 50}));
 }
 
-TEST(ChangedRegion, BoundsEveryDifferenceAndNothingElse) {
-  const std::vector<COLORREF> before = Pattern();
-  std::vector<COLORREF> after = before;
-  const FrameView old{kWidth, kHeight, before.data()};
-  const FrameView now{kWidth, kHeight, after.data()};
-  EXPECT_FALSE(ChangedRegion(old, now));
-
-  after[40 * kWidth + 100] = 0xFFFFFF;
-  EXPECT_EQ(ChangedRegion(old, now), (RECT{100, 40, 101, 41}));
-
-  after[45 * kWidth + 3] = 0xFFFFFF;
-  after[41 * kWidth + 239] = 0xFFFFFF;
-  EXPECT_EQ(ChangedRegion(old, now), (RECT{3, 40, 240, 46}));
-
-  after[0] = 0xFFFFFF;
-  after[kWidth * kHeight - 1] = 0xFFFFFF;
-  EXPECT_EQ(ChangedRegion(old, now), (RECT{0, 0, kWidth, kHeight}));
-}
-
 }  // namespace
