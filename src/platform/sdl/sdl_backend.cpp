@@ -9,7 +9,6 @@
 #include <string>
 #include <string_view>
 
-#include <malloc.h>
 #include <unistd.h>
 
 #include "platform/core/text.h"
@@ -173,10 +172,6 @@ void SdlBackend::Present(const FrameView& frame) {
   Draw(frame.changed.value_or(RECT{0, 0, frame.width, frame.height}));
   if (!m_framePresented) {
     m_framePresented = true;
-    // Starting up (fonts, resources, the desktop's own libraries) leaves freed memory
-    // scattered through the heap; it goes back to the system rather than stay resident
-    // for the whole game.
-    malloc_trim(0);
     if (m_soundBeforeFirstFrame) m_sound->Play(m_soundBeforeFirstFrame->name, m_soundBeforeFirstFrame->wave);
     m_soundBeforeFirstFrame.reset();
   }
