@@ -12,7 +12,7 @@
 #include "binary_output.h"
 #include "contact_sheet.h"
 #include "paletted_bmp.h"
-#include "png_file.h"
+#include "platform/gdi/image_codec.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ int WriteContactSheet(const std::filesystem::path& path) {
     std::fprintf(stderr, "make_art: the program holds no bitmaps or icons it can show\n");
     return 1;
   }
-  return WritePng(sheet.picture, path) && sheet.unreadable == 0 ? 0 : 1;
+  return WritePng(sheet.picture, path.string()) && sheet.unreadable == 0 ? 0 : 1;
 }
 
 int WriteBitmaps(const std::filesystem::path& folder, const std::filesystem::path& preview) {
@@ -42,7 +42,7 @@ int WriteBitmaps(const std::filesystem::path& folder, const std::filesystem::pat
       std::fprintf(stderr, "make_art: cannot write %s\n", path.c_str());
       return 1;
     }
-    if (!preview.empty() && !WritePng(picture, preview / (stem + ".png"))) return 1;
+    if (!preview.empty() && !WritePng(picture, (preview / (stem + ".png")).string())) return 1;
     std::printf("%s: %d x %d, %zu colours\n", path.c_str(), paletted.width, paletted.height,
                 paletted.palette.size());
   }

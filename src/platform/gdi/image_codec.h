@@ -7,11 +7,16 @@
 
 #include "platform/gdi/gdi.h"
 
-// A Windows bitmap file (any depth, palettes included); nothing when the bytes are not one.
-std::optional<Surface> DecodeBitmapImage(std::span<const unsigned char> bytes);
+// A Windows bitmap file: 1, 4 or 8 bits per pixel with a palette, or 24 or 32 bits,
+// uncompressed. Nothing when the bytes are not one this reads, and then, when whyNot is
+// given, the reason in it.
+std::optional<Surface> DecodeBitmapImage(std::span<const unsigned char> bytes, std::string* whyNot = nullptr);
 
-// The first image of an icon file, with its AND mask as the opaque flags.
-std::optional<Icon> DecodeIconImage(std::span<const unsigned char> bytes);
+// The image of an icon file with the most colours, its AND mask (and a 32-bit image's own
+// alpha) as the opaque flags; failing as above.
+std::optional<Icon> DecodeIconImage(std::span<const unsigned char> bytes, std::string* whyNot = nullptr);
 
+// An 8-bit RGB file; false, with the reason on standard error, when it cannot be written.
 bool WritePng(const Surface& surface, const std::string& path);
+// Any PNG file's colours (alpha dropped); nothing when it is missing or unreadable.
 std::optional<Surface> ReadPng(const std::string& path);
