@@ -84,9 +84,11 @@ void HandleBoardKey(CWnd& board, UINT nKey) {
     if (nKey == 'Q') Command(board, ID_EXIT, BN_CLICKED);
     return;
   }
-  if (nKey >= '1' && nKey < '1' + kDiceCount) {
-    Tap(board.GetDlgItem(IDC_DIE_FIRST + static_cast<int>(nKey - '1')));
-    return;
+  for (const UINT nFirstDieKey : {UINT{'1'}, VK_NUMPAD0 + 1}) {
+    if (nKey >= nFirstDieKey && nKey < nFirstDieKey + kDiceCount) {
+      Tap(board.GetDlgItem(IDC_DIE_FIRST + static_cast<int>(nKey - nFirstDieKey)));
+      return;
+    }
   }
   const int nFocused = FocusedCell(board);
   switch (nKey) {

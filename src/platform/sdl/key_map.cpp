@@ -17,12 +17,15 @@ constexpr UINT kUp = 0x26;
 constexpr UINT kRight = 0x27;
 constexpr UINT kDown = 0x28;
 constexpr UINT kDelete = 0x2E;
+constexpr UINT kNumpad0 = 0x60;
 constexpr UINT kF1 = 0x70;
 }  // namespace
 
 UINT VirtualKeyFromSdl(SDL_Keycode key) {
   if (key >= SDLK_a && key <= SDLK_z) return static_cast<UINT>('A' + (key - SDLK_a));
   if (key >= SDLK_0 && key <= SDLK_9) return static_cast<UINT>('0' + (key - SDLK_0));
+  if (key >= SDLK_KP_1 && key <= SDLK_KP_9) return kNumpad0 + 1 + static_cast<UINT>(key - SDLK_KP_1);
+  if (key == SDLK_KP_0) return kNumpad0;
   if (key >= SDLK_F1 && key <= SDLK_F12) return kF1 + static_cast<UINT>(key - SDLK_F1);
   switch (key) {
     case SDLK_RETURN:

@@ -108,6 +108,7 @@ constexpr UINT VK_UP = 0x26;
 constexpr UINT VK_RIGHT = 0x27;
 constexpr UINT VK_DOWN = 0x28;
 constexpr UINT VK_DELETE = 0x2E;
+constexpr UINT VK_NUMPAD0 = 0x60;  // up to VK_NUMPAD9, 0x69
 constexpr UINT VK_F1 = 0x70;
 constexpr UINT VK_F10 = 0x79;
 
