@@ -31,6 +31,7 @@ bool AskYesNo(const CString& text, const CString& caption) {
 
 CBoardDlg::CBoardDlg() : CDialog(IDD_BOARD) {
   MapCommand(IDC_GO, &CBoardDlg::OnGo);
+  for (int i = 0; i <= kBonusIndex; ++i) MapCommand(static_cast<UINT>(IDC_CELL_FIRST + i), &CBoardDlg::OnOfferTaken);
   MapCommand(ID_NEW_GAME, &CBoardDlg::OnNewGame);
   MapCommand(ID_EXIT, &CBoardDlg::OnExit);
   MapCommand(ID_GAME_OPTIONS, &CBoardDlg::OnGameOptions);
@@ -91,6 +92,8 @@ void CBoardDlg::NewTurn() {
 }
 
 void CBoardDlg::OnGo() { m_bRollRequested = true; }
+
+void CBoardDlg::OnOfferTaken() { ::WithdrawOffers(Card(), *this); }
 
 void CBoardDlg::OnTimer(UINT_PTR nIDEvent) {
   KillTimer(ID_BOARD_TIMER);

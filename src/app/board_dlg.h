@@ -31,6 +31,8 @@ class CBoardDlg : public CDialog, private TurnScoring {
   const CLabelCtrl& RollsCounter() const { return *m_pRollsCounter; }
   int RollsLeft() const { return m_nRollsLeft; }
   bool IsGameStarted() const { return m_bGameStarted; }
+  // The offers and extras the cells are settled against.
+  const TurnScoring& Scoring() const { return *this; }
 
  protected:
   void OnTimer(UINT_PTR nIDEvent) override;
@@ -40,6 +42,9 @@ class CBoardDlg : public CDialog, private TurnScoring {
   bool WantsReturnKey() const override { return true; }
 
   void OnGo();
+  // The other offers go at once, so that taps reaching the board before its next tick (those
+  // queued during a roll's pauses) find nothing more to take.
+  void OnOfferTaken();
   void OnNewGame();
   void OnExit();
   void OnResetHiScores();

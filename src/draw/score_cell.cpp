@@ -33,7 +33,10 @@ CScoreCell::~CScoreCell() { delete m_pBuffer; }
 void CScoreCell::OnPaint() { DrawCell(); }
 
 void CScoreCell::OnLButtonDown(UINT, CPoint) {
-  if (Take()) PlayCue(u"WAV_5");
+  if (!Take()) return;
+  PlayCue(u"WAV_5");
+  m_pParent->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(m_nID), STN_CLICKED),
+                         reinterpret_cast<LPARAM>(GetSafeHwnd()));
 }
 
 void CScoreCell::OnLButtonUp(UINT, CPoint) {}

@@ -2,8 +2,8 @@
 // One number field of the score board (a category, Bonus or TOTAL): the scorecard entry
 // of the rules, drawn. A pending offer shows dark green on a light green rounded panel;
 // anything else shows white on the board's green; no value shows "-". A tap takes the
-// offer by the entry's rule and sounds the confirmation; the board notices the taken
-// offer itself at its next tick.
+// offer by the entry's rule, sounds the confirmation and tells the parent (STN_CLICKED);
+// the board settles the turn at its next tick.
 #include "draw/offscreen_buffer.h"
 #include "platform/wnd/wnd.h"
 #include "rules/score_entry.h"

@@ -104,18 +104,30 @@ void EvaluateRoll(const DiceValues& dice, Scorecard card, TurnScoring& state) {
   }
 }
 
-int CommitTurn(Scorecard card, TurnScoring& state) {
-  int nSum = 0;
-  int nFilled = 0;
+void WithdrawOffers(Scorecard card, TurnScoring& state) {
   for (int index = 0; index < kCategoryCount; ++index) {
     IScoreEntry& cell = *card[index];
     if (cell.IsOffered()) cell.SetValueNoOffer(-1);
-    nSum += cell.GetScore();
-    if (cell.IsFilled()) ++nFilled;
+  }
+  IScoreEntry& bonus = *card[kBonusIndex];
+  if (state.m_bExtraPending && bonus.IsOffered()) {
+    bonus.SetValueNoOffer(SettledBonusValue(card, state));
+    state.m_bExtraPending = false;
+  }
+}
+
+int CommitTurn(Scorecard card, TurnScoring& state) {
+  WithdrawOffers(card, state);
+  int nSum = 0;
+  int nFilled = 0;
+  for (int index = 0; index < kCategoryCount; ++index) {
+    nSum += card[index]->GetScore();
+    if (card[index]->IsFilled()) ++nFilled;
   }
 
   IScoreEntry& bonus = *card[kBonusIndex];
-  if (state.m_bExtraPending && !bonus.IsOffered()) state.m_nBonusTotal += bonus.GetScore();
+  // An extra still pending after the withdrawal is one the player took.
+  if (state.m_bExtraPending) state.m_nBonusTotal += bonus.GetScore();
   state.m_bExtraPending = false;
   bonus.SetValue(state.m_nBonusTotal);
   bonus.HideOffer();

@@ -69,6 +69,11 @@ void ResetScorecard(Scorecard card, TurnScoring& state);
 // kind. Afterwards CountOfferedCells(card) equals state.m_nOffers.
 void EvaluateRoll(const DiceValues& dice, Scorecard card, TurnScoring& state);
 
+// Withdraws the offers not taken: one tap is the turn's whole choice, so a category still
+// on offer goes back to "-" and an extra still on offer lapses. A taken extra waits for
+// the commit.
+void WithdrawOffers(Scorecard card, TurnScoring& state);
+
 // Withdraws the offers not taken, collects a taken extra, writes Bonus and TOTAL and
 // returns the number of filled categories (13 ends the game).
 int CommitTurn(Scorecard card, TurnScoring& state);

@@ -126,3 +126,31 @@ TEST_F(BoardTurn, GoRightAfterTakingAnOfferRollsInTheNextTurn) {
   });
   Run();
 }
+
+TEST_F(BoardTurn, OneTapIsTheTurnsWholeChoiceEvenWhenMoreTapsArriveBeforeTheTick) {
+  // Taps queued during a roll's pauses all land before the next tick.
+  const auto tapBoth = [this](int nFirst, int nSecond) {
+    m_backend.TapItem(IDC_CELL_FIRST + nFirst).TapItem(IDC_CELL_FIRST + nSecond).Wait(kTick);
+  };
+  const int nSixes = CellIndex(Category::Sixes);
+  Roll({6, 6, 6, 6, 6});
+  tapBoth(CellIndex(Category::Tumbla), nSixes);
+  Check([this, nSixes] {
+    EXPECT_FALSE(m_board.Cell(nSixes).IsFilled());
+    EXPECT_EQ(CellValue(nSixes), -1);
+    EXPECT_EQ(CellValue(kTotalIndex), 50);
+  });
+  Roll({6, 6, 6, 6, 6});
+  tapBoth(kBonusIndex, nSixes);
+  Check([this, nSixes] {
+    EXPECT_FALSE(m_board.Cell(nSixes).IsFilled()) << "the extra was the choice";
+    EXPECT_EQ(CellValue(kTotalIndex), 150);
+  });
+  Roll({6, 6, 6, 6, 6});
+  tapBoth(nSixes, kBonusIndex);
+  Check([this] {
+    EXPECT_EQ(CellValue(kBonusIndex), 100) << "the extra lapsed with the category taken";
+    EXPECT_EQ(CellValue(kTotalIndex), 180);
+  });
+  Run();
+}
