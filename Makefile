@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TMPDIR ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
 FUZZERS = tag_reader settings_file
 
-.PHONY: play test bench deps configure build fuzz install
+.PHONY: play test bench deps configure build fuzz install soak
 
 play: deps build
 	@if [ -x $(BUILD)/src/app/tumbla ]; then $(BUILD)/src/app/tumbla; \
@@ -42,6 +42,12 @@ bench: deps build
 PREFIX ?= $(HOME)/.local
 install: deps build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The monkey soak test for EVENTS random taps and keys (TUMBLA_SOAK_SEED=... replays a run).
+# Its saves go to memory-backed storage as the fuzzers' files do.
+EVENTS ?= 1000000
+soak: deps build
+	TMPDIR=$(FUZZ_TMPDIR) TUMBLA_SOAK_EVENTS=$(EVENTS) $(BUILD)/tests/soak/soak_tests
 
 deps:
 	@scripts/install-deps
