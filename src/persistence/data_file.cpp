@@ -97,15 +97,32 @@ int ProbeWritable(const std::string& path, std::optional<mode_t>& mode) {
   return 0;
 }
 
+// Empties the file and writes the bytes into it. Returns 0, or the system's error number.
+int RewriteInPlace(const std::string& path, std::span<const BYTE> bytes, UINT& length) {
+  FileHandle file(path, O_WRONLY | O_TRUNC | O_NONBLOCK);
+  if (!file.IsOpen()) return errno;
+  struct stat info {};
+  if (!(WriteAll(file.Get(), bytes) && fsync(file.Get()) == 0 && fstat(file.Get(), &info) == 0 && file.Close())) {
+    return errno;
+  }
+  length = static_cast<UINT>(info.st_size);
+  return 0;
+}
+
 // Writes the bytes to a fresh file beside the target, forces them to disk and renames it
 // over the target, so that a crash leaves either the old file or the new one, and a failed
-// write leaves the old one. Returns 0, or the system's error number.
+// write leaves the old one. A folder that takes no new file may still hold a file that can
+// be written: that one is rewritten where it is rather than refused. Returns 0, or the
+// system's error number.
 int ReplaceWhole(const std::string& path, std::span<const BYTE> bytes, UINT& length) {
   std::optional<mode_t> mode;
   if (const int error = ProbeWritable(path, mode)) return error;
   const std::string temporary = path + "." + std::to_string(getpid()) + ".tmp";
   FileHandle file(temporary, O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  if (!file.IsOpen()) return errno;
+  if (!file.IsOpen()) {
+    const bool bFolderRefuses = errno == EACCES || errno == EPERM;
+    return mode && bFolderRefuses ? RewriteInPlace(path, bytes, length) : errno;
+  }
   struct stat info {};
   const bool bReplaced = (!mode || fchmod(file.Get(), *mode) == 0) && WriteAll(file.Get(), bytes) &&
                          fsync(file.Get()) == 0 && fstat(file.Get(), &info) == 0 && file.Close() &&

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include "hardening/read_only_path.h"
 #include "persistence/file_bytes.h"
 
 namespace {
@@ -21,21 +22,23 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-// A copy of the game in a folder of its own, where it keeps its settings file.
+// A copy of the game in a folder of its own, where it keeps its settings file; what it
+// writes on standard error goes beside that folder.
 class InstalledGame {
  public:
   InstalledGame() {
     std::string pattern = (fs::temp_directory_path() / "tumbla-shutdown-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp");
-    m_folder = pattern;
+    m_root = pattern;
+    m_folder = m_root / "game";
+    fs::create_directory(m_folder);
     fs::copy_file(TUMBLA_GAME_PATH, m_folder / "tumbla");
     fs::permissions(m_folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                   fs::perms::others_read | fs::perms::others_exec);
   }
   ~InstalledGame() {
     std::error_code error;
-    fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, error);
-    fs::remove_all(m_folder, error);
+    fs::remove_all(m_root, error);
   }
 
   const fs::path& Folder() const { return m_folder; }
@@ -46,7 +49,7 @@ class InstalledGame {
   // Starts the game with default signal actions (a shell may have left SIGINT ignored),
   // standard error into a file; on SDL's dummy drivers, or with no desktop named at all.
   pid_t Start(bool bDesktop = true) const {
-    const fs::path errors = m_folder / "stderr.txt";
+    const fs::path errors = m_root / "stderr.txt";
     const pid_t pid = fork();
     if (pid != 0) return pid;
     signal(SIGINT, SIG_DFL);
@@ -66,9 +69,10 @@ class InstalledGame {
     _exit(127);
   }
 
-  std::string Errors() const { return FileBytes(m_folder / "stderr.txt"); }
+  std::string Errors() const { return FileBytes(m_root / "stderr.txt"); }
 
  private:
+  fs::path m_root;
   fs::path m_folder;
   fs::path m_program;
 };
@@ -107,6 +111,33 @@ TEST(Shutdown, TermAndInterruptEndTheGameAsExitDoesAndKeepTheSettings) {
     EXPECT_NE(saved.find("<HISC0>321\n<HINA0>Kept\n"), std::string::npos) << signal;
     EXPECT_EQ(game.Errors(), "") << signal;
   }
+}
+
+// How often a text occurs in another.
+int Occurrences(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
+  return count;
+}
+
+TEST(Shutdown, ASignalWhileTheBoxOfAFailedLoadIsUpEndsTheGame) {
+  InstalledGame game;
+  fs::create_directory(game.Folder() / "Tumbla.ini");
+  EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
+  // The closing save keeps the unreadable file; with nobody left to answer a box, it says so
+  // on standard error, once.
+  EXPECT_EQ(Occurrences(game.Errors(), "Tumbla: Error exporting data to disk:\nTumbla.ini could not be read"), 1)
+      << game.Errors();
+  EXPECT_TRUE(fs::is_directory(game.Folder() / "Tumbla.ini"));
+}
+
+TEST(Shutdown, InAReadOnlyFolderTheGameEndsWithOneMessageForTheLastSave) {
+  InstalledGame game;
+  const ReadOnlyPath folder(game.Folder());
+  if (!folder.Holds()) GTEST_SKIP() << "no way to stop writes into a folder here";
+  EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
+  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\n" + folder.Reason() + "\n");
+  EXPECT_FALSE(fs::exists(game.Folder() / "Tumbla.ini"));
 }
 
 TEST(Shutdown, WithoutADesktopTheGameSaysSoAndEnds) {

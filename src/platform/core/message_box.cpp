@@ -17,12 +17,12 @@ CString& AppName() {
   return name;
 }
 
+}  // namespace
+
 int ReportOnStandardError(const MessageBoxRequest& request) {
   std::fprintf(stderr, "%s: %s\n", ToUtf8(request.caption).c_str(), ToUtf8(request.text).c_str());
   return (request.type & 0xF) == MB_YESNO ? IDNO : IDOK;
 }
-
-}  // namespace
 
 MessageBoxPresenter SetMessageBoxPresenter(MessageBoxPresenter presenter) {
   return std::exchange(Presenter(), std::move(presenter));

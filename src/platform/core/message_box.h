@@ -30,6 +30,10 @@ using MessageBoxPresenter = std::function<int(const MessageBoxRequest&)>;
 // Returns the presenter that was installed before.
 MessageBoxPresenter SetMessageBoxPresenter(MessageBoxPresenter presenter);
 
+// Writes the box to standard error and answers it with its safe button (OK, or No), for a
+// box that nobody can answer.
+int ReportOnStandardError(const MessageBoxRequest& request);
+
 int MessageBoxW(HWND owner, const CString& text, const CString& caption, UINT type);
 
 // The framework's standard box: captioned with the application's name.

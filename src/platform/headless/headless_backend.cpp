@@ -43,6 +43,8 @@ CWnd* FindByText(CWnd* window, const CString& text) {
 
 HeadlessBackend::HeadlessBackend() {
   SetBackend(this);
+  // Each script is a program run of its own.
+  WindowSystem::Get().StartRun();
   m_previousPresenter = SetMessageBoxPresenter([this](const MessageBoxRequest& request) {
     const std::size_t index = m_messageBoxes.size();
     m_messageBoxes.push_back(MessageBoxRecord{m_nowMs, request.caption, request.text, request.type, 0});
@@ -72,6 +74,9 @@ HeadlessBackend::Step HeadlessBackend::EventStep(const InputEvent& event) {
 // ---- the script ---------------------------------------------------------------------------
 
 HeadlessBackend& HeadlessBackend::Add(Step step) {
+  // Steps given after the program was told to close, with nothing left to play, are the
+  // script of the next run.
+  if (m_script.empty() && std::exchange(m_bCloseDelivered, false)) WindowSystem::Get().StartRun();
   step.atMs = std::exchange(m_nextAt, std::nullopt);
   m_script.push_back(std::move(step));
   return *this;
@@ -143,6 +148,8 @@ HeadlessBackend& HeadlessBackend::Type(const CString& text) {
 }
 
 HeadlessBackend& HeadlessBackend::HelpRequest() { return Add(EventStep(MakeEvent(InputEvent::Kind::Help))); }
+
+HeadlessBackend& HeadlessBackend::CloseRequest() { return Add(EventStep(MakeEvent(InputEvent::Kind::Close))); }
 
 HeadlessBackend& HeadlessBackend::Wait(std::uint64_t milliseconds) {
   Step step = MakeStep(Step::Kind::Wait);
@@ -221,6 +228,7 @@ std::optional<InputEvent> HeadlessBackend::WaitForEvent(std::optional<std::uint6
         m_nowMs = std::max(m_nowMs, *deadlineMs);
         return std::nullopt;
       }
+      m_bCloseDelivered = true;
       return MakeEvent(InputEvent::Kind::Close);
     }
     Step& step = m_script.front();
@@ -243,6 +251,7 @@ std::optional<InputEvent> HeadlessBackend::WaitForEvent(std::optional<std::uint6
     m_script.pop_front();
     switch (current.kind) {
       case Step::Kind::Event:
+        if (current.event.kind == InputEvent::Kind::Close) m_bCloseDelivered = true;
         return current.event;
       case Step::Kind::Wait:
         break;

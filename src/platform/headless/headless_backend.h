@@ -11,7 +11,8 @@
 // so a test of minutes of play runs in milliseconds. Steps wait until the program is idle
 // in a message loop (a Sleep lets them wait), except steps given a time with At(), which
 // arrive at that time even during a Sleep. When the script is done, the next wait for
-// input closes every modal loop, as the desktop closing the program would.
+// input closes every modal loop, as the desktop closing the program would; steps given
+// after that are the script of a new run.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -64,6 +65,8 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& Key(UINT virtualKey, UINT modifiers = 0);  // modifiers: MOD_... bits
   HeadlessBackend& Type(const CString& text);  // one character event per code unit
   HeadlessBackend& HelpRequest();
+  // The desktop asks the program to close, as its window's close button or a signal does.
+  HeadlessBackend& CloseRequest();
   // Lets the program run for that long on the virtual clock before the next step.
   HeadlessBackend& Wait(std::uint64_t milliseconds);
   // Runs the check at this point of the script; the screen has been presented. A check may
@@ -118,6 +121,7 @@ class HeadlessBackend : public Backend {
   std::uint64_t m_nowMs = 0;
   std::deque<Step> m_script;
   std::optional<std::uint64_t> m_nextAt;
+  bool m_bCloseDelivered = false;
   std::vector<SoundRecord> m_sounds;
   std::vector<HelpLaunchRecord> m_helpLaunches;
   std::vector<MessageBoxRecord> m_messageBoxes;

@@ -187,6 +187,8 @@ void CDialog::DrawFrame() {
 CWinApp::CWinApp() {
   PLATFORM_REQUIRE(TheApp() == nullptr, "one application object only");
   TheApp() = this;
+  // The application object is made before anything else of a program: its run begins.
+  WindowSystem::Get().StartRun();
 }
 
 CWinApp::~CWinApp() { TheApp() = nullptr; }

@@ -5,6 +5,7 @@
 
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/paint_helpers.h"
+#include "platform/wnd/window_system.h"
 #include "platform/core/require.h"
 
 namespace {
@@ -123,6 +124,9 @@ class CMessageBoxDlg : private MessageBoxLayout, public CDialog {
 }  // namespace
 
 int ShowMessageBoxDialog(const MessageBoxRequest& request) {
+  // Once the desktop asked the program to close, a box would close as it opens; what it
+  // says, such as a failed save at the end, must not be lost all the same.
+  if (WindowSystem::Get().IsQuitting()) return ReportOnStandardError(request);
   CMessageBoxDlg box(request);
   return box.DoModal();
 }

@@ -277,10 +277,11 @@ void WindowSystem::Sleep(DWORD milliseconds) {
 }
 
 void WindowSystem::Quit() {
-  if (m_modal.empty()) return;  // no loop to end
   m_bQuitting = true;
   Chrome().ClosePopup();
 }
+
+void WindowSystem::StartRun() { m_bQuitting = false; }
 
 // ---- modal dialogs ------------------------------------------------------------------------
 
@@ -291,7 +292,6 @@ void WindowSystem::PopModal(CDialog* dialog) {
   m_modal.pop_back();
   if (m_modal.empty()) {
     // The program may start over (a test runs the next script).
-    m_bQuitting = false;
     m_pendingInput.clear();
     m_bFocusCues = false;
   }

@@ -64,9 +64,12 @@ class WindowSystem {
   void RunModalLoop(CDialog* dialog);
   void Sleep(DWORD milliseconds);
   bool IsSleeping() const { return m_bSleeping; }
-  // Ends every modal loop (the desktop asked the program to close).
+  // The desktop asked the program to close: every modal loop ends, also those started
+  // later in this program run, such as the board's after a box shown while loading.
   void Quit();
   bool IsQuitting() const { return m_bQuitting; }
+  // A program run begins: a quit request of an earlier run in this process is forgotten.
+  void StartRun();
   void DispatchInput(const InputEvent& event);
 
   // ---- modal dialogs ---------------------------------------------------------------------
