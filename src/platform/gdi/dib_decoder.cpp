@@ -107,7 +107,9 @@ std::vector<COLORREF> ReadPalette(Bytes dib, const DibLayout& layout) {
   const Bytes entries = Slice(dib, layout.headerSize, std::uint64_t{layout.paletteSize} * 4, "the palette");
   std::vector<COLORREF> palette;
   palette.reserve(layout.paletteSize);
-  for (std::size_t i = 0; i < entries.size(); i += 4) palette.push_back(RGB(entries[i + 2], entries[i + 1], entries[i]));
+  for (std::size_t i = 0; i < entries.size(); i += 4) {
+    palette.push_back(RGB(entries[i + 2], entries[i + 1], entries[i]));
+  }
   return palette;
 }
 
@@ -142,9 +144,8 @@ COLORREF PixelColour(Bytes row, int x, int bits, const std::vector<COLORREF>& pa
 
 Surface ReadColours(Bytes rows, const DibLayout& layout, const std::vector<COLORREF>& palette) {
   Surface image(layout.width, layout.height);
-  ForEachPixel(rows, layout.width, layout.height, layout.Stride(), layout.topDown, [&](int x, int y, Bytes row) {
-    image.Row(y)[x] = PixelColour(row, x, layout.bitsPerPixel, palette);
-  });
+  ForEachPixel(rows, layout.width, layout.height, layout.Stride(), layout.topDown,
+               [&](int x, int y, Bytes row) { image.Row(y)[x] = PixelColour(row, x, layout.bitsPerPixel, palette); });
   return image;
 }
 
@@ -156,7 +157,8 @@ bool HoldsPng(Bytes bytes) {
 // The directory entry with the most colours; the first of equals.
 Bytes ChosenIconImage(Bytes bytes) {
   const Bytes directory = Slice(bytes, 0, 6, "the icon directory");
-  if (LittleEndian(directory, 0, 2, "the icon directory") != 0 || LittleEndian(directory, 2, 2, "the icon directory") != 1) {
+  if (LittleEndian(directory, 0, 2, "the icon directory") != 0 ||
+      LittleEndian(directory, 2, 2, "the icon directory") != 1) {
     throw UnreadableImage("the data is not an icon file");
   }
   const std::uint32_t count = LittleEndian(directory, 4, 2, "the icon directory");
@@ -200,7 +202,9 @@ Icon DecodeIcoFile(std::span<const unsigned char> bytes) {
 
   Icon icon{ReadColours(colours, layout, palette), {}};
   icon.opaque.resize(static_cast<std::size_t>(layout.width) * static_cast<std::size_t>(layout.height));
-  const auto at = [&](int x, int y) { return static_cast<std::size_t>(y) * static_cast<std::size_t>(layout.width) + static_cast<std::size_t>(x); };
+  const auto at = [&](int x, int y) {
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(layout.width) + static_cast<std::size_t>(x);
+  };
   ForEachPixel(mask, layout.width, layout.height, maskStride, false,
                [&](int x, int y, Bytes row) { icon.opaque[at(x, y)] = PackedValue(row, x, 1) == 0; });
   // A 32-bit icon's own alpha makes a pixel opaque as well, whatever its mask says.

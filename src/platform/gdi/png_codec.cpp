@@ -63,13 +63,16 @@ bool WriteRows(png_structp png, png_infop info, std::FILE* file, int width, int 
 
 std::vector<png_bytep> RowStarts(std::vector<png_byte>& pixels, int width, int height) {
   std::vector<png_bytep> rows(static_cast<std::size_t>(height));
-  for (std::size_t y = 0; y < rows.size(); ++y) rows[y] = pixels.data() + y * static_cast<std::size_t>(width) * kBytesPerPixel;
+  for (std::size_t y = 0; y < rows.size(); ++y) {
+    rows[y] = pixels.data() + y * static_cast<std::size_t>(width) * kBytesPerPixel;
+  }
   return rows;
 }
 
 bool WriteFile(const Surface& surface, std::FILE* file, const char* path) {
   std::vector<png_byte> pixels;
-  pixels.reserve(static_cast<std::size_t>(surface.Width()) * static_cast<std::size_t>(surface.Height()) * kBytesPerPixel);
+  pixels.reserve(static_cast<std::size_t>(surface.Width()) * static_cast<std::size_t>(surface.Height()) *
+                 kBytesPerPixel);
   for (int y = 0; y < surface.Height(); ++y) {
     for (const COLORREF* c = surface.Row(y); c != surface.Row(y) + surface.Width(); ++c) {
       pixels.insert(pixels.end(), {static_cast<png_byte>(GetRValue(*c)), static_cast<png_byte>(GetGValue(*c)),
@@ -111,7 +114,8 @@ bool WritePng(const Surface& surface, const std::string& path) {
 std::optional<Surface> ReadPng(const std::string& path) {
   File file(std::fopen(path.c_str(), "rb"));
   if (!file) return std::nullopt;
-  png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, const_cast<char*>(path.c_str()), ReportError, nullptr);
+  png_structp png =
+      png_create_read_struct(PNG_LIBPNG_VER_STRING, const_cast<char*>(path.c_str()), ReportError, nullptr);
   png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
   png_uint_32 width = 0;
   png_uint_32 height = 0;

@@ -272,16 +272,19 @@ TEST(ImageDecoder, IconTakesTheImageWithTheMostColoursAndA32BitImagesAlpha) {
 }
 
 TEST(ImageDecoder, EveryTruncationFailsWithoutReadingPastTheData) {
+  const auto cut = [](const Bytes& bytes, std::size_t size) {
+    return Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(size));
+  };
   const Bytes bmp = BmpFile(4);
   const Bytes ico = IcoFile(4);
   for (std::size_t size = 0; size < bmp.size(); ++size) {
     std::string whyNot;
-    EXPECT_FALSE(DecodeExactly(DecodeBitmapImage, Bytes(bmp.begin(), bmp.begin() + static_cast<std::ptrdiff_t>(size)), &whyNot).has_value());
+    EXPECT_FALSE(DecodeExactly(DecodeBitmapImage, cut(bmp, size), &whyNot).has_value());
     EXPECT_NE(whyNot.find("too short"), std::string::npos) << size << ": " << whyNot;
   }
   for (std::size_t size = 0; size < ico.size(); ++size) {
     std::string whyNot;
-    EXPECT_FALSE(DecodeExactly(DecodeIconImage, Bytes(ico.begin(), ico.begin() + static_cast<std::ptrdiff_t>(size)), &whyNot).has_value());
+    EXPECT_FALSE(DecodeExactly(DecodeIconImage, cut(ico, size), &whyNot).has_value());
     EXPECT_NE(whyNot.find("too short"), std::string::npos) << size << ": " << whyNot;
   }
 }
@@ -293,8 +296,9 @@ struct DamagedCase {
   const char* reason;                  // found in the failure's text
 };
 
-constexpr std::size_t kInfo = kBmpInfoHeader;  // where a bitmap file's information header starts
-constexpr std::size_t kIcoImage = kIcoFirstEntry + kIcoEntrySize;  // where a one-image icon's image starts
+// Where a bitmap file's information header starts, and a one-image icon's image.
+constexpr std::size_t kInfo = kBmpInfoHeader;
+constexpr std::size_t kIcoImage = kIcoFirstEntry + kIcoEntrySize;
 
 const DamagedCase kDamaged[] = {
     {"not a bitmap file", false, [](Bytes& b) { b[0] = 'P'; }, "not a bitmap file"},
@@ -308,7 +312,8 @@ const DamagedCase kDamaged[] = {
     {"huge width", false, [](Bytes& b) { PutAt(b, kInfo + 4, 0x7FFFFFFF, 4); }, "width of 2147483647"},
     {"zero height", false, [](Bytes& b) { PutAt(b, kInfo + 8, 0, 4); }, "height of 0"},
     {"most negative height", false, [](Bytes& b) { PutAt(b, kInfo + 8, 0x80000000u, 4); }, "height of 2147483648"},
-    {"big but allowed sides", false, [](Bytes& b) {
+    {"big but allowed sides", false,
+     [](Bytes& b) {
        PutAt(b, kInfo + 4, 16384, 4);
        PutAt(b, kInfo + 8, 16384, 4);
      },
@@ -323,9 +328,11 @@ const DamagedCase kDamaged[] = {
     {"a cursor, not an icon", true, [](Bytes& b) { PutAt(b, 2, 2, 2); }, "not an icon file"},
     {"no images", true, [](Bytes& b) { PutAt(b, 4, 0, 2); }, "no image"},
     {"more images than the directory holds", true, [](Bytes& b) { PutAt(b, 4, 0xFFFF, 2); }, "icon directory"},
-    {"image offset past the end", true, [](Bytes& b) { PutAt(b, kIcoFirstEntry + 12, 0xFFFFFFFFu, 4); }, "icon's image"},
+    {"image offset past the end", true, [](Bytes& b) { PutAt(b, kIcoFirstEntry + 12, 0xFFFFFFFFu, 4); },
+     "icon's image"},
     {"image size past the end", true, [](Bytes& b) { PutAt(b, kIcoFirstEntry + 8, 0xFFFFFFFFu, 4); }, "icon's image"},
-    {"image too small for its mask", true, [](Bytes& b) { PutAt(b, kIcoFirstEntry + 8, static_cast<std::uint32_t>(b.size() - kIcoImage - 1), 4); },
+    {"image too small for its mask", true,
+     [](Bytes& b) { PutAt(b, kIcoFirstEntry + 8, static_cast<std::uint32_t>(b.size() - kIcoImage - 1), 4); },
      "icon's mask"},
     {"icon header of a later version", true, [](Bytes& b) { PutAt(b, kIcoImage, 108, 4); }, "header of 108 bytes"},
     {"top-down icon", true, [](Bytes& b) { PutAt(b, kIcoImage + 8, static_cast<std::uint32_t>(-6), 4); }, "bottom-up"},
@@ -351,8 +358,8 @@ TEST(ImageDecoder, DamagedPngFilesReadAsNothing) {
   ASSERT_TRUE(WritePng(Surface(7, 5, RGB(9, 8, 7)), path.string()));
   const Bytes whole = ReadFile(path);
   for (const std::size_t kept : {std::size_t{0}, std::size_t{8}, whole.size() / 2, whole.size() - 1}) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(whole.data()),
-                                                                  static_cast<std::streamsize>(kept));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(whole.data()), static_cast<std::streamsize>(kept));
     EXPECT_FALSE(ReadPng(path.string()).has_value()) << kept << " of " << whole.size() << " bytes";
   }
   fs::remove(path);
