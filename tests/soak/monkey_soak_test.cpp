@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
@@ -58,27 +57,12 @@ long ResidentKb() {
   return kb;
 }
 
-// What a settings file holds, compared field by field.
-struct SettingsRecord {
-  int audio, color, speed;
-  std::array<int, kHiScoreCount> scores;
-  std::array<CString, kHiScoreCount> names;
-  bool operator==(const SettingsRecord&) const = default;
-};
-
-SettingsRecord Snapshot(const CGameSettings& settings) {
-  SettingsRecord record{settings.m_nAudio, settings.m_nColor, settings.m_nSpeed, {}, {}};
+// The options and the table as one line of text, to compare and to show.
+std::string Describe(const CGameSettings& settings) {
+  std::string text = std::to_string(settings.m_nAudio) + "/" + std::to_string(settings.m_nColor) + "/" +
+                     std::to_string(settings.m_nSpeed);
   for (int i = 0; i < kHiScoreCount; ++i) {
-    record.scores[static_cast<std::size_t>(i)] = settings.m_nHiScore[i];
-    record.names[static_cast<std::size_t>(i)] = settings.m_strHiName[i];
-  }
-  return record;
-}
-
-std::string Describe(const SettingsRecord& record) {
-  std::string text = std::to_string(record.audio) + "/" + std::to_string(record.color) + "/" + std::to_string(record.speed);
-  for (std::size_t i = 0; i < record.scores.size(); ++i) {
-    text += " [" + ToUtf8(record.names[i]) + " " + std::to_string(record.scores[i]) + "]";
+    text += " [" + ToUtf8(settings.m_strHiName[i]) + "] " + std::to_string(settings.m_nHiScore[i]);
   }
   return text;
 }
@@ -295,12 +279,15 @@ class Monkey {
     for (int i = 0; i + 1 < kHiScoreCount; ++i) {
       EXPECT_GE(theSettings.m_nHiScore[i], theSettings.m_nHiScore[i + 1]) << "table order, event " << m_nEvents;
     }
-    if (const auto* shown = dynamic_cast<const CHiScoresDlg*>(WindowSystem::Get().ActiveDialog())) {
+    // Hi Scores shows the table as it was when it opened; a game that ends behind it (its
+    // last take queued before the dialog) shows the new table in a dialog of its own.
+    const auto* shown = dynamic_cast<const CHiScoresDlg*>(WindowSystem::Get().ActiveDialog());
+    if (shown != nullptr && !m_bHiScoresBefore) {
       for (int i = 0; i < kHiScoreCount; ++i) {
-        ASSERT_NE(shown->Row(i), nullptr);
         EXPECT_EQ(shown->Row(i)->GetText(), HiScoreRowText(theSettings.m_strHiName[i], theSettings.m_nHiScore[i]));
       }
     }
+    m_bHiScoresBefore = shown != nullptr;
     const bool bNameEntry = dynamic_cast<const CNameEntryDlg*>(WindowSystem::Get().ActiveDialog()) != nullptr;
     if (bNameEntry && !m_bNameEntryBefore) ++m_nHiScoreEntries;
     m_bNameEntryBefore = bNameEntry;
@@ -313,11 +300,10 @@ class Monkey {
     if (stamp == m_settingsStamp) return;
     m_settingsStamp = stamp;
     ++m_nSaves;
-    const SettingsRecord inMemory = Snapshot(theSettings);
+    const std::string inMemory = Describe(theSettings);
     theSettings.Load();
-    const SettingsRecord onDisk = Snapshot(theSettings);
-    EXPECT_TRUE(onDisk == inMemory) << "event " << m_nEvents << "\n  memory: " << Describe(inMemory)
-                                    << "\n  file:   " << Describe(onDisk);
+    EXPECT_EQ(Describe(theSettings), inMemory) << "the file as loaded, and memory, after the save before event "
+                                               << m_nEvents;
   }
 
   // The first stretch of events is the warm-up; from then on the memory stays flat.
@@ -341,6 +327,7 @@ class Monkey {
   int m_nRollsLeftBefore = 0;
   bool m_bGameStartedBefore = false;
   bool m_bNameEntryBefore = false;
+  bool m_bHiScoresBefore = false;
   std::uint64_t m_nEvents = 0;
   int m_nPrograms = 0;
   int m_nGames = 0;
