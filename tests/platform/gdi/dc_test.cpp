@@ -29,17 +29,6 @@ TEST(DeviceContext, SelectionReturnsWhatWasSelectedBefore) {
   EXPECT_EQ(stockBrush->Color(), kWhite);
 }
 
-TEST(DeviceContext, DefaultsAreBlackTextOnWhiteOpaque) {
-  CDC dc;
-  EXPECT_EQ(dc.GetTextColor(), RGB(0, 0, 0));
-  EXPECT_EQ(dc.GetBkColor(), kWhite);
-  EXPECT_EQ(dc.GetBkMode(), OPAQUE);
-  EXPECT_EQ(dc.SetTextColor(kRed), RGB(0, 0, 0));
-  EXPECT_EQ(dc.SetBkColor(kGreen), kWhite);
-  EXPECT_EQ(dc.SetBkMode(TRANSPARENT), OPAQUE);
-  EXPECT_EQ(dc.GetTextColor(), kRed);
-}
-
 TEST(DeviceContext, RestoreDcBringsBackSelectionsColoursAndTakesOutTheBitmap) {
   CDC dc;
   dc.CreateCompatibleDC(nullptr);

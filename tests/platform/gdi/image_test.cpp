@@ -1,148 +1,52 @@
+// Drawing icons through their masks, loading resources by id, and PNG files. How the
+// files decode is with the decoder's tests.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "gdi_test_support.h"
-#include "platform/core/resources.h"
 #include "platform/gdi/image_codec.h"
+#include "resources/program_resources.h"
 
 namespace {
 
 constexpr COLORREF kGreen = RGB(0, 153, 51);
-// Palette entries of the standard 16 colours used below.
-constexpr COLORREF kPalette[16] = {RGB(0, 0, 0),       RGB(128, 0, 0),   RGB(0, 128, 0),   RGB(128, 128, 0),
-                                   RGB(0, 0, 128),     RGB(128, 0, 128), RGB(0, 128, 128), RGB(192, 192, 192),
-                                   RGB(128, 128, 128), RGB(255, 0, 0),   RGB(0, 255, 0),   RGB(255, 255, 0),
-                                   RGB(0, 0, 255),     RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 255)};
 
-void Put16(std::vector<unsigned char>& out, unsigned value) {
-  out.push_back(static_cast<unsigned char>(value & 0xFF));
-  out.push_back(static_cast<unsigned char>((value >> 8) & 0xFF));
-}
-
-void Put32(std::vector<unsigned char>& out, unsigned value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, value >> 16);
-}
-
-void PutPalette(std::vector<unsigned char>& out) {
-  for (COLORREF c : kPalette) {
-    out.insert(out.end(), {static_cast<unsigned char>(GetBValue(c)), static_cast<unsigned char>(GetGValue(c)),
-                           static_cast<unsigned char>(GetRValue(c)), 0});
-  }
-}
-
-void PutInfoHeader(std::vector<unsigned char>& out, int width, int height, int bits) {
-  Put32(out, 40);
-  Put32(out, static_cast<unsigned>(width));
-  Put32(out, static_cast<unsigned>(height));
-  Put16(out, 1);
-  Put16(out, static_cast<unsigned>(bits));
-  for (int i = 0; i < 6; ++i) Put32(out, i == 4 ? 16 : 0);
-}
-
-// A 32 x 32 icon of 16 colours: palette index (x + y) % 16, opaque only where opaque(x, y).
-template <typename Opaque>
-std::vector<unsigned char> MakeIcon(Opaque opaque) {
-  std::vector<unsigned char> image;
-  PutInfoHeader(image, 32, 64, 4);
-  PutPalette(image);
-  for (int y = 31; y >= 0; --y) {
-    for (int x = 0; x < 32; x += 2) {
-      image.push_back(static_cast<unsigned char>((((x + y) % 16) << 4) | ((x + 1 + y) % 16)));
-    }
-  }
-  for (int y = 31; y >= 0; --y) {
-    for (int byte = 0; byte < 4; ++byte) {
-      unsigned char bits = 0;
-      for (int bit = 0; bit < 8; ++bit) {
-        if (!opaque(byte * 8 + bit, y)) bits = static_cast<unsigned char>(bits | (0x80 >> bit));
-      }
-      image.push_back(bits);
-    }
-  }
-  std::vector<unsigned char> file;
-  Put16(file, 0);
-  Put16(file, 1);
-  Put16(file, 1);
-  file.insert(file.end(), {32, 32, 16, 0});
-  Put16(file, 1);
-  Put16(file, 4);
-  Put32(file, static_cast<unsigned>(image.size()));
-  Put32(file, 22);
-  file.insert(file.end(), image.begin(), image.end());
-  return file;
-}
-
-bool InsideDiamond(int x, int y) { return std::abs(x - 16) + std::abs(y - 16) < 12; }
-
-TEST(Icons, DecodedImageKeepsColoursAndMask) {
-  const std::optional<Icon> icon = DecodeIconImage(MakeIcon(InsideDiamond));
-  ASSERT_TRUE(icon.has_value());
-  ASSERT_EQ(icon->image.Width(), 32);
-  ASSERT_EQ(icon->image.Height(), 32);
-  for (int y = 0; y < 32; ++y) {
-    for (int x = 0; x < 32; ++x) {
-      EXPECT_EQ(icon->opaque[static_cast<std::size_t>(y * 32 + x)], InsideDiamond(x, y)) << x << "," << y;
-      if (InsideDiamond(x, y)) {
-        EXPECT_EQ(icon->image.Pixel(x, y), kPalette[(x + y) % 16]) << x << "," << y;
-      }
+// Every pixel of the canvas: the icon's own where it is opaque, the background elsewhere.
+void ExpectIconDrawnAt(const TestCanvas& canvas, const Icon& icon, int left, int top) {
+  const Surface& pixels = canvas.Pixels();
+  for (int y = 0; y < pixels.Height(); ++y) {
+    for (int x = 0; x < pixels.Width(); ++x) {
+      const int ix = x - left;
+      const int iy = y - top;
+      const bool inside = ix >= 0 && ix < icon.image.Width() && iy >= 0 && iy < icon.image.Height();
+      const bool drawn = inside && icon.opaque[static_cast<std::size_t>(iy * icon.image.Width() + ix)];
+      ASSERT_EQ(pixels.Pixel(x, y), drawn ? icon.image.Pixel(ix, iy) : kGreen) << x << "," << y;
     }
   }
 }
 
-TEST(Icons, DrawingThroughTheMaskLeavesWhatLiesBeneath) {
-  const std::vector<unsigned char> bytes = MakeIcon(InsideDiamond);
-  const ResourceEntry table[] = {{ResourceType::Icon, 129, u"", bytes}};
-  SetResourceTable(table);
+TEST(Icons, DrawingThroughTheMaskLeavesWhatLiesBeneathAndStopsAtTheEdges) {
+  InstallProgramResources();
   HICON icon = LoadIconW(129);
   ASSERT_NE(icon, nullptr);
-  EXPECT_EQ(LoadIconW(129), icon);
-  EXPECT_EQ(LoadIconW(130), nullptr);
+  EXPECT_EQ(LoadIconW(129), icon) << "loaded once";
+  EXPECT_EQ(LoadIconW(9999), nullptr);
   TestCanvas canvas(40, 40, kGreen);
   EXPECT_TRUE(DrawIconEx(&canvas.Dc(), 5, 3, icon, 0, 0, 0, nullptr, DI_NORMAL));
-  for (int y = 0; y < 40; ++y) {
-    for (int x = 0; x < 40; ++x) {
-      const bool drawn = x >= 5 && x < 37 && y >= 3 && y < 35 && InsideDiamond(x - 5, y - 3);
-      EXPECT_EQ(canvas.Pixels().Pixel(x, y), drawn ? kPalette[(x - 5 + y - 3) % 16] : kGreen) << x << "," << y;
-    }
+  ExpectIconDrawnAt(canvas, *icon, 5, 3);
+  for (const POINT at : {POINT{-30, 5}, POINT{4, -29}, POINT{8, 9}}) {
+    TestCanvas edge(10, 10, kGreen);
+    EXPECT_TRUE(DrawIconEx(&edge.Dc(), at.x, at.y, icon, 0, 0, 0, nullptr, DI_NORMAL));
+    ExpectIconDrawnAt(edge, *icon, at.x, at.y);
   }
-  SetResourceTable({});
 }
 
-TEST(Icons, IconPartlyOutsideTheTargetIsClipped) {
-  const std::optional<Icon> icon = DecodeIconImage(MakeIcon([](int, int) { return true; }));
-  ASSERT_TRUE(icon.has_value());
-  TestCanvas canvas(10, 10, kGreen);
-  EXPECT_TRUE(DrawIconEx(&canvas.Dc(), -30, 5, &*icon, 0, 0, 0, nullptr, DI_NORMAL));
-  EXPECT_EQ(canvas.Count(kGreen), 100 - 2 * 5);
-  EXPECT_EQ(canvas.Pixels().Pixel(1, 5), kPalette[(31 + 0) % 16]);
-}
-
-TEST(Bitmaps, PalettedBitmapDecodes) {
-  std::vector<unsigned char> info;
-  PutInfoHeader(info, 3, 2, 8);
-  PutPalette(info);
-  const unsigned char rows[] = {9, 10, 12, 0, 15, 0, 7, 0};  // bottom row first, padded to 4 bytes
-  std::vector<unsigned char> file = {'B', 'M'};
-  Put32(file, static_cast<unsigned>(14 + info.size() + sizeof rows));
-  Put32(file, 0);
-  Put32(file, static_cast<unsigned>(14 + info.size()));
-  file.insert(file.end(), info.begin(), info.end());
-  file.insert(file.end(), std::begin(rows), std::end(rows));
-  const std::optional<Surface> image = DecodeBitmapImage(file);
-  ASSERT_TRUE(image.has_value());
-  EXPECT_EQ(image->Pixel(0, 0), RGB(255, 255, 255));
-  EXPECT_EQ(image->Pixel(2, 0), RGB(192, 192, 192));
-  EXPECT_EQ(image->Pixel(0, 1), RGB(255, 0, 0));
-  EXPECT_EQ(image->Pixel(2, 1), RGB(0, 0, 255));
-  EXPECT_FALSE(DecodeBitmapImage(std::vector<unsigned char>{'B', 'M', 0}).has_value());
+TEST(Bitmaps, AnIdWithoutABitmapLoadsNothing) {
   CBitmap missing;
-  EXPECT_FALSE(missing.LoadBitmap(142));
+  EXPECT_FALSE(missing.LoadBitmap(9999));
 }
 
 TEST(Png, WrittenFileReadsBackPixelForPixel) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "gdi_test_support.h"
 
 namespace {
@@ -31,30 +34,23 @@ void DrawFramedRectangle(CDC& dc, int penStyle) {
   dc.SelectObject(oldPen);
 }
 
-TEST(Shapes, RectangleCoversLeftTopAndLeavesRightBottom) {
-  TestCanvas canvas(12, 10, kWhite);
-  WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Rectangle(2, 3, 9, 8); });
-  EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(12, 10, RECT{2, 3, 9, 8}));
+TEST(Shapes, RectangleCoversLeftTopAndLeavesRightBottomClippedToTheBitmap) {
+  for (const RECT& rect : {RECT{2, 3, 9, 8}, RECT{0, 0, 12, 10}, RECT{-3, 4, 20, 6}}) {
+    TestCanvas canvas(12, 10, kWhite);
+    WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Rectangle(&rect); });
+    EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(12, 10, rect)) << rect.left << "," << rect.top;
+  }
 }
 
-TEST(Shapes, RectangleOverTheWholeBitmapPaintsEveryPixelOnce) {
-  TestCanvas canvas(7, 5, kWhite);
-  WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Rectangle(0, 0, 7, 5); });
-  EXPECT_EQ(canvas.Count(kRed), 35);
-}
-
-TEST(Shapes, OutlineTakesThePenAndInteriorTheBrush) {
-  TestCanvas canvas(8, 7, kWhite);
-  DrawFramedRectangle(canvas.Dc(), PS_SOLID);
-  EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(8, 7, RECT{2, 2, 6, 5}));
-  EXPECT_EQ(canvas.Count(kBlue), 6 * 5 - 4 * 3);
-}
-
-TEST(Shapes, NullPenLeavesOutTheOutlineAndOnePixelRightAndBelow) {
-  TestCanvas canvas(8, 7, kWhite);
-  DrawFramedRectangle(canvas.Dc(), PS_NULL);
-  EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(8, 7, RECT{1, 1, 6, 5}));
-  EXPECT_EQ(canvas.Count(kBlue), 0);
+TEST(Shapes, OutlineTakesThePenAndInteriorTheBrushAndANullPenLeavesOutOnePixelRightAndBelow) {
+  TestCanvas outlined(8, 7, kWhite);
+  DrawFramedRectangle(outlined.Dc(), PS_SOLID);
+  EXPECT_EQ(outlined.Picture(kRed), RectanglePicture(8, 7, RECT{2, 2, 6, 5}));
+  EXPECT_EQ(outlined.Count(kBlue), 6 * 5 - 4 * 3);
+  TestCanvas bare(8, 7, kWhite);
+  DrawFramedRectangle(bare.Dc(), PS_NULL);
+  EXPECT_EQ(bare.Picture(kRed), RectanglePicture(8, 7, RECT{1, 1, 6, 5}));
+  EXPECT_EQ(bare.Count(kBlue), 0);
 }
 
 TEST(Shapes, RoundRectCornersAreAThreeTwoOneStaircase) {
@@ -77,14 +73,7 @@ TEST(Shapes, RoundRectCornersAreAThreeTwoOneStaircase) {
 TEST(Shapes, RoundRectStaysInsideItsRectangle) {
   TestCanvas canvas(40, 30, kWhite);
   WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().RoundRect(5, 4, 38, 26, 10, 10); });
-  const std::string picture = canvas.Picture(kRed);
-  for (int y = 0; y < 30; ++y) {
-    for (int x = 0; x < 40; ++x) {
-      if (picture[static_cast<std::size_t>(y * 41 + x)] == '#') {
-        EXPECT_TRUE(x >= 5 && x < 38 && y >= 4 && y < 26) << x << "," << y;
-      }
-    }
-  }
+  EXPECT_EQ(Touched(canvas.Pixels(), kWhite), CRect(5, 4, 38, 26));
   EXPECT_EQ(canvas.Count(kRed), 33 * 22 - 4 * 6);
 }
 
@@ -92,14 +81,10 @@ TEST(Shapes, EllipseTouchesTheMiddleOfEachSideAndNotTheCorners) {
   TestCanvas canvas(14, 12, kWhite);
   WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Ellipse(1, 1, 12, 10); });
   const Surface& p = canvas.Pixels();
-  EXPECT_EQ(p.Pixel(1, 5), kRed);
-  EXPECT_EQ(p.Pixel(11, 5), kRed);
-  EXPECT_EQ(p.Pixel(6, 1), kRed);
-  EXPECT_EQ(p.Pixel(6, 9), kRed);
-  EXPECT_EQ(p.Pixel(0, 5), kWhite);
-  EXPECT_EQ(p.Pixel(12, 5), kWhite);
-  EXPECT_EQ(p.Pixel(6, 0), kWhite);
-  EXPECT_EQ(p.Pixel(6, 10), kWhite);
+  EXPECT_EQ(Touched(p, kWhite), CRect(1, 1, 12, 10));
+  for (const auto& middle : {CPoint(1, 5), CPoint(11, 5), CPoint(6, 1), CPoint(6, 9)}) {
+    EXPECT_EQ(p.Pixel(middle.x, middle.y), kRed);
+  }
   for (const auto& corner : {CPoint(1, 1), CPoint(11, 1), CPoint(1, 9), CPoint(11, 9)}) {
     EXPECT_EQ(p.Pixel(corner.x, corner.y), kWhite);
   }
@@ -162,48 +147,39 @@ TEST(Shapes, TriangleFillsBetweenItsPointsWithTheOutline) {
   EXPECT_EQ(picture.substr(45, 9), "........\n");
 }
 
-TEST(Shapes, LineLeavesOutItsEndPoint) {
-  TestCanvas canvas(8, 4, kWhite);
-  CPen pen(PS_SOLID, 1, kRed);
-  canvas.Dc().SelectObject(&pen);
-  canvas.Dc().MoveTo(1, 1);
-  canvas.Dc().LineTo(6, 1);
-  EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(8, 4, RECT{1, 1, 6, 2}));
-  const CPoint previous = canvas.Dc().MoveTo(0, 0);
-  EXPECT_EQ(previous, CPoint(6, 1));
-}
-
-TEST(Shapes, DiagonalLineStepsOnePixelPerRow) {
-  TestCanvas canvas(6, 6, kWhite);
-  CPen pen(PS_SOLID, 1, kRed);
-  canvas.Dc().SelectObject(&pen);
-  canvas.Dc().MoveTo(5, 0);
-  canvas.Dc().LineTo(0, 5);
-  EXPECT_EQ(canvas.Picture(kRed),
-            ".....#\n"
-            "....#.\n"
-            "...#..\n"
-            "..#...\n"
-            ".#....\n"
-            "......\n");
-}
-
-TEST(Shapes, ClosedFrameOfFourLinesTouchesRightAndBottom) {
-  TestCanvas canvas(7, 6, kWhite);
-  CPen pen(PS_SOLID, 1, kRed);
-  canvas.Dc().SelectObject(&pen);
-  canvas.Dc().MoveTo(1, 1);
-  canvas.Dc().LineTo(5, 1);
-  canvas.Dc().LineTo(5, 4);
-  canvas.Dc().LineTo(1, 4);
-  canvas.Dc().LineTo(1, 1);
-  EXPECT_EQ(canvas.Picture(kRed),
-            ".......\n"
-            ".#####.\n"
-            ".#...#.\n"
-            ".#...#.\n"
-            ".#####.\n"
-            ".......\n");
+// Each line leaves out its end point, so that a closed frame of four lines touches the
+// right and bottom once and no pixel twice.
+TEST(Shapes, LinesLeaveOutTheirEndPoint) {
+  struct Path {
+    std::vector<POINT> points;
+    std::string picture;
+  };
+  const Path paths[] = {
+      {{{1, 1}, {6, 1}}, RectanglePicture(8, 6, RECT{1, 1, 6, 2})},
+      {{{5, 0}, {0, 5}},
+       ".....#..\n"
+       "....#...\n"
+       "...#....\n"
+       "..#.....\n"
+       ".#......\n"
+       "........\n"},
+      {{{1, 1}, {5, 1}, {5, 4}, {1, 4}, {1, 1}},
+       "........\n"
+       ".#####..\n"
+       ".#...#..\n"
+       ".#...#..\n"
+       ".#####..\n"
+       "........\n"},
+  };
+  for (const Path& path : paths) {
+    TestCanvas canvas(8, 6, kWhite);
+    CPen pen(PS_SOLID, 1, kRed);
+    canvas.Dc().SelectObject(&pen);
+    canvas.Dc().MoveTo(path.points[0].x, path.points[0].y);
+    for (std::size_t i = 1; i < path.points.size(); ++i) canvas.Dc().LineTo(path.points[i].x, path.points[i].y);
+    EXPECT_EQ(canvas.Picture(kRed), path.picture);
+    EXPECT_EQ(canvas.Dc().MoveTo(0, 0), CPoint(path.points.back())) << "the current position is the last point";
+  }
 }
 
 TEST(Shapes, SetPixelOutsideTheBitmapIsIgnored) {

@@ -24,20 +24,18 @@ std::shared_ptr<const FontFace> OpenFace(const char* family, int height) {
 }
 
 TEST(Fonts, TahomaCellHeightsMapToTheHandheldsSizes) {
-  const auto small = OpenFace("Tahoma", 12);
-  ASSERT_NE(small, nullptr);
-  EXPECT_EQ(small->Family(), "Tahoma");
-  EXPECT_EQ(small->PixelsPerEm(), 10);
-  EXPECT_EQ(small->Ascent(), 10);
-  EXPECT_EQ(small->Descent(), 2);
-  const auto large = OpenFace("Tahoma", 18);
-  ASSERT_NE(large, nullptr);
-  EXPECT_EQ(large->PixelsPerEm(), 15);
-  EXPECT_EQ(large->Ascent(), 15);
-  EXPECT_EQ(large->Descent(), 3);
-  const auto byCharacterHeight = OpenFace("Tahoma", -11);
-  ASSERT_NE(byCharacterHeight, nullptr);
-  EXPECT_EQ(byCharacterHeight->PixelsPerEm(), 11);
+  struct Size {
+    int requested, pixelsPerEm, ascent, descent;
+  };
+  // A negative height asks for the character height itself.
+  for (const Size& size : {Size{12, 10, 10, 2}, Size{18, 15, 15, 3}, Size{-11, 11, 11, 2}}) {
+    const auto face = OpenFace("Tahoma", size.requested);
+    ASSERT_NE(face, nullptr) << size.requested;
+    EXPECT_EQ(face->Family(), "Tahoma");
+    EXPECT_EQ(face->PixelsPerEm(), size.pixelsPerEm) << size.requested;
+    EXPECT_EQ(face->Ascent(), size.ascent) << size.requested;
+    EXPECT_EQ(face->Descent(), size.descent) << size.requested;
+  }
 }
 
 TEST(Fonts, SmallTahomaUsesItsCrispBitmaps) {
@@ -90,17 +88,7 @@ class TextCanvas : public TestCanvas {
   }
 
   // The smallest rectangle holding every pixel that is no longer white.
-  CRect Touched() const {
-    CRect touched(Pixels().Width(), Pixels().Height(), 0, 0);
-    for (int y = 0; y < Pixels().Height(); ++y) {
-      for (int x = 0; x < Pixels().Width(); ++x) {
-        if (Pixels().Pixel(x, y) == kWhite) continue;
-        touched = CRect(std::min<LONG>(touched.left, x), std::min<LONG>(touched.top, y),
-                        std::max<LONG>(touched.right, x + 1), std::max<LONG>(touched.bottom, y + 1));
-      }
-    }
-    return touched;
-  }
+  CRect Touched() const { return ::Touched(Pixels(), kWhite); }
 
  private:
   CFont m_font;

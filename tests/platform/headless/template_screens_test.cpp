@@ -1,5 +1,4 @@
-// Every dialog template of the program opened headless: where its items land in pixels,
-// and a screenshot of each written beside the test.
+// Every dialog template of the program opened headless: where its items land in pixels.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -66,31 +65,17 @@ TEST_F(TemplateScreens, EveryItemLandsOnItsTemplateRectangleInsideItsDialog) {
         EXPECT_TRUE(CRect(client).Intersect(actual) == actual) << "dialog " << t.id << " item " << i;
       }
     });
-    dialog.DoModal();
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL) << "dialog " << t.id;
   }
 }
 
-TEST_F(TemplateScreens, TheBoardPictureLiesBehindEverythingAndFillsTheBoard) {
+// The items' order and rectangles are checked above; what is left is which of them take the pen.
+TEST_F(TemplateScreens, TheBoardPicturePassesTapsOnToTheBoardAndTheGoPictureTakesThem) {
   CDialog board(IDD_BOARD);
   m_backend.Check([&] {
-    const std::vector<CWnd*>& items = board.Children();
-    ASSERT_FALSE(items.empty());
-    EXPECT_EQ(items.back()->GetDlgCtrlID(), -1);
-    EXPECT_EQ(ClientRectOfItem(items.back()), CRect(0, 0, 240, 268));
-    EXPECT_EQ(items.front()->GetDlgCtrlID(), IDC_DIE_FIRST);
-    EXPECT_EQ(ClientRectOfItem(board.GetDlgItem(IDC_GO)), CRect(189, 221, 237, 259));
-    // The picture passes taps on to the board; the GO picture takes them.
     EXPECT_EQ(WindowSystem::Get().HitTest(POINT{5, 26 + 100}), &board);
     EXPECT_EQ(WindowSystem::Get().HitTest(POINT{213, 26 + 240}), board.GetDlgItem(IDC_GO));
   });
   board.DoModal();
-}
-
-TEST_F(TemplateScreens, EveryTemplateOpensAndShows) {
-  for (const DialogTemplate& t : ProgramDialogTemplates()) {
-    m_backend.Check([&] { EXPECT_TRUE(m_backend.SaveScreenshot("template_" + std::to_string(t.id) + ".png")); });
-    CDialog dialog(static_cast<UINT>(t.id));
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  }
 }
 }  // namespace

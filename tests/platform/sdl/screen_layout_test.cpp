@@ -7,31 +7,25 @@ namespace {
 constexpr int kWidth = 240;
 constexpr int kHeight = 320;
 
-TEST(StartScale, TakesTheLargestFactorThatFitsTheUsableHeightAndWidth) {
-  EXPECT_EQ(StartScale(1920, 1040, kWidth, kHeight), 3);
-  EXPECT_EQ(StartScale(2560, 1400, kWidth, kHeight), 4);
-  EXPECT_EQ(StartScale(3840, 2120, kWidth, kHeight), 6);
-  EXPECT_EQ(StartScale(800, 2000, kWidth, kHeight), 3);  // a tall, narrow desktop
+TEST(StartScale, TakesTheLargestFactorThatFitsTheUsableAreaButNeverBelowTwo) {
+  struct Desktop {
+    int width, height, scale;
+  };
+  const Desktop desktops[] = {
+      {1920, 1040, 3}, {2560, 1400, 4}, {3840, 2120, 6},
+      {800, 2000, 3},  // tall and narrow
+      {1920, 3 * kHeight + kWindowFrameAllowance, 3},
+      {1920, 3 * kHeight + kWindowFrameAllowance - 1, 2},  // no room left for the title bar
+      {640, 480, 2},   {0, 0, 2},
+  };
+  for (const Desktop& d : desktops) EXPECT_EQ(StartScale(d.width, d.height, kWidth, kHeight), d.scale) << d.width << "x" << d.height;
 }
 
-TEST(StartScale, LeavesRoomForTheTitleBar) {
-  EXPECT_EQ(StartScale(1920, 3 * kHeight + kWindowFrameAllowance, kWidth, kHeight), 3);
-  EXPECT_EQ(StartScale(1920, 3 * kHeight + kWindowFrameAllowance - 1, kWidth, kHeight), 2);
-}
-
-TEST(StartScale, IsNeverBelowTwo) {
-  EXPECT_EQ(StartScale(640, 480, kWidth, kHeight), 2);
-  EXPECT_EQ(StartScale(0, 0, kWidth, kHeight), 2);
-}
-
-TEST(LayoutForWindow, CentresTheLargestWholeMagnification) {
+TEST(LayoutForWindow, CentresTheLargestWholeMagnificationOrShowsTheScreenUnscaledFromTheCorner) {
   EXPECT_EQ(LayoutForWindow(480, 640, kWidth, kHeight), (ScreenLayout{2, 0, 0, kWidth, kHeight}));
   EXPECT_EQ(LayoutForWindow(1920, 1080, kWidth, kHeight), (ScreenLayout{3, 600, 60, kWidth, kHeight}));
   EXPECT_EQ(LayoutForWindow(721, 2000, kWidth, kHeight), (ScreenLayout{3, 0, 520, kWidth, kHeight}));
   EXPECT_EQ(LayoutForWindow(481, 959, kWidth, kHeight), (ScreenLayout{2, 0, 159, kWidth, kHeight}));
-}
-
-TEST(LayoutForWindow, AWindowSmallerThanTheScreenShowsItUnscaledFromTheCorner) {
   EXPECT_EQ(LayoutForWindow(100, 100, kWidth, kHeight), (ScreenLayout{1, 0, 0, kWidth, kHeight}));
 }
 

@@ -42,6 +42,15 @@ class SdlBackendTest : public testing::Test {
 
   std::optional<InputEvent> Next() { return m_backend->WaitForEvent(m_backend->NowMs() + 50); }
 
+  // The next event, which must be of the kind.
+  InputEvent NextOf(InputEvent::Kind kind) {
+    const std::optional<InputEvent> event = Next();
+    EXPECT_TRUE(event.has_value());
+    if (!event) return InputEvent{};
+    EXPECT_EQ(event->kind, kind);
+    return *event;
+  }
+
   void Push(SDL_Event event) {
     event.common.timestamp = SDL_GetTicks();
     ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
@@ -169,18 +178,9 @@ TEST_F(SdlBackendTest, ThePenFollowsTheLeftButtonInScreenPixels) {
   PushMouseButton(SDL_MOUSEBUTTONDOWN, 101, 51);
   PushMotion(600, -5);
   PushMouseButton(SDL_MOUSEBUTTONUP, 600, -5);
-  const auto down = Next();
-  ASSERT_TRUE(down);
-  EXPECT_EQ(down->kind, InputEvent::Kind::PenDown);
-  EXPECT_EQ(down->point, (POINT{50, 25}));
-  const auto move = Next();
-  ASSERT_TRUE(move);
-  EXPECT_EQ(move->kind, InputEvent::Kind::PenMove);
-  EXPECT_EQ(move->point, (POINT{239, 0}));  // outside the window: held at the edge
-  const auto up = Next();
-  ASSERT_TRUE(up);
-  EXPECT_EQ(up->kind, InputEvent::Kind::PenUp);
-  EXPECT_EQ(up->point, (POINT{239, 0}));
+  EXPECT_EQ(NextOf(InputEvent::Kind::PenDown).point, (POINT{50, 25}));
+  EXPECT_EQ(NextOf(InputEvent::Kind::PenMove).point, (POINT{239, 0}));  // outside the window: held at the edge
+  EXPECT_EQ(NextOf(InputEvent::Kind::PenUp).point, (POINT{239, 0}));
 }
 
 TEST_F(SdlBackendTest, OtherButtonsAndPressesOnTheBorderAreNoPen) {
@@ -201,19 +201,11 @@ TEST_F(SdlBackendTest, KeysComeAsVirtualKeysAndTypedTextAsUtf16Characters) {
   SDL_strlcpy(text.text.text, "é😀", sizeof text.text.text);
   Push(text);
 
-  const auto letter = Next();
-  ASSERT_TRUE(letter);
-  EXPECT_EQ(letter->kind, InputEvent::Kind::KeyDown);
-  EXPECT_EQ(letter->key, UINT{'Q'});
-  EXPECT_EQ(letter->modifiers, MOD_SHIFT_DOWN);
-
-  const auto back = Next();
-  ASSERT_TRUE(back);
-  EXPECT_EQ(back->key, 0x08u);
-  const auto backCharacter = Next();
-  ASSERT_TRUE(backCharacter);
-  EXPECT_EQ(backCharacter->kind, InputEvent::Kind::Character);
-  EXPECT_EQ(backCharacter->character, u'\b');
+  const InputEvent letter = NextOf(InputEvent::Kind::KeyDown);
+  EXPECT_EQ(letter.key, UINT{'Q'});
+  EXPECT_EQ(letter.modifiers, MOD_SHIFT_DOWN);
+  EXPECT_EQ(NextOf(InputEvent::Kind::KeyDown).key, 0x08u);
+  EXPECT_EQ(NextOf(InputEvent::Kind::Character).character, u'\b');
 
   std::u16string typed;
   while (const auto event = Next()) {
@@ -228,12 +220,8 @@ TEST_F(SdlBackendTest, F1AsksForHelpAndTheCloseButtonForClosing) {
   SDL_Event quit{};
   quit.type = SDL_QUIT;
   Push(quit);
-  const auto help = Next();
-  ASSERT_TRUE(help);
-  EXPECT_EQ(help->kind, InputEvent::Kind::Help);
-  const auto close = Next();
-  ASSERT_TRUE(close);
-  EXPECT_EQ(close->kind, InputEvent::Kind::Close);
+  NextOf(InputEvent::Kind::Help);
+  NextOf(InputEvent::Kind::Close);
 }
 
 TEST_F(SdlBackendTest, WaitingEndsAtTheDeadlineAndNotBefore) {

@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "gdi_test_support.h"
 #include "platform/wnd/controls.h"
 #include "wnd_test_support.h"
 
@@ -32,14 +33,7 @@ class KeyDialog : public ScriptedDialog {
   void OnUpdateUIState(UINT action, UINT) override { cueActions.push_back(static_cast<WORD>(action)); }
 };
 
-int CuePixels(const CWnd* control) {
-  const Surface& surface = control->GetSurface();
-  int count = 0;
-  for (int y = 0; y < surface.Height(); ++y) {
-    for (int x = 0; x < surface.Width(); ++x) count += surface.Row(y)[x] == FOCUS_CUE ? 1 : 0;
-  }
-  return count;
-}
+int CuePixels(const CWnd* control) { return CountColor(control->GetSurface(), FOCUS_CUE); }
 
 using Keyboard = WndTest;
 

@@ -1,4 +1,5 @@
-// The menu bar of a dialog: its drop-down button, the pop-up and its commands.
+// The menu bar of a dialog: its drop-down button, the pop-up and its commands. The menu by
+// keys is tested on the board's menu.
 #include <gtest/gtest.h>
 
 #include "platform/core/resources.h"
@@ -75,27 +76,6 @@ TEST_F(MenuBar, TheBarBelongsToTheDialogInFront) {
   EXPECT_FALSE(buttonUnderInner.has_value());
   ASSERT_TRUE(buttonOnOuter.has_value());
   EXPECT_EQ(buttonOnOuter->bottom, SCREEN_HEIGHT);
-}
-
-TEST_F(MenuBar, ArrowsSkipSeparatorsAndGoRoundEnterChoosesEscapeCloses) {
-  bool openAfterEscape = true;
-  m_backend.Key(VK_F10)
-      .Key(VK_DOWN)
-      .Key(VK_RETURN)                             // Second
-      .Key(VK_MENU)
-      .Key(VK_DOWN)
-      .Key(VK_DOWN)
-      .Key(VK_RETURN)                             // round the end to First
-      .Key(VK_F10)
-      .Key(VK_UP)
-      .Key(VK_ESCAPE)
-      .Check([&] { openAfterEscape = WindowSystem::Get().Chrome().PopupIsOpen(); })
-      .Key(VK_F10)
-      .Key(VK_F10)
-      .Key(VK_RETURN);                            // the dialog's own Enter: the menu is shut
-  EXPECT_EQ(m_dialog.DoModal(), IDOK);
-  EXPECT_EQ(m_dialog.commands, (std::vector<UINT>{CMD_SECOND, CMD_FIRST}));
-  EXPECT_FALSE(openAfterEscape);
 }
 
 TEST_F(MenuBar, TheMenuKeyOpensNothingUnderAnotherDialog) {

@@ -67,59 +67,31 @@ TEST_F(ModalLoops, TheEndOfTheScriptClosesEveryLoopWithItsSafeAnswer) {
   EXPECT_EQ(WindowSystem::Get().ActiveDialog(), nullptr);
 }
 
-TEST_F(ModalLoops, EnterRunsOnOkAndADialogMayRefuseIt) {
-  ScriptedDialog board({});
-  int oks = 0;
-  board.onOk = [&] { ++oks; };  // like the board: Enter does not close it
-  m_backend.Key(VK_RETURN).Key(VK_RETURN).Key(VK_ESCAPE);
-  EXPECT_EQ(board.DoModal(), IDCANCEL);
-  EXPECT_EQ(oks, 2);
-}
-
-TEST_F(ModalLoops, TitleBarShowsTheCaptionAndTheCloseBoxOrTheOkButton) {
-  ScriptedDialog dialog({});
-  std::optional<CRect> closeBox;
-  std::optional<CRect> okButton;
-  m_backend.Check([&] {
-    closeBox = WindowSystem::Get().Chrome().CloseBoxRect();
-    okButton = WindowSystem::Get().Chrome().CaptionOkRect();
-  });
-  m_backend.TapCloseBox();
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-  EXPECT_TRUE(closeBox.has_value());
-  EXPECT_FALSE(okButton.has_value());
-}
-
-TEST_F(ModalLoops, TheTitleBarsOkButtonRunsOnOk) {
-  ScriptedDialog dialog({}, 0, WS_EX_CAPTIONOKBTN);
-  int oks = 0;
-  dialog.onOk = [&] {
-    ++oks;
-    dialog.EndDialog(IDOK);
+// A tap on the close box cancels, one on the OK button runs OnOK; the board's style hides
+// the OK button and leaves the title bar without either.
+TEST_F(ModalLoops, TheTitleBarHasTheCloseBoxOrTheOkButtonOrWithTheDoneButtonHiddenNeither) {
+  struct Case {
+    DWORD exStyle;
+    bool hideDone;
+    bool closeBox;
+    bool okButton;
+    int result;
   };
-  m_backend.Check([&] {
-    const std::optional<CRect> ok = WindowSystem::Get().Chrome().CaptionOkRect();
-    ASSERT_TRUE(ok.has_value());
-    EXPECT_FALSE(WindowSystem::Get().Chrome().CloseBoxRect().has_value());
-    m_backend.Tap(POINT{(ok->left + ok->right) / 2, (ok->top + ok->bottom) / 2});
-  });
-  EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_EQ(oks, 1);
-}
-
-TEST_F(ModalLoops, HiddenDoneButtonLeavesTheTitleBarWithoutButtons) {
-  // The board: caption-OK style, whose OK button the shell hides.
-  ScriptedDialog board({}, 0, WS_EX_CAPTIONOKBTN);
-  board.onInit = [&] { SHDoneButton(board.GetSafeHwnd(), SHDB_HIDE); };
-  std::optional<CRect> closeBox;
-  std::optional<CRect> okButton;
-  m_backend.Check([&] {
-    closeBox = WindowSystem::Get().Chrome().CloseBoxRect();
-    okButton = WindowSystem::Get().Chrome().CaptionOkRect();
-  });
-  board.DoModal();
-  EXPECT_FALSE(closeBox.has_value());
-  EXPECT_FALSE(okButton.has_value());
+  for (const Case& c : {Case{0, false, true, false, IDCANCEL}, Case{WS_EX_CAPTIONOKBTN, false, false, true, IDOK},
+                        Case{WS_EX_CAPTIONOKBTN, true, false, false, IDCANCEL}}) {
+    ScriptedDialog dialog({}, 0, c.exStyle);
+    if (c.hideDone) dialog.onInit = [&] { SHDoneButton(dialog.GetSafeHwnd(), SHDB_HIDE); };
+    m_backend.Check([&] {
+      const std::optional<CRect> closeBox = WindowSystem::Get().Chrome().CloseBoxRect();
+      const std::optional<CRect> okButton = WindowSystem::Get().Chrome().CaptionOkRect();
+      EXPECT_EQ(closeBox.has_value(), c.closeBox) << c.exStyle;
+      EXPECT_EQ(okButton.has_value(), c.okButton) << c.exStyle;
+      if (const std::optional<CRect> button = closeBox ? closeBox : okButton) {
+        m_backend.Tap(POINT{(button->left + button->right) / 2, (button->top + button->bottom) / 2});
+      }
+    });
+    EXPECT_EQ(dialog.DoModal(), c.result) << c.exStyle << (c.hideDone ? " without Done" : "");
+  }
 }
 
 TEST_F(ModalLoops, HelpRequestReachesTheDialogInFront) {

@@ -1,5 +1,5 @@
-// The window tree: hit testing through the z-order, rectangles, the paint cycle, window
-// contexts and the composed screen.
+// The window tree: hit testing through the z-order, the paint cycle, destruction and the
+// composed screen. Rectangles are checked by where the templates' items land.
 #include <gtest/gtest.h>
 
 #include "platform/wnd/controls.h"
@@ -11,14 +11,15 @@ class WindowTree : public WndTest {
  protected:
   WindowTree() { m_top.Create(nullptr, nullptr, WS_POPUP | WS_VISIBLE, CRect(0, 26, 240, 294), nullptr, 0); }
 
-  void Tap(POINT screenPoint) {
-    InputEvent down{};
-    down.kind = InputEvent::Kind::PenDown;
-    down.point = screenPoint;
-    InputEvent up = down;
-    up.kind = InputEvent::Kind::PenUp;
-    WindowSystem::Get().DispatchInput(down);
-    WindowSystem::Get().DispatchInput(up);
+  static void Pen(InputEvent::Kind kind, POINT screenPoint) {
+    InputEvent event{};
+    event.kind = kind;
+    event.point = screenPoint;
+    WindowSystem::Get().DispatchInput(event);
+  }
+  static void Tap(POINT screenPoint) {
+    Pen(InputEvent::Kind::PenDown, screenPoint);
+    Pen(InputEvent::Kind::PenUp, screenPoint);
   }
 
   LoggingWnd* Child(const std::string& name, const RECT& rect, UINT id) {
@@ -53,14 +54,8 @@ TEST_F(WindowTree, TapGoesToTheTopmostVisibleChildAndNeverToItsParent) {
 TEST_F(WindowTree, PenUpGoesToTheWindowThatTookThePenDown) {
   Child("left", CRect(0, 0, 100, 100), 1);
   Child("right", CRect(100, 0, 200, 100), 2);
-  InputEvent down{};
-  down.kind = InputEvent::Kind::PenDown;
-  down.point = POINT{50, 50};
-  InputEvent up = down;
-  up.kind = InputEvent::Kind::PenUp;
-  up.point = POINT{150, 50};
-  WindowSystem::Get().DispatchInput(down);
-  WindowSystem::Get().DispatchInput(up);
+  Pen(InputEvent::Kind::PenDown, POINT{50, 50});
+  Pen(InputEvent::Kind::PenUp, POINT{150, 50});
   EXPECT_EQ(m_log, (std::vector<std::string>{"left down 50,24", "left up 150,24"}));
 }
 
@@ -76,20 +71,6 @@ TEST_F(WindowTree, QuietPicturesLetTapsThroughAndNotifyingOnesSendACommand) {
   ASSERT_EQ(dialogTaps.size(), 1u);
   EXPECT_EQ(dialogTaps[0], CPoint(100, 174));
   EXPECT_EQ(dialog.commands, std::vector<UINT>{7});
-}
-
-TEST_F(WindowTree, RectanglesConvertBetweenScreenAndClient) {
-  LoggingWnd* child = Child("child", CRect(30, 40, 80, 65), 9);
-  RECT window;
-  child->GetWindowRect(&window);
-  EXPECT_EQ(window, (RECT{30, 66, 80, 91}));
-  m_top.ScreenToClient(&window);
-  EXPECT_EQ(window, (RECT{30, 40, 80, 65}));
-  RECT client;
-  child->GetClientRect(&client);
-  EXPECT_EQ(client, (RECT{0, 0, 50, 25}));
-  EXPECT_EQ(m_top.GetDlgItem(9), child);
-  EXPECT_EQ(m_top.GetDlgItem(10), nullptr);
 }
 
 TEST_F(WindowTree, PaintCycleValidatesAndUpdateWindowPaintsAtOnce) {
@@ -113,15 +94,6 @@ TEST_F(WindowTree, DestroyingAWindowTakesItsChildrenAndTimersAlong) {
   EXPECT_EQ(child->GetSafeHwnd(), nullptr);
   EXPECT_FALSE(WindowSystem::Get().NextTimerDue().has_value());
   EXPECT_FALSE(WindowSystem::Get().IsLiveWindow(child));
-}
-
-TEST_F(WindowTree, WindowContextsAreCountedUntilReleased) {
-  LoggingWnd* child = Child("child", CRect(0, 0, 10, 10), 1);
-  const int before = LiveWindowDCCount();
-  CDC* dc = child->GetDC();
-  EXPECT_EQ(LiveWindowDCCount(), before + 1);
-  child->ReleaseDC(dc);
-  EXPECT_EQ(LiveWindowDCCount(), before);
 }
 
 TEST_F(WindowTree, TheScreenShowsEachWindowBelowTheOnesAboveIt) {
