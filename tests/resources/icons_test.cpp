@@ -143,11 +143,4 @@ TEST_F(IconsTest, TheHandShowsTheFaceAroundAndBetweenItsFingers) {
   }
 }
 
-TEST_F(IconsTest, TheProgramHasADieForItsIcon) {
-  HICON icon = Load(IDI_PROGRAM);
-  ASSERT_NE(icon, nullptr);
-  EXPECT_FALSE(Opaque(icon, 0, 0));
-  EXPECT_TRUE(Opaque(icon, 16, 16));
-}
-
 }  // namespace
