@@ -191,7 +191,7 @@ void WindowSystem::RefreshScreen() {
   for (int y = dirty.top; y < dirty.bottom; ++y) std::fill_n(m_screen.Row(y) + dirty.left, dirty.Width(), DESKTOP_COLOR);
   for (auto it = m_topLevels.rbegin(); it != m_topLevels.rend(); ++it) ComposeTree(*it, dirty);
   m_screen.MarkChanged();
-  CurrentBackend().Present(FrameView{SCREEN_WIDTH, SCREEN_HEIGHT, m_screen.Data()});
+  CurrentBackend().Present(FrameView{SCREEN_WIDTH, SCREEN_HEIGHT, m_screen.Data(), dirty});
 }
 
 // ---- focus and timers -----------------------------------------------------------------------
