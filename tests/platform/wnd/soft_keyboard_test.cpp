@@ -66,20 +66,6 @@ TEST_F(SoftKeyboardTest, PenLiftedOutsideTheKeyTypesNothing) {
   m_dialog.DoModal();
 }
 
-TEST_F(SoftKeyboardTest, PhysicalKeyboardTypesWithThePanelUpOrDown) {
-  m_backend.Type(u"ab");
-  m_backend.Check([&] {
-    EXPECT_TRUE(SipIsUp());
-    SHSipPreference(m_dialog.GetSafeHwnd(), SIP_FORCEDOWN);
-  });
-  m_backend.Type(u"cd");
-  m_backend.Check([&] {
-    EXPECT_FALSE(SipIsUp());
-    EXPECT_EQ(EditText(), u"abcd");
-  });
-  m_dialog.DoModal();
-}
-
 TEST_F(SoftKeyboardTest, PanelCoversTheDialogAboveTheMenuBarOnlyWhileRaised) {
   const POINT inside{120, 250};  // within the panel and on the dialog's background
   const POINT above{120, PANEL.top - 1};
