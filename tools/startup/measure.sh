@@ -86,7 +86,7 @@ median_start "game" "$work/tumbla"
 
 start "$work/tumbla"
 sleep "$memory_after_seconds"
-awk '/^VmRSS:/ { printf "resident memory after '"$memory_after_seconds"' s: %.1f MiB\n", $2 / 1024 }' "/proc/$running/status"
+awk '/^VmRSS:/ { printf "resident memory after '"$memory_after_seconds"' s: %.2f MiB\n", $2 / 1024 }' "/proc/$running/status"
 before=$(cpu_ticks "$running")
 sleep "$idle_seconds"
 after=$(cpu_ticks "$running")
