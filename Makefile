@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TMPDIR ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
 FUZZERS = tag_reader settings_file
 
-.PHONY: play test bench deps configure build fuzz install soak
+.PHONY: play test bench deps configure build fuzz install soak memcheck
 
 play: deps build
 	@if [ -x $(BUILD)/src/app/tumbla ]; then $(BUILD)/src/app/tumbla; \
@@ -48,6 +48,12 @@ install: deps build
 EVENTS ?= 1000000
 soak: deps build
 	TMPDIR=$(FUZZ_TMPDIR) TUMBLA_SOAK_EVENTS=$(EVENTS) $(BUILD)/tests/soak/soak_tests
+
+# The real game on a virtual display, played by a script twice: resident memory turn by
+# turn, then valgrind's memcheck, which fails on any invalid access or lost memory.
+memcheck: deps build
+	@scripts/install-deps --tools
+	tools/memcheck.sh $(BUILD)/src/app/tumbla
 
 deps:
 	@scripts/install-deps
