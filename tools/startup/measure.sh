@@ -44,14 +44,10 @@ c++ -std=c++20 -O2 -Wall -Wextra -o "$work/bare_window" "$here/bare_window.cpp" 
   fail "cannot build the bare window"
 cp "$game" "$work/tumbla"
 
-number=90
-while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
-export DISPLAY=:$number
-# 1280x1024 makes the game choose a scale of three: the bare window has the same 720x960.
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [[ -e /tmp/.X11-unix/X$number ]] && break; sleep 0.05; done
-[[ -e /tmp/.X11-unix/X$number ]] || fail "Xvfb did not start"
+# The virtual desktop is 1280x1024, where the game chooses a scale of three: the bare window has the same 720x960.
+# shellcheck source=../virtual_display.sh
+source "$here/../virtual_display.sh"
+start_virtual_display || exit 1
 export SDL_AUDIODRIVER=dummy
 # As on a desktop without a session bus: SDL would otherwise launch one for every start.
 export DBUS_SESSION_BUS_ADDRESS=disabled:
