@@ -97,16 +97,22 @@ int ProbeWritable(const std::string& path, std::optional<mode_t>& mode) {
   return 0;
 }
 
+// Writes the bytes into the open file, forces them to disk and closes it; the length is the
+// file's size on disk.
+bool WriteDurably(FileHandle& file, std::span<const BYTE> bytes, UINT& length) {
+  struct stat info {};
+  if (!(WriteAll(file.Get(), bytes) && fsync(file.Get()) == 0 && fstat(file.Get(), &info) == 0 && file.Close())) {
+    return false;
+  }
+  length = static_cast<UINT>(info.st_size);
+  return true;
+}
+
 // Empties the file and writes the bytes into it. Returns 0, or the system's error number.
 int RewriteInPlace(const std::string& path, std::span<const BYTE> bytes, UINT& length) {
   FileHandle file(path, O_WRONLY | O_TRUNC | O_NONBLOCK);
   if (!file.IsOpen()) return errno;
-  struct stat info {};
-  if (!(WriteAll(file.Get(), bytes) && fsync(file.Get()) == 0 && fstat(file.Get(), &info) == 0 && file.Close())) {
-    return errno;
-  }
-  length = static_cast<UINT>(info.st_size);
-  return 0;
+  return WriteDurably(file, bytes, length) ? 0 : errno;
 }
 
 // Writes the bytes to a fresh file beside the target, forces them to disk and renames it
@@ -123,16 +129,15 @@ int ReplaceWhole(const std::string& path, std::span<const BYTE> bytes, UINT& len
     const bool bFolderRefuses = errno == EACCES || errno == EPERM;
     return mode && bFolderRefuses ? RewriteInPlace(path, bytes, length) : errno;
   }
-  struct stat info {};
-  const bool bReplaced = (!mode || fchmod(file.Get(), *mode) == 0) && WriteAll(file.Get(), bytes) &&
-                         fsync(file.Get()) == 0 && fstat(file.Get(), &info) == 0 && file.Close() &&
+  UINT written = 0;
+  const bool bReplaced = (!mode || fchmod(file.Get(), *mode) == 0) && WriteDurably(file, bytes, written) &&
                          rename(temporary.c_str(), path.c_str()) == 0;
   if (!bReplaced) {
     const int error = errno;
     unlink(temporary.c_str());
     return error;
   }
-  length = static_cast<UINT>(info.st_size);
+  length = written;
   return 0;
 }
 
