@@ -62,9 +62,7 @@ TEST(TagReader, MatchesExactlyAndTakesTheFirstOccurrence) {
   EXPECT_EQ(TagInt(u"<AUDIO>1\n", u"<audio>", 4), 4);
   EXPECT_EQ(TagInt(u"<AUDIO>1\n<AUDIO>0\n", u"<AUDIO>"), 1);
   EXPECT_EQ(TagInt(u"junk<SPEED>3,<AUDIO>2\n", u"<AUDIO>"), 2);
-}
-
-TEST(TagReader, StringUntilEndMarkerKeepsCommasAndLineFeeds) {
+  // A string up to an end marker keeps commas and line feeds.
   EXPECT_EQ(quiet.GetTagStringUntil(u"<A>x,y\nz</A>", u"<A>", u"</A>"), u"x,y\nz");
   EXPECT_EQ(quiet.GetTagStringUntil(u"<A>x", u"<A>", u"</A>"), u"");
 }
@@ -82,14 +80,11 @@ TEST(TagReader, ReportsMissingTagsWhenAskedTo) {
   EXPECT_EQ(boxes.Requests()[2].text, u"Parsing problem:\n\n'</A>' Not Found");
 }
 
-TEST(NumberText, IntegersAsPrintfWritesThem) {
+TEST(NumberText, IntegersAndHexadecimalBothWays) {
   EXPECT_EQ(CTextUtil::IntToText(0), u"0");
   EXPECT_EQ(CTextUtil::IntToText(-5), u"-5");
   EXPECT_EQ(CTextUtil::IntToText(190), u"190");
   EXPECT_EQ(CTextUtil::IntToText(-2147483647 - 1), u"-2147483648");
-}
-
-TEST(NumberText, HexadecimalBothWays) {
   EXPECT_EQ(CTextUtil::Hex64ToText(0x1A2B3C4D5E6F7081ull), u"1A2B3C4D5E6F7081");
   EXPECT_EQ(CTextUtil::Hex64ToText(255), u"00000000000000FF");
   EXPECT_EQ(CTextUtil::HexToInt64(u"FF"), 255u);
@@ -127,6 +122,7 @@ TEST(DateText, ParsesUnitedKingdomDates) {
   EXPECT_EQ(CTextUtil::FormatDate(CTextUtil::ParseDateUK(u"5 December 03")), u"5-12-2003");
   EXPECT_EQ(CTextUtil::FormatDate(CTextUtil::ParseDateUK(u"29 feb 1996")), u"29-2-1996");
   EXPECT_EQ(CTextUtil::ParseDateUK(u"1/1/45").m_nYear, 1945);
+  EXPECT_EQ(CTextUtil::FormatTime({0, 0, 0, 9, 5, 3, true}), u"9:05:03");
 }
 
 TEST(DateText, RefusesWhatIsNoDate) {
@@ -153,10 +149,6 @@ TEST(DateText, LocalDatesFollowTheUsersLocale) {
   } else {
     unsetenv("LC_ALL");
   }
-}
-
-TEST(DateText, TimesWithTwoDigitMinutesAndSeconds) {
-  EXPECT_EQ(CTextUtil::FormatTime({0, 0, 0, 9, 5, 3, true}), u"9:05:03");
 }
 
 TEST(ResourceStrings, FromTheTableOrAMarker) {
