@@ -2,7 +2,6 @@
 
 #include <signal.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -121,23 +120,6 @@ TEST_F(DataFileTest, FailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(FolderEntries(temp.Folder()), 1);
   ASSERT_EQ(boxes.Requests().size(), 1u);
   EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nFile too large");
-}
-
-TEST_F(DataFileTest, WriteProtectionIsHonoured) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  PutFile(temp.File("locked.dat"), "old");
-  fs::permissions(temp.File("locked.dat"), fs::perms::owner_read);
-  EXPECT_EQ(CDataFile(u"locked.dat").WriteText(u"new", true), 0u);
-  EXPECT_EQ(FileBytes(temp.File("locked.dat")), "old");
-
-  PutFile(temp.File("free.dat"), "old");
-  fs::permissions(temp.Folder(), fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_EQ(CDataFile(u"free.dat").WriteText(u"new", true), 0u);
-  EXPECT_EQ(FileBytes(temp.File("free.dat")), "old");
-
-  ASSERT_EQ(boxes.Requests().size(), 2u);
-  EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nPermission denied");
-  EXPECT_EQ(boxes.Requests()[1].text, u"Error exporting data to disk:\nPermission denied");
 }
 
 TEST_F(DataFileTest, DeleteSaysWhetherTheFileWasRemoved) {

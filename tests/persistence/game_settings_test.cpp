@@ -1,7 +1,5 @@
 #include "persistence/game_settings.h"
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include "file_bytes.h"
@@ -101,23 +99,6 @@ TEST_F(GameSettingsTest, ResetKeepsTheCurrentOptions) {
   expected.replace(0, 27, "<AUDIO>0\n<COLOR>1\n<SPEED>0\n");
   EXPECT_EQ(SettingsBytes(), expected);
 }
-
-TEST_F(GameSettingsTest, FailedSaveKeepsTheRecordAndTheFile) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-  CGameSettings settings;
-  settings.m_nHiScore[0] = 300;
-  fs::permissions(temp.Folder(), fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_EQ(settings.Save(), 0u);
-  EXPECT_EQ(settings.m_nHiScore[0], 300);
-  EXPECT_EQ(SettingsBytes(), kDefaultFile);
-  ASSERT_EQ(boxes.Requests().size(), 1u);
-  EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nPermission denied");
-  fs::permissions(temp.Folder(), fs::perms::owner_all);
-}
-
-}  // namespace
-
-namespace {
 
 TEST(ProgramObjects, SettingsLiveInATemporaryFolderNotBesideTheTestBinary) {
   const fs::path binaryFolder = fs::read_symlink("/proc/self/exe").parent_path();

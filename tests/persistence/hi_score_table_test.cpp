@@ -54,12 +54,6 @@ TEST_F(HiScoreTableTest, EqualTotalsGoBelowEveryEqualEntryInTheOrderEntered) {
   EXPECT_EQ(Scores(), (std::vector<int>{190, 190, 190, 180, 170, 160, 150, 140, 130, 125}));
 }
 
-TEST_F(HiScoreTableTest, AnEmptyNameIsAnEntryLikeAnyOther) {
-  EXPECT_EQ(InsertHiScore(settings, 175, u""), 2);
-  EXPECT_EQ(settings.m_strHiName[2], u"");
-  EXPECT_EQ(settings.m_nHiScore[2], 175);
-}
-
 TEST_F(HiScoreTableTest, AnUnsortedTableStillTakesOnlyTotalsAboveItsTenthEntry) {
   settings.m_nHiScore[3] = 10;  // hand-edited: the table is not re-sorted on loading
   EXPECT_EQ(InsertHiScore(settings, 50, u"Low"), -1);

@@ -79,10 +79,9 @@ FileStamp StampOf(const CString& path) {
 bool ExtraOnTable(const CBoardDlg& board) {
   const CScoreCell& tumbla = board.Cell(CellIndex(Category::Tumbla));
   const int nFace = board.Die(0).GetValue();
-  for (int i = 1; i < kDiceCount; ++i) {
-    if (board.Die(i).GetValue() != nFace) return false;
-  }
-  return nFace >= 1 && nFace <= 6 && tumbla.IsFilled() && tumbla.GetScore() == 50;
+  bool bAllAlike = true;
+  for (int i = 1; i < kDiceCount; ++i) bAllAlike = bAllAlike && board.Die(i).GetValue() == nFace;
+  return bAllAlike && nFace >= 1 && nFace <= 6 && tumbla.IsFilled() && tumbla.GetScore() == 50;
 }
 
 struct WeightedKey {
@@ -232,11 +231,9 @@ class Monkey {
   }
 
   void TapInside(const std::optional<CRect>& rect) {
-    if (!rect || rect->IsRectEmpty()) {
-      m_backend.Tap(POINT{Below(kScreenWidth), Below(kScreenHeight)});
-      return;
-    }
-    m_backend.Tap(POINT{rect->left + Below(rect->Width()), rect->top + Below(rect->Height())});
+    const bool bAnywhere = !rect || rect->IsRectEmpty();
+    m_backend.Tap(bAnywhere ? POINT{Below(kScreenWidth), Below(kScreenHeight)}
+                            : POINT{rect->left + Below(rect->Width()), rect->top + Below(rect->Height())});
   }
 
   void CheckInvariants() {
@@ -246,9 +243,9 @@ class Monkey {
     int nOffered = 0;
     int nFilled = 0;
     int nFilledSum = 0;
-    for (int i = 0; i <= kBonusIndex; ++i) nOffered += board.Cell(i).IsOffered() ? 1 : 0;
-    for (int i = 0; i < kCategoryCount; ++i) {
-      if (!board.Cell(i).IsFilled()) continue;
+    for (int i = 0; i <= kBonusIndex; ++i) {
+      nOffered += board.Cell(i).IsOffered() ? 1 : 0;
+      if (i >= kCategoryCount || !board.Cell(i).IsFilled()) continue;
       ++nFilled;
       nFilledSum += board.Cell(i).GetScore();
     }
@@ -273,7 +270,7 @@ class Monkey {
         EXPECT_EQ(nTotal, nFilledSum + scoring.m_nBonusTotal) << "TOTAL, event " << m_nEvents;
       }
     }
-    if (m_bGameStartedBefore && !board.IsGameStarted()) ++m_nGames;
+    m_nGames += m_bGameStartedBefore && !board.IsGameStarted() ? 1 : 0;
     m_bGameStartedBefore = board.IsGameStarted();
 
     for (int i = 0; i + 1 < kHiScoreCount; ++i) {
@@ -289,7 +286,7 @@ class Monkey {
     }
     m_bHiScoresBefore = shown != nullptr;
     const bool bNameEntry = dynamic_cast<const CNameEntryDlg*>(WindowSystem::Get().ActiveDialog()) != nullptr;
-    if (bNameEntry && !m_bNameEntryBefore) ++m_nHiScoreEntries;
+    m_nHiScoreEntries += bNameEntry && !m_bNameEntryBefore ? 1 : 0;
     m_bNameEntryBefore = bNameEntry;
     CheckSettingsFile();
   }
@@ -325,15 +322,10 @@ class Monkey {
   CBoardDlg* m_pBoard = nullptr;
   FileStamp m_settingsStamp{};
   int m_nRollsLeftBefore = 0;
-  bool m_bGameStartedBefore = false;
-  bool m_bNameEntryBefore = false;
-  bool m_bHiScoresBefore = false;
+  // What the previous check saw.
+  bool m_bGameStartedBefore = false, m_bNameEntryBefore = false, m_bHiScoresBefore = false;
   std::uint64_t m_nEvents = 0;
-  int m_nPrograms = 0;
-  int m_nGames = 0;
-  int m_nHiScoreEntries = 0;
-  int m_nSaves = 0;
-  int m_nRollsChecked = 0;
+  int m_nPrograms = 0, m_nGames = 0, m_nHiScoreEntries = 0, m_nSaves = 0, m_nRollsChecked = 0;
   long m_nWarmRssKb = 0;
   const std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
 };
