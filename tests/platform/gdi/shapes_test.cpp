@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "gdi_test_support.h"
@@ -11,11 +12,10 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-// Draws with a pen and brush of the same colour, as the painter does.
 template <typename Draw>
-void WithSolid(CDC& dc, COLORREF color, Draw draw) {
-  CPen pen(PS_SOLID, 0, color);
-  CBrush brush(color);
+void WithTools(CDC& dc, int penStyle, COLORREF penColour, COLORREF brushColour, Draw draw) {
+  CPen pen(penStyle, 0, penColour);
+  CBrush brush(brushColour);
   CBrush* oldBrush = dc.SelectObject(&brush);
   CPen* oldPen = dc.SelectObject(&pen);
   draw();
@@ -23,15 +23,10 @@ void WithSolid(CDC& dc, COLORREF color, Draw draw) {
   dc.SelectObject(oldBrush);
 }
 
-// A red rectangle with a blue outline of the given style.
-void DrawFramedRectangle(CDC& dc, int penStyle) {
-  CPen pen(penStyle, 0, kBlue);
-  CBrush brush(kRed);
-  CPen* oldPen = dc.SelectObject(&pen);
-  CBrush* oldBrush = dc.SelectObject(&brush);
-  dc.Rectangle(1, 1, 7, 6);
-  dc.SelectObject(oldBrush);
-  dc.SelectObject(oldPen);
+// A pen and brush of the same colour, as the painter draws.
+template <typename Draw>
+void WithSolid(CDC& dc, COLORREF color, Draw draw) {
+  WithTools(dc, PS_SOLID, color, color, draw);
 }
 
 TEST(Shapes, RectangleCoversLeftTopAndLeavesRightBottomClippedToTheBitmap) {
@@ -43,14 +38,13 @@ TEST(Shapes, RectangleCoversLeftTopAndLeavesRightBottomClippedToTheBitmap) {
 }
 
 TEST(Shapes, OutlineTakesThePenAndInteriorTheBrushAndANullPenLeavesOutOnePixelRightAndBelow) {
-  TestCanvas outlined(8, 7, kWhite);
-  DrawFramedRectangle(outlined.Dc(), PS_SOLID);
-  EXPECT_EQ(outlined.Picture(kRed), RectanglePicture(8, 7, RECT{2, 2, 6, 5}));
-  EXPECT_EQ(outlined.Count(kBlue), 6 * 5 - 4 * 3);
-  TestCanvas bare(8, 7, kWhite);
-  DrawFramedRectangle(bare.Dc(), PS_NULL);
-  EXPECT_EQ(bare.Picture(kRed), RectanglePicture(8, 7, RECT{1, 1, 6, 5}));
-  EXPECT_EQ(bare.Count(kBlue), 0);
+  for (const auto& [style, interior, outline] : {std::tuple{PS_SOLID, RECT{2, 2, 6, 5}, 6 * 5 - 4 * 3},
+                                                 std::tuple{PS_NULL, RECT{1, 1, 6, 5}, 0}}) {
+    TestCanvas canvas(8, 7, kWhite);
+    WithTools(canvas.Dc(), style, kBlue, kRed, [&] { canvas.Dc().Rectangle(1, 1, 7, 6); });
+    EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(8, 7, interior)) << style;
+    EXPECT_EQ(canvas.Count(kBlue), outline) << style;
+  }
 }
 
 TEST(Shapes, RoundRectCornersAreAThreeTwoOneStaircase) {
@@ -115,11 +109,7 @@ TEST(Shapes, CircleOfEvenSizeIsRound) {
 
 TEST(Shapes, EllipseOutlineIsAClosedRingAroundTheBrush) {
   TestCanvas canvas(12, 10, kWhite);
-  CPen pen(PS_SOLID, 1, kBlue);
-  CBrush brush(kRed);
-  canvas.Dc().SelectObject(&pen);
-  canvas.Dc().SelectObject(&brush);
-  canvas.Dc().Ellipse(0, 0, 12, 10);
+  WithTools(canvas.Dc(), PS_SOLID, kBlue, kRed, [&] { canvas.Dc().Ellipse(0, 0, 12, 10); });
   const std::string ring = canvas.Picture(kBlue);
   TestCanvas solid(12, 10, kWhite);
   WithSolid(solid.Dc(), kBlue, [&] { solid.Dc().Ellipse(0, 0, 12, 10); });

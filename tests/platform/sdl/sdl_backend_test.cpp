@@ -22,6 +22,10 @@ namespace {
 
 constexpr SIZE kScreen{240, 320};
 
+std::unique_ptr<SdlBackend> Create(std::string& error) {
+  return SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error);
+}
+
 // SDL's dummy drivers: a window and a sound device that exist only in memory.
 class SdlBackendTest : public testing::Test {
  protected:
@@ -29,7 +33,7 @@ class SdlBackendTest : public testing::Test {
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     std::string error;
-    m_backend = SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error);
+    m_backend = Create(error);
     ASSERT_NE(m_backend, nullptr) << error;
     Drain();
   }
@@ -56,34 +60,29 @@ class SdlBackendTest : public testing::Test {
     ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
   }
 
+  Uint32 WindowId() { return SDL_GetWindowID(m_backend->Window()); }
+
   void PushMouseButton(Uint32 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
     SDL_Event event{};
-    event.type = type;
-    event.button.windowID = SDL_GetWindowID(m_backend->Window());
-    event.button.button = button;
-    event.button.x = x;
-    event.button.y = y;
+    event.button = SDL_MouseButtonEvent{type, 0, WindowId(), 0, button, 0, 0, 0, x, y};
     Push(event);
   }
 
   void PushMotion(int x, int y) {
     SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.windowID = SDL_GetWindowID(m_backend->Window());
-    event.motion.state = SDL_BUTTON_LMASK;
-    event.motion.x = x;
-    event.motion.y = y;
+    event.motion = SDL_MouseMotionEvent{SDL_MOUSEMOTION, 0, WindowId(), 0, SDL_BUTTON_LMASK, x, y, 0, 0};
     Push(event);
   }
 
   void PushKey(SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
     SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.windowID = SDL_GetWindowID(m_backend->Window());
-    event.key.keysym.sym = key;
-    event.key.keysym.mod = modifiers;
+    event.key =
+        SDL_KeyboardEvent{SDL_KEYDOWN, 0, WindowId(), 0, 0, 0, 0, SDL_Keysym{SDL_SCANCODE_UNKNOWN, key, modifiers, 0}};
     Push(event);
   }
+
+  // The backend repaints from the frame it was last given, so the frame outlives each test's steps.
+  void Present() { m_backend->Present(FrameView{240, 320, m_screen.data()}); }
 
   std::uint32_t WindowPixel(int x, int y) {
     SDL_Surface* surface = SDL_GetWindowSurface(m_backend->Window());
@@ -96,12 +95,18 @@ class SdlBackendTest : public testing::Test {
   }
 
   std::unique_ptr<SdlBackend> m_backend;
+  std::vector<COLORREF> m_screen = std::vector<COLORREF>(240 * 320, RGB(0, 153, 51));
 };
+
+std::string ReasonForNoWindow() {
+  std::string error;
+  EXPECT_EQ(Create(error), nullptr);
+  return error;
+}
 
 TEST(SdlBackendWithoutDisplay, GivesAOneLineReasonInsteadOfAWindow) {
   setenv("SDL_VIDEODRIVER", "nowhere", 1);
-  std::string error;
-  EXPECT_EQ(SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error), nullptr);
+  const std::string error = ReasonForNoWindow();
   EXPECT_EQ(error.rfind("Tumbla ", 0), 0u) << error;
   EXPECT_EQ(error.find('\n'), std::string::npos) << error;
 }
@@ -110,18 +115,15 @@ TEST(SdlBackendWithoutDisplay, ADisplayThatDoesNotAnswerGivesNoInvisibleWindow) 
   unsetenv("SDL_VIDEODRIVER");
   setenv("DISPLAY", ":4711", 1);
   unsetenv("WAYLAND_DISPLAY");
-  std::string error;
-  EXPECT_EQ(SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error), nullptr);
-  EXPECT_NE(error.find("graphical desktop"), std::string::npos) << error;
+  EXPECT_NE(ReasonForNoWindow().find("graphical desktop"), std::string::npos);
 }
 
 TEST(SdlBackendWithoutDisplay, NoDisplayAtAllIsToldAsSuch) {
   unsetenv("SDL_VIDEODRIVER");
   unsetenv("DISPLAY");
   unsetenv("WAYLAND_DISPLAY");
-  std::string error;
-  EXPECT_EQ(SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error), nullptr);
-  EXPECT_EQ(error, "Tumbla needs a graphical desktop, and none could be reached: neither DISPLAY nor WAYLAND_DISPLAY is set");
+  EXPECT_EQ(ReasonForNoWindow(),
+            "Tumbla needs a graphical desktop, and none could be reached: neither DISPLAY nor WAYLAND_DISPLAY is set");
 }
 
 // The bus setting is only hidden from SDL while it starts; what the desktop set, or left
@@ -131,13 +133,13 @@ TEST(SdlBackendSessionBus, TheDesktopsSettingIsLeftAsItWas) {
   setenv("XDG_RUNTIME_DIR", std::filesystem::temp_directory_path().c_str(), 1);
   unsetenv("DBUS_SESSION_BUS_ADDRESS");
   std::string error;
-  std::unique_ptr<SdlBackend> backend = SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error);
+  std::unique_ptr<SdlBackend> backend = Create(error);
   ASSERT_NE(backend, nullptr) << error;
   EXPECT_EQ(getenv("DBUS_SESSION_BUS_ADDRESS"), nullptr);
   backend.reset();
 
   setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/bus", 1);
-  backend = SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error);
+  backend = Create(error);
   ASSERT_NE(backend, nullptr) << error;
   EXPECT_STREQ(getenv("DBUS_SESSION_BUS_ADDRESS"), "unix:path=/nonexistent/bus");
   backend.reset();
@@ -147,23 +149,21 @@ TEST(SdlBackendSessionBus, TheDesktopsSettingIsLeftAsItWas) {
 TEST_F(SdlBackendTest, TheWindowShowsTheScreenAtTheStartingScaleAndFollowsEachChange) {
   // The dummy desktop is 1024 by 768: twice the screen fits, three times does not.
   EXPECT_EQ(m_backend->Layout().scale, 2);
-  std::vector<COLORREF> screen(240 * 320, RGB(0, 153, 51));
-  screen[10 * 240 + 20] = RGB(255, 255, 255);
-  m_backend->Present(FrameView{240, 320, screen.data()});
+  m_screen[10 * 240 + 20] = RGB(255, 255, 255);
+  Present();
   EXPECT_EQ(WindowPixel(40, 20), RGB(255, 255, 255));
   EXPECT_EQ(WindowPixel(41, 21), RGB(255, 255, 255));
   EXPECT_EQ(WindowPixel(42, 20), RGB(0, 153, 51));
 
-  screen[10 * 240 + 20] = RGB(255, 0, 0);
-  screen[319 * 240 + 239] = RGB(0, 0, 255);
-  m_backend->Present(FrameView{240, 320, screen.data()});
+  m_screen[10 * 240 + 20] = RGB(255, 0, 0);
+  m_screen[319 * 240 + 239] = RGB(0, 0, 255);
+  Present();
   EXPECT_EQ(WindowPixel(41, 21), RGB(255, 0, 0));
   EXPECT_EQ(WindowPixel(479, 639), RGB(0, 0, 255));
 }
 
 TEST_F(SdlBackendTest, AResizedWindowIsRepaintedCentredWithBlackBorders) {
-  std::vector<COLORREF> screen(240 * 320, RGB(0, 153, 51));
-  m_backend->Present(FrameView{240, 320, screen.data()});
+  Present();
   SDL_SetWindowSize(m_backend->Window(), 1000, 700);
   Drain();
   EXPECT_EQ(m_backend->Layout(), (ScreenLayout{2, 260, 30, 240, 320}));
@@ -236,8 +236,7 @@ TEST_F(SdlBackendTest, ASoundBeforeTheFirstFrameWaitsForItAndOnlyThenOpensTheAud
   m_backend->PlayWave(u"WAV_1", FindResourceBytes(ResourceType::Wave, u"WAV_1"));
   m_backend->PlayWave(u"WAV_2", FindResourceBytes(ResourceType::Wave, u"WAV_2"));
   EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
-  std::vector<COLORREF> screen(240 * 320, RGB(0, 153, 51));
-  m_backend->Present(FrameView{240, 320, screen.data()});
+  Present();
   EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
 }
 
