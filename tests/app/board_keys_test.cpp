@@ -11,7 +11,6 @@
 #include "board_fixture.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/hi_scores_dlg.h"
-#include "dialogs/name_entry_dlg.h"
 #include "dialogs/options_dlg.h"
 #include "platform/wnd/screen_chrome.h"
 #include "platform/wnd/shell.h"
@@ -279,17 +278,4 @@ TEST_F(BoardKeysTest, TheDialogsByKeys) {
   m_backend.Key(VK_RETURN);
   Check([this] { EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_board); });
   Run();
-}
-
-TEST(NameEntryKeysTest, TypingAndEnterAcceptTheName) {
-  InstallProgramResources();
-  InstallWindowResources();
-  CWinApp app;
-  HeadlessBackend backend;
-  CString strName;
-  CNameEntryDlg dlg(&strName);
-  backend.Type(u"Ann").Key(VK_RETURN);
-  EXPECT_EQ(dlg.DoModal(), IDOK);
-  EXPECT_EQ(strName, u"Ann");
-  SHSipPreference(nullptr, SIP_FORCEDOWN);
 }

@@ -2,6 +2,8 @@
 // irregular ids, and nothing reaches the file until the settings are saved.
 #include "dialogs/options_dlg.h"
 
+#include <array>
+
 #include "dialog_fixture.h"
 
 namespace {
@@ -40,36 +42,31 @@ TEST_F(OptionsDlgTest, OpensWithTheDefaultsTickedAndTheAudioBoxFocused) {
   Run();
 }
 
-TEST_F(OptionsDlgTest, EachBoxSwitchesItsOwnSetting) {
-  m_backend.TapItem(IDC_AUDIO_CHECK);
-  Check([] { EXPECT_EQ(Current(), (Options{0, 0, 1})); });
-  m_backend.TapItem(IDC_COLOR_CHECK);
-  Check([] { EXPECT_EQ(Current(), (Options{0, 1, 1})); });
-  m_backend.TapItem(IDC_SPEED_CHECK);
-  Check([] {
-    EXPECT_EQ(Current(), (Options{0, 1, 0}));
-    EXPECT_EQ(Boxes(), Current());
-  });
+// The boxes and, by their irregular ids, the pictures beside them.
+class OptionsSwitchTest : public OptionsDlgTest, public ::testing::WithParamInterface<std::array<int, 3>> {};
+
+TEST_P(OptionsSwitchTest, EachSwitchesItsOwnSettingAndItsBox) {
+  const auto [nAudio, nColor, nSpeed] = GetParam();
+  const auto expect = [this](Options options, const char* why = "") {
+    Check([options, why] {
+      EXPECT_EQ(Current(), options) << why;
+      EXPECT_EQ(Boxes(), options) << why;
+    });
+  };
+  m_backend.TapItem(nAudio);
+  expect({0, 0, 1});
+  m_backend.TapItem(nColor);
+  expect({0, 1, 1});
+  m_backend.TapItem(nSpeed);
+  expect({0, 1, 0});
+  m_backend.TapItem(nSpeed).TapItem(nColor).TapItem(nAudio);
+  expect({1, 0, 1}, "a second tap restores the setting");
   Run();
 }
 
-TEST_F(OptionsDlgTest, EachPictureSwitchesItsOwnSettingAndItsBox) {
-  m_backend.TapItem(IDC_AUDIO_PICTURE);
-  Check([] { EXPECT_EQ(Boxes(), (Options{0, 0, 1})); });
-  m_backend.TapItem(IDC_COLOR_PICTURE);
-  Check([] { EXPECT_EQ(Boxes(), (Options{0, 1, 1})); });
-  m_backend.TapItem(IDC_SPEED_PICTURE);
-  Check([] {
-    EXPECT_EQ(Current(), (Options{0, 1, 0}));
-    EXPECT_EQ(Boxes(), Current());
-  });
-  m_backend.TapItem(IDC_SPEED_PICTURE).TapItem(IDC_COLOR_PICTURE).TapItem(IDC_AUDIO_PICTURE);
-  Check([] {
-    EXPECT_EQ(Current(), (Options{1, 0, 1})) << "a second tap restores the setting";
-    EXPECT_EQ(Boxes(), Current());
-  });
-  Run();
-}
+INSTANTIATE_TEST_SUITE_P(BoxesAndPictures, OptionsSwitchTest,
+                         ::testing::Values(std::array<int, 3>{IDC_AUDIO_CHECK, IDC_COLOR_CHECK, IDC_SPEED_CHECK},
+                                           std::array<int, 3>{IDC_AUDIO_PICTURE, IDC_COLOR_PICTURE, IDC_SPEED_PICTURE}));
 
 TEST_F(OptionsDlgTest, AValueOtherThanZeroOrOneShowsUntickedAndThePictureGivesZeroThenOne) {
   theSettings.m_nAudio = 2;
