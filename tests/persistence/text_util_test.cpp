@@ -1,10 +1,12 @@
 #include "persistence/text_util.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 #include "platform/core/resources.h"
+#include "platform/core/text.h"
 #include "support/message_box_recorder.h"
 
 namespace {
@@ -103,13 +105,9 @@ TEST(NumberText, DoublesAndScaledValues) {
   EXPECT_EQ(CTextUtil::DoubleToText(-2), u"-2.0000");
   EXPECT_DOUBLE_EQ(CTextUtil::TextToDouble(u"  2.5e3xyz"), 2500.0);
   EXPECT_DOUBLE_EQ(CTextUtil::TextToDouble(u"\u0131.5"), 1.5);  // U+0131 narrows to "1"
-  EXPECT_EQ(CTextUtil::FormatScaled(999), u"999");
-  EXPECT_EQ(CTextUtil::FormatScaled(0.5), u"0.5");
-  EXPECT_EQ(CTextUtil::FormatScaled(1234), u"1.23K");
-  EXPECT_EQ(CTextUtil::FormatScaled(5.6e6), u"5.6M");
-  EXPECT_EQ(CTextUtil::FormatScaled(7e9), u"7G");
-  EXPECT_EQ(CTextUtil::FormatScaled(1.5e12), u"1.5T");
-  EXPECT_EQ(CTextUtil::FormatScaled(2e15), u"2E+15");
+  const std::pair<double, const char16_t*> scaled[] = {{999, u"999"}, {0.5, u"0.5"}, {1234, u"1.23K"}, {5.6e6, u"5.6M"},
+                                                       {7e9, u"7G"},    {1.5e12, u"1.5T"}, {2e15, u"2E+15"}};
+  for (const auto& [value, text] : scaled) EXPECT_EQ(CTextUtil::FormatScaled(value), text) << value;
 }
 
 TEST(DateText, ParsesUnitedKingdomDates) {
@@ -126,12 +124,9 @@ TEST(DateText, ParsesUnitedKingdomDates) {
 }
 
 TEST(DateText, RefusesWhatIsNoDate) {
-  EXPECT_FALSE(CTextUtil::ParseDateUK(u"31/4/2003").m_bValid);
-  EXPECT_FALSE(CTextUtil::ParseDateUK(u"29/2/1900").m_bValid);
-  EXPECT_FALSE(CTextUtil::ParseDateUK(u"12/13/2003").m_bValid);
-  EXPECT_FALSE(CTextUtil::ParseDateUK(u"5 Smarch 2003").m_bValid);
-  EXPECT_FALSE(CTextUtil::ParseDateUK(u"5/12").m_bValid);
-  EXPECT_FALSE(CTextUtil::ParseDateUK(u"").m_bValid);
+  for (const char16_t* text : {u"31/4/2003", u"29/2/1900", u"12/13/2003", u"5 Smarch 2003", u"5/12", u""}) {
+    EXPECT_FALSE(CTextUtil::ParseDateUK(text).m_bValid) << ToUtf8(text);
+  }
 }
 
 TEST(DateText, LocalDatesFollowTheUsersLocale) {
