@@ -113,21 +113,14 @@ TEST(Shutdown, TermAndInterruptEndTheGameAsExitDoesAndKeepTheSettings) {
   }
 }
 
-// How often a text occurs in another.
-int Occurrences(const std::string& text, const std::string& part) {
-  int count = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
-  return count;
-}
-
 TEST(Shutdown, ASignalWhileTheBoxOfAFailedLoadIsUpEndsTheGame) {
   InstalledGame game;
   fs::create_directory(game.Folder() / "Tumbla.ini");
   EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
   // The closing save keeps the unreadable file; with nobody left to answer a box, it says so
   // on standard error, once.
-  EXPECT_EQ(Occurrences(game.Errors(), "Tumbla: Error exporting data to disk:\nTumbla.ini could not be read"), 1)
-      << game.Errors();
+  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\nTumbla.ini could not be read when the game started, "
+                           "so it is left as it was.\n");
   EXPECT_TRUE(fs::is_directory(game.Folder() / "Tumbla.ini"));
 }
 
