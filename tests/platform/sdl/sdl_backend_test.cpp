@@ -63,22 +63,13 @@ class SdlBackendTest : public testing::Test {
   Uint32 WindowId() { return SDL_GetWindowID(m_backend->Window()); }
 
   void PushMouseButton(Uint32 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-    SDL_Event event{};
-    event.button = SDL_MouseButtonEvent{type, 0, WindowId(), 0, button, 0, 0, 0, x, y};
-    Push(event);
+    Push(SDL_Event{.button = {type, 0, WindowId(), 0, button, 0, 0, 0, x, y}});
   }
-
   void PushMotion(int x, int y) {
-    SDL_Event event{};
-    event.motion = SDL_MouseMotionEvent{SDL_MOUSEMOTION, 0, WindowId(), 0, SDL_BUTTON_LMASK, x, y, 0, 0};
-    Push(event);
+    Push(SDL_Event{.motion = {SDL_MOUSEMOTION, 0, WindowId(), 0, SDL_BUTTON_LMASK, x, y, 0, 0}});
   }
-
   void PushKey(SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
-    SDL_Event event{};
-    event.key =
-        SDL_KeyboardEvent{SDL_KEYDOWN, 0, WindowId(), 0, 0, 0, 0, SDL_Keysym{SDL_SCANCODE_UNKNOWN, key, modifiers, 0}};
-    Push(event);
+    Push(SDL_Event{.key = {SDL_KEYDOWN, 0, WindowId(), 0, 0, 0, 0, {SDL_SCANCODE_UNKNOWN, key, modifiers, 0}}});
   }
 
   // The backend repaints from the frame it was last given, so the frame outlives each test's steps.
