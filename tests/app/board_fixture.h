@@ -6,8 +6,12 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <limits>
+#include <string>
 #include <vector>
 
 #include "app/board_dlg.h"
@@ -17,6 +21,11 @@
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
+
+inline std::string FileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 class BoardTest : public ::testing::Test {
  protected:

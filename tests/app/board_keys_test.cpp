@@ -2,8 +2,6 @@
 // same times, same scores, same settings file), the focus ring over the offers shows only
 // once a key has moved it, and the menu and every dialog answer to keys.
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
@@ -43,11 +41,6 @@ bool SamePixels(const Surface& a, const Surface& b) {
     if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y))) return false;
   }
   return true;
-}
-
-std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 struct GameOutcome {

@@ -119,11 +119,6 @@ TEST_F(BoardTurn, GoRightAfterTakingAnOfferRollsInTheNextTurn) {
     EXPECT_FALSE(CellOffered(CellIndex(Category::Ones)));
     EXPECT_EQ(OfferedCount(), 12);
   });
-  Take(CellIndex(Category::House));
-  Check([this] {
-    EXPECT_EQ(CellValue(kTotalIndex), 27);
-    EXPECT_EQ(RollsShown(), u"3");
-  });
   Run();
 }
 

@@ -1,8 +1,6 @@
 // The end of a game and the three dialog commands, driven through the screen: the name
 // entry when the total reaches the table, the entry stored in order, the file written,
 // the table shown; the menu's dialogs leaving a turn as it was.
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "board_fixture.h"
@@ -52,10 +50,7 @@ class EndGameTest : public BoardTest {
     }
   }
 
-  std::string SettingsFileBytes() const {
-    std::ifstream in(m_folder.File("Tumbla.ini"), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string SettingsFileBytes() const { return FileBytes(m_folder.File("Tumbla.ini")); }
 
   void SetTable(std::initializer_list<int> scores) {
     int i = 0;
