@@ -1,7 +1,5 @@
 // The menu commands, the keys and the help request on the board.
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "board_fixture.h"
 #include "platform/core/module_path.h"
@@ -11,11 +9,7 @@
 
 namespace {
 std::string SettingsFileText() {
-  const std::filesystem::path executable(ToUtf8(GetModuleFilePath()));
-  std::ifstream file(executable.parent_path() / "Tumbla.ini", std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
+  return FileBytes(std::filesystem::path(ToUtf8(GetModuleFilePath())).parent_path() / "Tumbla.ini");
 }
 }  // namespace
 
@@ -71,10 +65,10 @@ TEST_F(BoardCommands, EnterNeverClosesTheBoardAndEscapeDoesWithoutAsking) {
   EXPECT_TRUE(m_backend.MessageBoxes().empty());
 }
 
-TEST_F(BoardCommands, TheHelpRequestAndInstructionsOpenTheHelpPage) {
-  m_backend.HelpRequest().ChooseMenu(u"Intructions");
+TEST_F(BoardCommands, TheHelpRequestInstructionsAndF1OpenTheHelpPage) {
+  m_backend.HelpRequest().ChooseMenu(u"Intructions").Key(VK_F1);
   Run();
-  ASSERT_EQ(m_backend.HelpLaunches().size(), 2u);
+  ASSERT_EQ(m_backend.HelpLaunches().size(), 3u);
   for (const HelpLaunchRecord& launch : m_backend.HelpLaunches()) {
     EXPECT_TRUE(launch.pagePath.ends_with(u"/Tumbla.htm")) << ToUtf8(launch.pagePath);
   }

@@ -235,12 +235,6 @@ TEST_F(BoardKeysTest, TheMenuByKeys) {
   EXPECT_EQ(m_backend.MessageBoxes()[0].answer, IDNO) << "Escape answers the box as No";
 }
 
-TEST_F(BoardKeysTest, F1OpensTheHelpPage) {
-  m_backend.Key(VK_F1);
-  Run();
-  ASSERT_EQ(m_backend.HelpLaunches().size(), 1u);
-}
-
 TEST_F(BoardKeysTest, TheDialogsByKeys) {
   ScopedTempFolder folder;
   theSettings.Save();
