@@ -11,6 +11,7 @@
 #include <initializer_list>
 #include <iterator>
 #include <limits>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,14 @@
 inline std::string FileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The sounds played, each with the virtual time it started at.
+using SoundTimeline = std::vector<std::pair<std::uint64_t, CString>>;
+inline SoundTimeline TimelineOf(const HeadlessBackend& backend) {
+  SoundTimeline timeline;
+  for (const SoundRecord& sound : backend.Sounds()) timeline.emplace_back(sound.timeMs, sound.name);
+  return timeline;
 }
 
 class BoardTest : public ::testing::Test {

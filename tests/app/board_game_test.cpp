@@ -85,6 +85,7 @@ TEST_F(BoardGame, AWholeGameOffersScoresAndTotalsEveryTurn) {
 
   const std::vector<SoundRecord>& sounds = m_backend.Sounds();
   ASSERT_EQ(sounds.size(), 1u + 4u * kCategoryCount);
+  const CString kTurnSounds[] = {u"WAV_1", u"WAV_2", u"WAV_3", u"WAV_5"};
   EXPECT_EQ(sounds[0].name, u"WAV_2");
   EXPECT_EQ(sounds[0].timeMs, 0u);
   // GO at 0 rolls at the first tick, 50 ms; the offer is taken right after, at 60 ms.
@@ -92,10 +93,7 @@ TEST_F(BoardGame, AWholeGameOffersScoresAndTotalsEveryTurn) {
   EXPECT_EQ(sounds[4].timeMs, 60u);
   for (int turn = 0; turn < kCategoryCount; ++turn) {
     const std::size_t first = 1 + 4 * static_cast<std::size_t>(turn);
-    EXPECT_EQ(sounds[first].name, u"WAV_1");
-    EXPECT_EQ(sounds[first + 1].name, u"WAV_2");
-    EXPECT_EQ(sounds[first + 2].name, u"WAV_3");
-    EXPECT_EQ(sounds[first + 3].name, u"WAV_5");
+    for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(sounds[first + k].name, kTurnSounds[k]) << "turn " << turn;
     EXPECT_EQ(sounds[first + 2].timeMs, sounds[first].timeMs) << "the fast dice make no pauses";
     EXPECT_GT(sounds[first + 3].timeMs, sounds[first].timeMs);
     if (turn > 0) {

@@ -44,7 +44,7 @@ bool SamePixels(const Surface& a, const Surface& b) {
 }
 
 struct GameOutcome {
-  std::vector<std::pair<std::uint64_t, CString>> sounds;
+  SoundTimeline sounds;
   std::vector<int> cells;
   std::string file;
   int result = 0;
@@ -98,7 +98,7 @@ GameOutcome PlayGame(bool bByKeys) {
   EXPECT_TRUE(faces->empty()) << "scripted faces left over";
   SetRandomSource({});
   SHSipPreference(nullptr, SIP_FORCEDOWN);
-  for (const SoundRecord& sound : backend.Sounds()) outcome.sounds.emplace_back(sound.timeMs, sound.name);
+  outcome.sounds = TimelineOf(backend);
   for (int i = 0; i < kScorecardSize; ++i) outcome.cells.push_back(board.Cell(i).GetValue());
   outcome.file = FileBytes(folder.File("Tumbla.ini"));
   return outcome;

@@ -52,14 +52,7 @@ TEST_F(BoardTiming, ASlowerRollTakes1250MsWithItsCuesBetweenThePauses) {
     EXPECT_EQ(CellValue(CellIndex(Category::Sixes)), 30);
   });
   Run();
-  const std::vector<SoundRecord>& sounds = m_backend.Sounds();
-  ASSERT_EQ(sounds.size(), 3u);
-  EXPECT_EQ(sounds[0].name, u"WAV_1");
-  EXPECT_EQ(sounds[0].timeMs, 100u);
-  EXPECT_EQ(sounds[1].name, u"WAV_2");
-  EXPECT_EQ(sounds[1].timeMs, 700u);
-  EXPECT_EQ(sounds[2].name, u"WAV_3");
-  EXPECT_EQ(sounds[2].timeMs, 1200u);
+  EXPECT_EQ(TimelineOf(m_backend), (SoundTimeline{{100, u"WAV_1"}, {700, u"WAV_2"}, {1200, u"WAV_3"}}));
 }
 
 TEST_F(BoardTiming, AFastRollMakesNoPausesAndSilenceChangesNothingElse) {
