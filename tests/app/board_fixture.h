@@ -36,6 +36,19 @@ inline SoundTimeline TimelineOf(const HeadlessBackend& backend) {
   return timeline;
 }
 
+// Dice that show the faces queued, in order; a roll with none queued fails the test.
+inline void ScriptDice(std::deque<int>& faces) {
+  SetRandomSource([&faces] {
+    if (faces.empty()) {
+      ADD_FAILURE() << "a die rolled with no face scripted";
+      return std::uint32_t{0};
+    }
+    const int face = faces.front();
+    faces.pop_front();
+    return static_cast<std::uint32_t>(face - 1);
+  });
+}
+
 class BoardTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -53,15 +66,7 @@ class BoardTest : public ::testing::Test {
     for (int& nScore : theSettings.m_nHiScore) nScore = std::numeric_limits<int>::max();
     // The five dice take their first faces as the board starts; those are never seen.
     QueueFaces({1, 1, 1, 1, 1});
-    SetRandomSource([this] {
-      if (m_faces.empty()) {
-        ADD_FAILURE() << "a die rolled with no face scripted";
-        return std::uint32_t{0};
-      }
-      const int face = m_faces.front();
-      m_faces.pop_front();
-      return static_cast<std::uint32_t>(face - 1);
-    });
+    ScriptDice(m_faces);
   }
   ~BoardTest() override { SetRandomSource({}); }
 

@@ -61,13 +61,9 @@ GameOutcome PlayGame(bool bByKeys) {
   theSettings.SetDefaults();
   theSettings.m_nSpeed = 0;  // the roll's pauses too must fall at the same times
   theSettings.Save();
-  auto faces = std::make_shared<std::deque<int>>(std::deque<int>{1, 1, 1, 1, 1});
-  SetRandomSource([faces] {
-    const int face = faces->empty() ? 1 : faces->front();
-    if (!faces->empty()) faces->pop_front();
-    return static_cast<std::uint32_t>(face - 1);
-  });
-  const auto queue = [faces](std::initializer_list<int> values) { faces->insert(faces->end(), values); };
+  std::deque<int> faces{1, 1, 1, 1, 1};
+  ScriptDice(faces);
+  const auto queue = [&faces](std::initializer_list<int> values) { faces.insert(faces.end(), values); };
 
   HeadlessBackend backend;
   CBoardDlg board;
@@ -95,7 +91,7 @@ GameOutcome PlayGame(bool bByKeys) {
 
   GameOutcome outcome;
   outcome.result = board.DoModal();
-  EXPECT_TRUE(faces->empty()) << "scripted faces left over";
+  EXPECT_TRUE(faces.empty()) << "scripted faces left over";
   SetRandomSource({});
   SHSipPreference(nullptr, SIP_FORCEDOWN);
   outcome.sounds = TimelineOf(backend);
