@@ -19,6 +19,7 @@
 #include "persistence/game_settings.h"
 #include "platform/core/random.h"
 #include "platform/headless/headless_backend.h"
+#include "platform/wnd/window_system.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
@@ -34,6 +35,12 @@ inline SoundTimeline TimelineOf(const HeadlessBackend& backend) {
   SoundTimeline timeline;
   for (const SoundRecord& sound : backend.Sounds()) timeline.emplace_back(sound.timeMs, sound.name);
   return timeline;
+}
+
+// The dialog in front when it is of that kind, else null.
+template <class TDialog>
+TDialog* InFront() {
+  return dynamic_cast<TDialog*>(WindowSystem::Get().ActiveDialog());
 }
 
 // Dice that show the faces queued, in order; a roll with none queued fails the test.

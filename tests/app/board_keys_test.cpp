@@ -20,11 +20,6 @@ constexpr COLORREF kFocusRing = RGB(255, 255, 0);
 constexpr COLORREF kCheckBoxFocus = RGB(0, 51, 153);
 constexpr std::uint64_t kTick = 60;
 
-template <class TDialog>
-TDialog* InFront() {
-  return dynamic_cast<TDialog*>(WindowSystem::Get().ActiveDialog());
-}
-
 // How many pixels of that colour a window shows.
 int PixelsOf(const CWnd& window, COLORREF color) {
   const Surface& surface = window.GetSurface();

@@ -18,13 +18,8 @@ namespace {
 // Sixes and Chance, 50 in TUMBLA, 0 elsewhere.
 constexpr int kAllSixesTotal = 170;
 
-template <class TDialog>
-bool InFront() {
-  return dynamic_cast<TDialog*>(WindowSystem::Get().ActiveDialog()) != nullptr;
-}
-
 CString ShownRow(int nIndex) {
-  const auto* dlg = dynamic_cast<CHiScoresDlg*>(WindowSystem::Get().ActiveDialog());
+  const auto* dlg = InFront<CHiScoresDlg>();
   return dlg ? dlg->Row(nIndex)->GetText() : CString(u"(no Hi Scores dialog)");
 }
 
