@@ -8,7 +8,7 @@
 #include "app/board_dlg.h"
 #include "persistence/game_settings.h"
 #include "platform/headless/headless_backend.h"
-#include "platform/wnd/window_system.h"
+#include "platform/wnd/program_run.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
@@ -47,14 +47,14 @@ class BenchBoard : private InstalledResources {
     InputEvent event{};
     event.point = centre;
     event.kind = InputEvent::Kind::PenDown;
-    WindowSystem::Get().DispatchInput(event);
+    m_run.Windows().DispatchInput(event);
     event.kind = InputEvent::Kind::PenUp;
-    WindowSystem::Get().DispatchInput(event);
+    m_run.Windows().DispatchInput(event);
   }
 
   void Tick() {
     m_board.SendMessage(WM_TIMER, ID_BOARD_TIMER);
-    WindowSystem::Get().RefreshScreen();
+    m_run.Windows().RefreshScreen();
   }
 
   void NewGame() {
@@ -73,6 +73,7 @@ class BenchBoard : private InstalledResources {
 
  private:
   HeadlessBackend m_backend;
+  ProgramRun m_run{m_backend};
   CBoardDlg m_board;
 };
 

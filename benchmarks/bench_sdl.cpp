@@ -50,7 +50,7 @@ void BM_PresentWholeScreen(benchmark::State& state) {
   if (!backend) return;
   const int scale = static_cast<int>(state.range(0));
   SDL_SetWindowSize(backend->Window(), kWidth * scale, kHeight * scale);
-  while (backend->WaitForEvent(backend->NowMs())) {
+  while (backend->WaitForEvent(backend->NowMs(), WaitReason::Idle)) {
   }
   const std::vector<COLORREF> frames[] = {Screen(1), Screen(2)};
   std::size_t next = 0;

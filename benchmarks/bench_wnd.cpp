@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/core/backend.h"
+#include "platform/wnd/screen_areas.h"
 #include "platform/wnd/window_system.h"
 #include "support/square_ctrl.h"
 
@@ -11,7 +12,7 @@ namespace {
 class IdleBackend : public Backend {
  public:
   std::uint64_t NowMs() override { return 1000; }
-  std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t>) override { return std::nullopt; }
+  std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t>, WaitReason) override { return std::nullopt; }
   void Present(const FrameView&) override { ++presents; }
   void PlayWave(std::u16string_view, std::span<const unsigned char>) override {}
   bool StartHelpViewer(const CString&) override { return true; }
@@ -20,21 +21,20 @@ class IdleBackend : public Backend {
 
 struct Board {
   Board() {
-    SetBackend(&backend);
     top.Create(nullptr, nullptr, WS_POPUP | WS_VISIBLE, CRect(WORK_AREA), nullptr, 0);
     auto* placeholder = new CWnd;
     placeholder->MakeAutoDelete();
     placeholder->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(195, 26, 230, 62), &top, 1000);
     control = std::make_unique<SquareCtrl>(&top, 1000);
     top.SetTimer(102, 50, nullptr);
-    WindowSystem::Get().RefreshScreen();
+    system.RefreshScreen();
   }
   ~Board() {
     control.reset();
     top.DestroyWindow();
-    SetBackend(nullptr);
   }
   IdleBackend backend;
+  WindowSystem system{backend};
   CWnd top;
   std::unique_ptr<SquareCtrl> control;
 };
@@ -44,7 +44,7 @@ void BM_ControlRedrawToScreen(benchmark::State& state) {
   int size = 0;
   for (auto _ : state) {
     board.control->SetSquare(10 + (size++ & 15));
-    WindowSystem::Get().RefreshScreen();
+    board.system.RefreshScreen();
   }
   benchmark::DoNotOptimize(board.backend.presents);
 }
@@ -53,7 +53,7 @@ BENCHMARK(BM_ControlRedrawToScreen);
 void BM_IdleMessageLoopTurn(benchmark::State& state) {
   Board board;
   board.control->SetSquare(10);
-  WindowSystem& system = WindowSystem::Get();
+  WindowSystem& system = board.system;
   system.PumpOnce();
   for (auto _ : state) system.PumpOnce();
   benchmark::DoNotOptimize(board.backend.presents);

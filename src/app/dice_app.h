@@ -6,6 +6,7 @@
 
 #include "platform/core/backend.h"
 #include "platform/wnd/dialog.h"
+#include "platform/wnd/program_run.h"
 
 class CDiceApp : public CWinApp {
  public:
@@ -18,6 +19,8 @@ class CDiceApp : public CWinApp {
 
  private:
   std::unique_ptr<Backend> m_pBackend;
+  // Ends before its back end, after the settings were saved as the program ended.
+  std::unique_ptr<ProgramRun> m_pRun;
 };
 
 extern CDiceApp theApp;

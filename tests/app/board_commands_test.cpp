@@ -16,14 +16,14 @@ std::string SettingsFileText() {
 using BoardCommands = BoardTest;
 
 TEST_F(BoardCommands, ExitAsksAndOnlyYesEndsTheBoard) {
-  m_backend.ChooseMenu(u"Exit").Answer(u"No");
+  m_ui.ChooseMenu(u"Exit").Answer(u"No");
   Roll({1, 2, 3, 4, 5});
   Check([this] { EXPECT_EQ(RollsShown(), u"2") << "the board goes on after No"; });
-  m_backend.ChooseMenu(u"Exit").Answer(u"Yes");
+  m_ui.ChooseMenu(u"Exit").Answer(u"Yes");
   Check([] { ADD_FAILURE() << "the board is still running"; });
   EXPECT_EQ(Run(), IDOK);
-  ASSERT_EQ(m_backend.MessageBoxes().size(), 2u);
-  const MessageBoxRecord& box = m_backend.MessageBoxes()[1];
+  ASSERT_EQ(m_ui.MessageBoxes().size(), 2u);
+  const MessageBoxRecord& box = m_ui.MessageBoxes()[1];
   EXPECT_EQ(box.caption, u"Exit Tumbla?");
   EXPECT_EQ(box.text, u"Are you sure that you wish to exit Tumbla?");
   EXPECT_EQ(box.type, MB_YESNO | MB_ICONQUESTION);
@@ -33,9 +33,9 @@ TEST_F(BoardCommands, ExitAsksAndOnlyYesEndsTheBoard) {
 TEST_F(BoardCommands, ResetHiScoresAsksAndOnlyYesResetsAndSaves) {
   theSettings.m_nHiScore[0] = 999;
   theSettings.m_strHiName[0] = u"Ada";
-  m_backend.ChooseMenu(u"Reset Hi Scores").Answer(u"No");
+  m_ui.ChooseMenu(u"Reset Hi Scores").Answer(u"No");
   Check([] { EXPECT_EQ(theSettings.m_nHiScore[0], 999); });
-  m_backend.ChooseMenu(u"Reset Hi Scores").Answer(u"Yes");
+  m_ui.ChooseMenu(u"Reset Hi Scores").Answer(u"Yes");
   Check([] {
     CGameSettings defaults;
     defaults.SetDefaults();
@@ -46,30 +46,30 @@ TEST_F(BoardCommands, ResetHiScoresAsksAndOnlyYesResetsAndSaves) {
     EXPECT_EQ(SettingsFileText().find("Ada"), std::string::npos) << "the reset table is saved";
   });
   Run();
-  ASSERT_EQ(m_backend.MessageBoxes().size(), 2u);
-  EXPECT_EQ(m_backend.MessageBoxes()[0].caption, u"Reset Hi Scores?");
-  EXPECT_EQ(m_backend.MessageBoxes()[0].text, u"Are you sure that you wish to reset the high score table?");
+  ASSERT_EQ(m_ui.MessageBoxes().size(), 2u);
+  EXPECT_EQ(m_ui.MessageBoxes()[0].caption, u"Reset Hi Scores?");
+  EXPECT_EQ(m_ui.MessageBoxes()[0].text, u"Are you sure that you wish to reset the high score table?");
 }
 
 TEST_F(BoardCommands, EnterNeverClosesTheBoardAndEscapeDoesWithoutAsking) {
   Check([] {
-    EXPECT_FALSE(WindowSystem::Get().Chrome().CaptionOkRect().has_value()) << "the title bar's OK is hidden";
-    EXPECT_FALSE(WindowSystem::Get().Chrome().CloseBoxRect().has_value());
+    EXPECT_FALSE(ScreenChrome::Current().CaptionOkRect().has_value()) << "the title bar's OK is hidden";
+    EXPECT_FALSE(ScreenChrome::Current().CloseBoxRect().has_value());
   });
-  m_backend.Key(VK_RETURN);
+  m_ui.Key(VK_RETURN);
   Roll({1, 2, 3, 4, 5});
   Check([this] { EXPECT_EQ(RollsShown(), u"2"); });
-  m_backend.Key(VK_ESCAPE);
+  m_ui.Key(VK_ESCAPE);
   Check([] { ADD_FAILURE() << "the board is still running"; });
   EXPECT_EQ(Run(), IDCANCEL);
-  EXPECT_TRUE(m_backend.MessageBoxes().empty());
+  EXPECT_TRUE(m_ui.MessageBoxes().empty());
 }
 
 TEST_F(BoardCommands, TheHelpRequestInstructionsAndF1OpenTheHelpPage) {
-  m_backend.HelpRequest().ChooseMenu(u"Intructions").Key(VK_F1);
+  m_ui.Key(VK_F1).ChooseMenu(u"Intructions").Key(VK_F1);
   Run();
-  ASSERT_EQ(m_backend.HelpLaunches().size(), 3u);
-  for (const HelpLaunchRecord& launch : m_backend.HelpLaunches()) {
+  ASSERT_EQ(m_ui.HelpLaunches().size(), 3u);
+  for (const HelpLaunchRecord& launch : m_ui.HelpLaunches()) {
     EXPECT_TRUE(launch.pagePath.ends_with(u"/Tumbla.htm")) << ToUtf8(launch.pagePath);
   }
 }

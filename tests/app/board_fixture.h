@@ -18,8 +18,7 @@
 #include "app/board_dlg.h"
 #include "persistence/game_settings.h"
 #include "platform/core/random.h"
-#include "platform/headless/headless_backend.h"
-#include "platform/wnd/window_system.h"
+#include "support/ui_script.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
@@ -31,16 +30,10 @@ inline std::string FileBytes(const std::filesystem::path& path) {
 
 // The sounds played, each with the virtual time it started at.
 using SoundTimeline = std::vector<std::pair<std::uint64_t, CString>>;
-inline SoundTimeline TimelineOf(const HeadlessBackend& backend) {
+inline SoundTimeline TimelineOf(const UiScript& backend) {
   SoundTimeline timeline;
   for (const SoundRecord& sound : backend.Sounds()) timeline.emplace_back(sound.timeMs, sound.name);
   return timeline;
-}
-
-// The dialog in front when it is of that kind, else null.
-template <class TDialog>
-TDialog* InFront() {
-  return dynamic_cast<TDialog*>(WindowSystem::Get().ActiveDialog());
 }
 
 // Dice that show the faces queued, in order; a roll with none queued fails the test.
@@ -80,14 +73,14 @@ class BoardTest : public ::testing::Test {
   void QueueFaces(std::initializer_list<int> faces) { m_faces.insert(m_faces.end(), faces); }
 
   // A tap on GO, the faces the dice that are not held will show, and time for the roll.
-  HeadlessBackend& Roll(std::initializer_list<int> faces) {
+  UiScript& Roll(std::initializer_list<int> faces) {
     QueueFaces(faces);
-    return m_backend.TapItem(IDC_GO).Wait(kTick);
+    return m_ui.TapItem(IDC_GO).Wait(kTick);
   }
   // A tap on a cell and time for the tick that notices it.
-  HeadlessBackend& Take(int nCellIndex) { return m_backend.TapItem(IDC_CELL_FIRST + nCellIndex).Wait(kTick); }
-  HeadlessBackend& TapDie(int nDieIndex) { return m_backend.TapItem(IDC_DIE_FIRST + nDieIndex); }
-  HeadlessBackend& Check(std::function<void()> check) { return m_backend.Check(std::move(check)); }
+  UiScript& Take(int nCellIndex) { return m_ui.TapItem(IDC_CELL_FIRST + nCellIndex).Wait(kTick); }
+  UiScript& TapDie(int nDieIndex) { return m_ui.TapItem(IDC_DIE_FIRST + nDieIndex); }
+  UiScript& Check(std::function<void()> check) { return m_ui.Check(std::move(check)); }
 
   int Run() {
     const int result = m_board.DoModal();
@@ -113,7 +106,7 @@ class BoardTest : public ::testing::Test {
   static constexpr std::uint64_t kTick = 60;
 
   CWinApp m_app;
-  HeadlessBackend m_backend;
+  UiScript m_ui;
   std::deque<int> m_faces;
   CBoardDlg m_board;
 };

@@ -83,7 +83,7 @@ TEST_F(BoardGame, AWholeGameOffersScoresAndTotalsEveryTurn) {
   });
   Run();
 
-  const std::vector<SoundRecord>& sounds = m_backend.Sounds();
+  const std::vector<SoundRecord>& sounds = m_ui.Sounds();
   ASSERT_EQ(sounds.size(), 1u + 4u * kCategoryCount);
   const CString kTurnSounds[] = {u"WAV_1", u"WAV_2", u"WAV_3", u"WAV_5"};
   EXPECT_EQ(sounds[0].name, u"WAV_2");
@@ -106,15 +106,15 @@ TEST_F(BoardGame, AfterTheGameGoIsRefusedUntilANewGame) {
   // The last category is taken on the first roll of its turn, so two rolls are left; they
   // could otherwise offer the extra after a TUMBLA of 50 and end the game a second time.
   ScriptWholeGame();
-  Check([this] { m_backend.ClearRecords(); });
+  Check([this] { m_ui.ClearRecords(); });
   Roll({});
   Check([this] {
-    EXPECT_EQ(m_backend.SoundNames(), std::vector<CString>({u"WAV_6"}));
+    EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>({u"WAV_6"}));
     EXPECT_EQ(RollsShown(), u"2");
     EXPECT_EQ(OfferedCount(), 0);
     EXPECT_EQ(CellValue(kTotalIndex), kGameTotal);
   });
-  m_backend.ChooseMenu(u"New Game").Wait(kTick);
+  m_ui.ChooseMenu(u"New Game").Wait(kTick);
   Roll({5, 5, 5, 5, 5});
   Check([this] {
     EXPECT_EQ(RollsShown(), u"2");

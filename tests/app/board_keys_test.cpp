@@ -60,7 +60,7 @@ GameOutcome PlayGame(bool bByKeys) {
   ScriptDice(faces);
   const auto queue = [&faces](std::initializer_list<int> values) { faces.insert(faces.end(), values); };
 
-  HeadlessBackend backend;
+  UiScript backend;
   CBoardDlg board;
   for (int c = 0; c < kCategoryCount; ++c) {
     queue({6, 6, 6, 1, 2});
@@ -79,7 +79,7 @@ GameOutcome PlayGame(bool bByKeys) {
     if (bByKeys) {
       backend.Key(VK_ESCAPE).Key('Q', MOD_CONTROL_DOWN).Key(VK_RETURN);
     } else {
-      const CRect box = WindowSystem::Get().Chrome().CloseBoxRect().value_or(CRect());
+      const CRect box = ScreenChrome::Current().CloseBoxRect().value_or(CRect());
       backend.Tap(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2}).ChooseMenu(u"Exit").Answer(u"Yes");
     }
   });
@@ -130,31 +130,31 @@ TEST_F(BoardKeysTest, TheRingShowsOnceAKeyMovesItAndGoesAtTheNextPenTap) {
   Roll({1, 2, 3, 4, 6});
   auto screen = std::make_shared<Surface>(1, 1);
   Check([this, screen] {
-    *screen = m_backend.Screenshot();
+    *screen = m_ui.Screenshot();
     EXPECT_EQ(FocusedCell(), -1);
   });
   // Keys that move no focus show no ring.
-  m_backend.Key('1').Key('1');
+  m_ui.Key('1').Key('1');
   Check([this, screen] {
     EXPECT_EQ(RingPixels(), 0);
-    EXPECT_TRUE(SamePixels(m_backend.Screenshot(), *screen)) << "the dice's own keys leave the board as the pen would";
+    EXPECT_TRUE(SamePixels(m_ui.Screenshot(), *screen)) << "the dice's own keys leave the board as the pen would";
   });
-  m_backend.Key(VK_DOWN);
+  m_ui.Key(VK_DOWN);
   Check([this] {
     EXPECT_EQ(FocusedCell(), 0);
     EXPECT_GT(RingPixels(), 0);
   });
-  m_backend.Key(VK_DOWN);
+  m_ui.Key(VK_DOWN);
   Check([this] { EXPECT_EQ(FocusedCell(), 2) << "down the left column"; });
-  m_backend.Key(VK_RIGHT);
+  m_ui.Key(VK_RIGHT);
   Check([this] { EXPECT_EQ(FocusedCell(), 3); });
-  m_backend.Key(VK_UP);
+  m_ui.Key(VK_UP);
   Check([this] { EXPECT_EQ(FocusedCell(), 1) << "up the right column"; });
-  m_backend.Key(VK_UP);
+  m_ui.Key(VK_UP);
   Check([this] { EXPECT_EQ(FocusedCell(), 11) << "round the top, past Bonus without an offer"; });
-  m_backend.Key(VK_TAB).Key(VK_TAB);
+  m_ui.Key(VK_TAB).Key(VK_TAB);
   Check([this] { EXPECT_EQ(FocusedCell(), 0) << "Tab goes round the end"; });
-  m_backend.Key(VK_TAB, MOD_SHIFT_DOWN);
+  m_ui.Key(VK_TAB, MOD_SHIFT_DOWN);
   Check([this] { EXPECT_EQ(FocusedCell(), 12); });
   // A pen tap on a die: the ring goes before the tap does its work.
   TapDie(4);
@@ -163,19 +163,19 @@ TEST_F(BoardKeysTest, TheRingShowsOnceAKeyMovesItAndGoesAtTheNextPenTap) {
     EXPECT_EQ(RingPixels(), 0);
     EXPECT_TRUE(m_board.Die(4).IsHeld());
   });
-  m_backend.Key(VK_RETURN).Wait(kTick);
+  m_ui.Key(VK_RETURN).Wait(kTick);
   Check([this] {
     EXPECT_EQ(OfferedCount(), 13) << "Enter without a focused offer takes nothing";
     EXPECT_TRUE(m_board.IsWindowVisible()) << "nor closes the board";
   });
-  m_backend.Key(VK_LEFT).Key(VK_RETURN).Wait(kTick);
+  m_ui.Key(VK_LEFT).Key(VK_RETURN).Wait(kTick);
   Check([this] {
     EXPECT_EQ(CellValue(12), 16) << "Chance taken";
     EXPECT_EQ(RollsShown(), u"3") << "the turn committed";
     EXPECT_EQ(RingPixels(), 0) << "the filled cell shows no ring";
   });
   Run();
-  EXPECT_EQ(m_backend.SoundNames().back(), u"WAV_5");
+  EXPECT_EQ(m_ui.SoundNames().back(), u"WAV_5");
 }
 
 TEST_F(BoardKeysTest, APenOnlyGameNeverDrawsTheRing) {
@@ -192,47 +192,47 @@ TEST_F(BoardKeysTest, APenOnlyGameNeverDrawsTheRing) {
 
 TEST_F(BoardKeysTest, EscapeEndsTheBoardAndCtrlNStartsANewGame) {
   Roll({1, 2, 3, 4, 6});
-  m_backend.Key('N', MOD_CONTROL_DOWN);
+  m_ui.Key('N', MOD_CONTROL_DOWN);
   Check([this] {
     EXPECT_EQ(OfferedCount(), 0);
     EXPECT_TRUE(m_board.Die(0).IsBlank());
   });
-  m_backend.Key(VK_ESCAPE);
+  m_ui.Key(VK_ESCAPE);
   EXPECT_EQ(Run(), IDCANCEL);
 }
 
 TEST_F(BoardKeysTest, TheMenuByKeys) {
-  m_backend.Key(VK_F10);
-  Check([] { EXPECT_TRUE(WindowSystem::Get().Chrome().PopupIsOpen()); });
-  m_backend.Key(VK_ESCAPE);
+  m_ui.Key(VK_F10);
+  Check([] { EXPECT_TRUE(ScreenChrome::Current().PopupIsOpen()); });
+  m_ui.Key(VK_ESCAPE);
   Check([this] {
-    EXPECT_FALSE(WindowSystem::Get().Chrome().PopupIsOpen());
+    EXPECT_FALSE(ScreenChrome::Current().PopupIsOpen());
     EXPECT_TRUE(m_board.IsWindowVisible()) << "Escape closed only the menu";
   });
-  m_backend.Key(VK_MENU).Key(VK_MENU);
-  Check([] { EXPECT_FALSE(WindowSystem::Get().Chrome().PopupIsOpen()) << "Alt opens and closes"; });
+  m_ui.Key(VK_MENU).Key(VK_MENU);
+  Check([] { EXPECT_FALSE(ScreenChrome::Current().PopupIsOpen()) << "Alt opens and closes"; });
   // From "New Game" down past the separator to "Reset Hi Scores".
-  m_backend.Key(VK_MENU).Key(VK_DOWN).Key(VK_DOWN).Key(VK_RETURN);
+  m_ui.Key(VK_MENU).Key(VK_DOWN).Key(VK_DOWN).Key(VK_RETURN);
   Check([this] {
-    ASSERT_EQ(m_backend.MessageBoxes().size(), 1u);
-    EXPECT_EQ(m_backend.MessageBoxes()[0].caption, u"Reset Hi Scores?");
+    ASSERT_EQ(m_ui.MessageBoxes().size(), 1u);
+    EXPECT_EQ(m_ui.MessageBoxes()[0].caption, u"Reset Hi Scores?");
   });
-  m_backend.Key(VK_ESCAPE);
+  m_ui.Key(VK_ESCAPE);
   // Up from the first item goes round to "Exit".
-  m_backend.Key(VK_F10).Key(VK_UP).Key(VK_RETURN);
-  Check([this] { EXPECT_EQ(m_backend.MessageBoxes().back().caption, u"Exit Tumbla?"); });
-  m_backend.Key(VK_RETURN);
+  m_ui.Key(VK_F10).Key(VK_UP).Key(VK_RETURN);
+  Check([this] { EXPECT_EQ(m_ui.MessageBoxes().back().caption, u"Exit Tumbla?"); });
+  m_ui.Key(VK_RETURN);
   EXPECT_EQ(Run(), IDOK);
-  EXPECT_EQ(m_backend.MessageBoxes()[0].answer, IDNO) << "Escape answers the box as No";
+  EXPECT_EQ(m_ui.MessageBoxes()[0].answer, IDNO) << "Escape answers the box as No";
 }
 
 TEST_F(BoardKeysTest, TheDialogsByKeys) {
   ScopedTempFolder folder;
   theSettings.Save();
   // Options: Tab moves over the boxes, Space ticks them, the focus cue follows.
-  m_backend.Key(VK_F10).Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN).Key(VK_RETURN);
+  m_ui.Key(VK_F10).Key(VK_DOWN).Key(VK_DOWN).Key(VK_DOWN).Key(VK_RETURN);
   Check([] { EXPECT_NE(InFront<COptionsDlg>(), nullptr); });
-  m_backend.Key(VK_SPACE).Key(VK_TAB).Key(VK_SPACE).Key(VK_TAB).Key(VK_SPACE);
+  m_ui.Key(VK_SPACE).Key(VK_TAB).Key(VK_SPACE).Key(VK_TAB).Key(VK_SPACE);
   Check([] {
     EXPECT_EQ(theSettings.m_nAudio, 0);
     EXPECT_EQ(theSettings.m_nColor, 1);
@@ -242,18 +242,18 @@ TEST_F(BoardKeysTest, TheDialogsByKeys) {
     EXPECT_GT(PixelsOf(*speed, kCheckBoxFocus), 0);
     EXPECT_EQ(PixelsOf(*audio, kCheckBoxFocus), 0);
   });
-  m_backend.Key(VK_TAB, MOD_SHIFT_DOWN).Key(VK_SPACE).Key(VK_RETURN);
+  m_ui.Key(VK_TAB, MOD_SHIFT_DOWN).Key(VK_SPACE).Key(VK_RETURN);
   Check([] {
     EXPECT_EQ(theSettings.m_nColor, 0) << "Shift+Tab went back to the colour box";
     EXPECT_EQ(InFront<COptionsDlg>(), nullptr) << "Enter closed the dialog";
   });
   // About and Hi Scores close with Enter or Escape.
-  m_backend.Key(VK_F10).Key(VK_UP).Key(VK_UP).Key(VK_UP).Key(VK_RETURN);
+  m_ui.Key(VK_F10).Key(VK_UP).Key(VK_UP).Key(VK_UP).Key(VK_RETURN);
   Check([] { EXPECT_NE(InFront<CAboutDlg>(), nullptr); });
-  m_backend.Key(VK_ESCAPE);
-  m_backend.Key(VK_F10).Key(VK_DOWN).Key(VK_RETURN);
+  m_ui.Key(VK_ESCAPE);
+  m_ui.Key(VK_F10).Key(VK_DOWN).Key(VK_RETURN);
   Check([] { EXPECT_NE(InFront<CHiScoresDlg>(), nullptr); });
-  m_backend.Key(VK_RETURN);
-  Check([this] { EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_board); });
+  m_ui.Key(VK_RETURN);
+  Check([this] { EXPECT_EQ(ActiveDialog(), &m_board); });
   Run();
 }

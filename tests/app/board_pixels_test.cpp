@@ -6,7 +6,7 @@ using BoardPixels = BoardTest;
 
 TEST_F(BoardPixels, StartUpShowsBlankDiceAndEmptyCells) {
   Check([this] {
-    const GoldenComparison result = CompareWithGolden(m_backend.Screenshot(), "board_start");
+    const GoldenComparison result = CompareWithGolden(m_ui.Screenshot(), "board_start");
     EXPECT_TRUE(result.matches) << result.message;
   });
   Run();
@@ -21,7 +21,7 @@ TEST_F(BoardPixels, ARolledBoardShowsOffersHoldsAndTheDiceColour) {
   Roll({2, 3, 4, 5, 6});
   TapDie(0);
   Check([this] {
-    const GoldenComparison result = CompareWithGolden(m_backend.Screenshot(), "board_rolled");
+    const GoldenComparison result = CompareWithGolden(m_ui.Screenshot(), "board_rolled");
     EXPECT_TRUE(result.matches) << result.message;
   });
   Run();

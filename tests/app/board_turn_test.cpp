@@ -16,7 +16,7 @@ TEST_F(BoardTurn, HeldDiceKeepTheirValuesThroughARollAndAreReleased) {
     EXPECT_EQ(RollsShown(), u"1");
   });
   Run();
-  EXPECT_EQ(m_backend.SoundNames(), std::vector<CString>({u"WAV_2", u"WAV_1", u"WAV_2", u"WAV_3", u"WAV_4", u"WAV_4",
+  EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>({u"WAV_2", u"WAV_1", u"WAV_2", u"WAV_3", u"WAV_4", u"WAV_4",
                                                           u"WAV_1", u"WAV_2", u"WAV_3"}));
 }
 
@@ -27,12 +27,12 @@ TEST_F(BoardTurn, AfterTheThirdRollGoAndTheDiceOnlyRefuse) {
   Check([this] {
     EXPECT_EQ(RollsShown(), u"0");
     for (int i = 0; i < kDiceCount; ++i) EXPECT_FALSE(m_board.Die(i).IsHoldable());
-    m_backend.ClearRecords();
+    m_ui.ClearRecords();
   });
   TapDie(1);
   Roll({});
   Check([this] {
-    EXPECT_EQ(m_backend.SoundNames(), std::vector<CString>({u"WAV_6", u"WAV_6"}));
+    EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>({u"WAV_6", u"WAV_6"}));
     EXPECT_FALSE(m_board.Die(1).IsHeld());
     EXPECT_EQ(DiceShown(), std::vector<int>({3, 3, 4, 4, 6}));
     EXPECT_EQ(RollsShown(), u"0");
@@ -50,7 +50,7 @@ TEST_F(BoardTurn, AfterTheThirdRollGoAndTheDiceOnlyRefuse) {
 
 TEST_F(BoardTurn, TapsWithNothingToActOnChangeNothingAndAreSilent) {
   TapDie(0);
-  m_backend.TapItem(IDC_CELL_FIRST).TapItem(IDC_ROLLS).Tap(POINT{20, 40}).Wait(kTick);
+  m_ui.TapItem(IDC_CELL_FIRST).TapItem(IDC_ROLLS).Tap(POINT{20, 40}).Wait(kTick);
   Check([this] {
     EXPECT_FALSE(m_board.Die(0).IsHeld()) << "the dice are blank before the first roll";
     EXPECT_EQ(OfferedCount(), 0);
@@ -59,10 +59,10 @@ TEST_F(BoardTurn, TapsWithNothingToActOnChangeNothingAndAreSilent) {
   Roll({1, 1, 2, 2, 3});
   Take(CellIndex(Category::Ones));
   Roll({1, 1, 2, 2, 3});
-  Check([this] { m_backend.ClearRecords(); });
-  m_backend.TapItem(IDC_CELL_FIRST).TapItem(IDC_CELL_TOTAL).TapItem(IDC_ROLLS).Tap(POINT{20, 40}).Wait(kTick);
+  Check([this] { m_ui.ClearRecords(); });
+  m_ui.TapItem(IDC_CELL_FIRST).TapItem(IDC_CELL_TOTAL).TapItem(IDC_ROLLS).Tap(POINT{20, 40}).Wait(kTick);
   Check([this] {
-    EXPECT_TRUE(m_backend.Sounds().empty());
+    EXPECT_TRUE(m_ui.Sounds().empty());
     EXPECT_EQ(CellValue(CellIndex(Category::Ones)), 2) << "a filled cell keeps its score";
     EXPECT_EQ(OfferedCount(), 12);
     EXPECT_EQ(RollsShown(), u"2") << "the turn goes on";
@@ -75,17 +75,17 @@ TEST_F(BoardTurn, NewGameWithOffersShowingCommitsTheFreshBoardOnce) {
   Take(CellIndex(Category::Twos));
   Roll({6, 6, 6, 2, 3});
   TapDie(0);
-  Check([this] { m_backend.ClearRecords(); });
-  m_backend.ChooseMenu(u"New Game");
+  Check([this] { m_ui.ClearRecords(); });
+  m_ui.ChooseMenu(u"New Game");
   Check([this] {
-    EXPECT_EQ(m_backend.SoundNames(), std::vector<CString>({u"WAV_2"}));
+    EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>({u"WAV_2"}));
     EXPECT_EQ(RollsShown(), u"3");
     EXPECT_EQ(OfferedCount(), 0);
     EXPECT_EQ(CellValue(CellIndex(Category::Twos)), -1);
     EXPECT_FALSE(m_board.Die(0).IsHeld());
     EXPECT_TRUE(m_board.Die(0).IsBlank());
   });
-  m_backend.Wait(kTick);
+  m_ui.Wait(kTick);
   Check([this] {
     // The tick still counts the offers of the discarded roll and so commits once.
     EXPECT_EQ(CellValue(kBonusIndex), 0);
@@ -102,12 +102,12 @@ TEST_F(BoardTurn, GoRightAfterTakingAnOfferRollsInTheNextTurn) {
   Roll({1, 1, 2, 2, 3});
   // Both taps land before the next tick, as taps queued during a roll's pauses do.
   QueueFaces({5, 5, 5, 6, 6});
-  m_backend.TapItem(IDC_CELL_FIRST + CellIndex(Category::Ones)).TapItem(IDC_GO).Wait(kTick);
+  m_ui.TapItem(IDC_CELL_FIRST + CellIndex(Category::Ones)).TapItem(IDC_GO).Wait(kTick);
   Check([this] {
     EXPECT_EQ(CellValue(kTotalIndex), 2) << "the turn is committed first";
     EXPECT_EQ(RollsShown(), u"3");
   });
-  m_backend.Wait(kTick);
+  m_ui.Wait(kTick);
   Check([this] {
     EXPECT_EQ(RollsShown(), u"2");
     EXPECT_EQ(CellValue(CellIndex(Category::House)), 25);
@@ -120,7 +120,7 @@ TEST_F(BoardTurn, GoRightAfterTakingAnOfferRollsInTheNextTurn) {
 TEST_F(BoardTurn, OneTapIsTheTurnsWholeChoiceEvenWhenMoreTapsArriveBeforeTheTick) {
   // Taps queued during a roll's pauses all land before the next tick.
   const auto tapBoth = [this](int nFirst, int nSecond) {
-    m_backend.TapItem(IDC_CELL_FIRST + nFirst).TapItem(IDC_CELL_FIRST + nSecond).Wait(kTick);
+    m_ui.TapItem(IDC_CELL_FIRST + nFirst).TapItem(IDC_CELL_FIRST + nSecond).Wait(kTick);
   };
   const int nSixes = CellIndex(Category::Sixes);
   Roll({6, 6, 6, 6, 6});

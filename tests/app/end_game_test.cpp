@@ -61,7 +61,7 @@ TEST_F(EndGameTest, AGameThatReachesTheTableAsksForTheNameStoresItAndShowsTheTab
     EXPECT_TRUE(InFront<CNameEntryDlg>());
     EXPECT_TRUE(SipIsUp());
   });
-  m_backend.Type(u"Winner").Key(VK_RETURN);
+  m_ui.Type(u"Winner").Key(VK_RETURN);
   Check([this] {
     EXPECT_TRUE(InFront<CHiScoresDlg>());
     EXPECT_EQ(ShownRow(2), u"Corvina \u00BB 170");
@@ -69,9 +69,9 @@ TEST_F(EndGameTest, AGameThatReachesTheTableAsksForTheNameStoresItAndShowsTheTab
     EXPECT_EQ(ShownRow(9), u"Ivvorin \u00BB 110");
     EXPECT_NE(SettingsFileBytes().find("<HINA3>Winner\n"), std::string::npos) << "saved before the table shows";
   });
-  m_backend.Key(VK_RETURN);
+  m_ui.Key(VK_RETURN);
   Check([this] {
-    EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_board);
+    EXPECT_EQ(ActiveDialog(), &m_board);
     EXPECT_EQ(CellValue(kTotalIndex), kAllSixesTotal) << "the board keeps the final TOTAL";
     EXPECT_FALSE(m_board.IsGameStarted());
   });
@@ -81,7 +81,7 @@ TEST_F(EndGameTest, AGameThatReachesTheTableAsksForTheNameStoresItAndShowsTheTab
                                      Entry(2, 170, "Corvina") + Entry(3, 170, "Winner") + Entry(4, 160, "Dalmo") +
                                      Entry(5, 150, "Evrolde") + Entry(6, 140, "Fennu") + Entry(7, 130, "Gubbo") +
                                      Entry(8, 120, "Hesko") + Entry(9, 110, "Ivvorin"));
-  EXPECT_EQ(m_backend.MessageBoxes().size(), 0u);
+  EXPECT_EQ(m_ui.MessageBoxes().size(), 0u);
 }
 
 TEST_F(EndGameTest, ATotalEqualToTheLowestEntryShowsNothingAndWritesNothing) {
@@ -90,7 +90,7 @@ TEST_F(EndGameTest, ATotalEqualToTheLowestEntryShowsNothingAndWritesNothing) {
   const std::string before = SettingsFileBytes();
   ScriptAllSixesGame();
   Check([this] {
-    EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_board);
+    EXPECT_EQ(ActiveDialog(), &m_board);
     EXPECT_EQ(CellValue(kTotalIndex), kAllSixesTotal);
   });
   Run();
@@ -101,26 +101,26 @@ TEST_F(EndGameTest, ATotalEqualToTheLowestEntryShowsNothingAndWritesNothing) {
 TEST_F(EndGameTest, ATotalEqualToTheBestGoesBelowItAndTheTenthDropsOut) {
   SetTable({kAllSixesTotal, 160, 150, 140, 130, 120, 110, 100, 90, 80});
   ScriptAllSixesGame();
-  m_backend.Type(u"Tie").Key(VK_RETURN);
+  m_ui.Type(u"Tie").Key(VK_RETURN);
   Check([] {
     EXPECT_EQ(ShownRow(0), u"Avlomo \u00BB 170");
     EXPECT_EQ(ShownRow(1), u"Tie \u00BB 170");
     EXPECT_EQ(ShownRow(9), u"Ivvorin \u00BB 90");
   });
-  m_backend.Key(VK_RETURN);
+  m_ui.Key(VK_RETURN);
   Run();
   EXPECT_EQ(SettingsFileBytes().find("Jorlamee"), std::string::npos);
 }
 
 TEST_F(EndGameTest, ClosingTheNameEntryStillStoresTheTotalWithAnEmptyName) {
   ScriptAllSixesGame();
-  m_backend.Type(u"Changed my mind").TapCloseBox();
+  m_ui.Type(u"Changed my mind").TapCloseBox();
   Check([] { EXPECT_EQ(ShownRow(3), u" \u00BB 170"); });
-  m_backend.Key(VK_RETURN);
+  m_ui.Key(VK_RETURN);
   // The panel stays up over the board, GO included, until it is put away.
   Check([] { EXPECT_TRUE(SipIsUp()); });
-  const CRect hide = *WindowSystem::Get().Chrome().SoftKeyboard().KeyRect(u"Hide");
-  m_backend.Tap(POINT{hide.left + 2, hide.top + 2}).ChooseMenu(u"New Game");
+  const CRect hide = *ScreenChrome::Current().SoftKeyboard().KeyRect(u"Hide");
+  m_ui.Tap(POINT{hide.left + 2, hide.top + 2}).ChooseMenu(u"New Game");
   Roll({1, 2, 3, 4, 5});
   Check([this] { EXPECT_EQ(RollsShown(), u"2"); });
   Run();
@@ -140,16 +140,16 @@ TEST_F(EndGameTest, TheMenuDialogsLeaveATurnAsItWas) {
     return s;
   };
   Check([snapshot, state] { *snapshot = state(); });
-  m_backend.ChooseMenu(u"Game Options");
+  m_ui.ChooseMenu(u"Game Options");
   Check([] { EXPECT_TRUE(InFront<COptionsDlg>()); });
-  m_backend.TapCloseBox().ChooseMenu(u"Show Hi Scores");
+  m_ui.TapCloseBox().ChooseMenu(u"Show Hi Scores");
   Check([] { EXPECT_EQ(ShownRow(0), u"Avlomo \u00BB 190"); });
-  m_backend.Key(VK_RETURN).ChooseMenu(u"About Tumbla");
-  Check([] { EXPECT_EQ(WindowSystem::Get().ActiveDialog()->GetDlgItem(IDT_TEXT)->GetWindowTextString(),
+  m_ui.Key(VK_RETURN).ChooseMenu(u"About Tumbla");
+  Check([] { EXPECT_EQ(ActiveDialog()->GetDlgItem(IDT_TEXT)->GetWindowTextString(),
                        u"TUMBLA V1.01 16-Nov-03"); });
-  m_backend.TapCloseBox().Wait(kTick);
+  m_ui.TapCloseBox().Wait(kTick);
   Check([this, snapshot, state] {
-    EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_board);
+    EXPECT_EQ(ActiveDialog(), &m_board);
     EXPECT_EQ(state(), *snapshot);
   });
   Run();

@@ -8,7 +8,7 @@ class AboutDlgTest : public DialogTest {};
 TEST_F(AboutDlgTest, ShowsTheVersionLineEveryTimeItOpens) {
   for (int run = 0; run < 2; ++run) {
     Check([] { EXPECT_EQ(ItemText(IDT_TEXT), u"TUMBLA V1.01 16-Nov-03"); });
-    m_backend.Key(VK_RETURN);
+    m_ui.Key(VK_RETURN);
     CAboutDlg dlg;
     EXPECT_EQ(dlg.DoModal(), IDOK);
   }
@@ -16,9 +16,9 @@ TEST_F(AboutDlgTest, ShowsTheVersionLineEveryTimeItOpens) {
 
 TEST_F(AboutDlgTest, TapsOnTheArtTheTextAndTheBackgroundDoNotCloseIt) {
   CAboutDlg dlg;
-  m_backend.TapItem(IDT_TEXT).Tap(POINT{120, 80}).Tap(POINT{4, 280});
-  Check([&dlg] { EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &dlg); });
-  m_backend.TapCloseBox();
+  m_ui.TapItem(IDT_TEXT).Tap(POINT{120, 80}).Tap(POINT{4, 280});
+  Check([&dlg] { EXPECT_EQ(ActiveDialog(), &dlg); });
+  m_ui.TapCloseBox();
   EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-  EXPECT_TRUE(m_backend.MessageBoxes().empty());
+  EXPECT_TRUE(m_ui.MessageBoxes().empty());
 }

@@ -9,10 +9,9 @@
 #include <string>
 
 #include "persistence/game_settings.h"
-#include "platform/headless/headless_backend.h"
+#include "support/ui_script.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/shell.h"
-#include "platform/wnd/window_system.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
@@ -30,23 +29,22 @@ class DialogTest : public ::testing::Test {
     theSettings.SetDefaults();
     theSettings.Save();
   }
-  ~DialogTest() override { SHSipPreference(nullptr, SIP_FORCEDOWN); }
 
   std::string SettingsFileBytes() const {
     std::ifstream in(m_folder.File("Tumbla.ini"), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
-  HeadlessBackend& Check(std::function<void()> check) { return m_backend.Check(std::move(check)); }
+  UiScript& Check(std::function<void()> check) { return m_ui.Check(std::move(check)); }
 
   // The text of a control of the dialog in front.
   static CString ItemText(int nId) {
     CString text;
-    WindowSystem::Get().ActiveDialog()->GetDlgItemText(nId, text);
+    ActiveDialog()->GetDlgItemText(nId, text);
     return text;
   }
 
   ScopedTempFolder m_folder;
   CWinApp m_app;
-  HeadlessBackend m_backend;
+  UiScript m_ui;
 };

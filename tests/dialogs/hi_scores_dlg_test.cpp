@@ -57,7 +57,7 @@ TEST_F(HiScoresDlgTest, AnEmptyNameShowsOnlyTheSeparatorAndTheScore) {
 
 TEST_F(HiScoresDlgTest, RowsAreCentredWhiteTextOnTheDialogGreen) {
   Check([this] {
-    const Surface screen = m_backend.Screenshot();
+    const Surface screen = m_ui.Screenshot();
     RECT rect;
     m_dlg.Row(9)->GetWindowRect(&rect);
     bool white = false;
@@ -76,17 +76,17 @@ TEST_F(HiScoresDlgTest, RowsAreCentredWhiteTextOnTheDialogGreen) {
 }
 
 TEST_F(HiScoresDlgTest, TapsOnRowsAndBackgroundChangeNothingAndEnterCloses) {
-  m_backend.TapItem(IDC_SCORE0).TapItem(1054).Tap(POINT{3, 290});
+  m_ui.TapItem(IDC_SCORE0).TapItem(1054).Tap(POINT{3, 290});
   Check([this] {
-    EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &m_dlg);
+    EXPECT_EQ(ActiveDialog(), &m_dlg);
     EXPECT_EQ(m_dlg.Row(0)->GetText(), u"Avlomo \u00BB 190");
   });
-  m_backend.Key(VK_RETURN);
+  m_ui.Key(VK_RETURN);
   EXPECT_EQ(m_dlg.DoModal(), IDOK);
 }
 
 TEST_F(HiScoresDlgTest, RunningTheSameDialogAgainShowsTheTableOfThatMoment) {
-  m_backend.Key(VK_RETURN);
+  m_ui.Key(VK_RETURN);
   m_dlg.DoModal();
   InsertHiScore(theSettings, 175, u"Later");
   ExpectRows({u"Avlomo \u00BB 190", u"Bexin \u00BB 180", u"Later \u00BB 175", u"Corvina \u00BB 170",

@@ -13,7 +13,7 @@ const CString kTooLong = u"Your name must not be longer than 20 characters!";
 const CString kUnstorable = u"Your name must not contain commas, angle brackets or special characters!";
 
 POINT SoftKey(const CString& label) {
-  const std::optional<CRect> rect = WindowSystem::Get().Chrome().SoftKeyboard().KeyRect(label);
+  const std::optional<CRect> rect = ScreenChrome::Current().SoftKeyboard().KeyRect(label);
   return rect ? POINT{(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2} : POINT{0, 0};
 }
 }  // namespace
@@ -29,14 +29,14 @@ class NameEntryDlgTest : public DialogTest {
   void ExpectRefusedAndStillOpen() {
     Check([] {
       EXPECT_EQ(ItemText(IDC_NAME), u"");
-      EXPECT_NE(dynamic_cast<CNameEntryDlg*>(WindowSystem::Get().ActiveDialog()), nullptr);
+      EXPECT_NE(dynamic_cast<CNameEntryDlg*>(ActiveDialog()), nullptr);
       EXPECT_TRUE(SipIsUp());
     });
   }
 
   std::vector<CString> MessageTexts() const {
     std::vector<CString> texts;
-    for (const MessageBoxRecord& box : m_backend.MessageBoxes()) {
+    for (const MessageBoxRecord& box : m_ui.MessageBoxes()) {
       EXPECT_EQ(box.type, MB_OK);
       EXPECT_EQ(box.caption, AfxGetAppName());
       texts.push_back(box.text);
@@ -50,78 +50,78 @@ class NameEntryDlgTest : public DialogTest {
 TEST_F(NameEntryDlgTest, OpensWithTheFocusInTheEmptyBoxAndThePanelUp) {
   Check([] {
     EXPECT_TRUE(SipIsUp());
-    EXPECT_EQ(CWnd::GetFocus(), WindowSystem::Get().ActiveDialog()->GetDlgItem(IDC_NAME));
+    EXPECT_EQ(CWnd::GetFocus(), ActiveDialog()->GetDlgItem(IDC_NAME));
     EXPECT_EQ(ItemText(IDC_NAME), u"");
   });
   Run();
 }
 
 TEST_F(NameEntryDlgTest, TwentyCharactersAreAcceptedAsTyped) {
-  m_backend.Type(u" Twenty characters  ").Key(VK_RETURN);
+  m_ui.Type(u" Twenty characters  ").Key(VK_RETURN);
   EXPECT_EQ(Run(), IDOK);
   EXPECT_EQ(m_strName, u" Twenty characters  ");
-  EXPECT_EQ(m_backend.SoundNames(), std::vector<CString>{u"WAV_5"});
+  EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>{u"WAV_5"});
   EXPECT_FALSE(SipIsUp()) << "forced down on accepting";
-  EXPECT_TRUE(m_backend.MessageBoxes().empty());
+  EXPECT_TRUE(m_ui.MessageBoxes().empty());
 }
 
 TEST_F(NameEntryDlgTest, TwentyOneCharactersAreRefusedByKeyOrPictureUntilTheNameIsShorter) {
-  m_backend.Type(u"123456789012345678901").Key(VK_RETURN).Answer(u"OK");
+  m_ui.Type(u"123456789012345678901").Key(VK_RETURN).Answer(u"OK");
   ExpectRefusedAndStillOpen();
-  m_backend.Type(u"This name is far too long").TapItem(IDC_ENTER_PICTURE).Answer(u"OK");
+  m_ui.Type(u"This name is far too long").TapItem(IDC_ENTER_PICTURE).Answer(u"OK");
   ExpectRefusedAndStillOpen();
-  m_backend.Type(u"Pic").TapItem(IDC_ENTER_PICTURE);
+  m_ui.Type(u"Pic").TapItem(IDC_ENTER_PICTURE);
   EXPECT_EQ(Run(), IDOK);
   EXPECT_EQ(m_strName, u"Pic");
   EXPECT_EQ(MessageTexts(), std::vector<CString>(2, kTooLong));
-  EXPECT_EQ(m_backend.SoundNames(), (std::vector<CString>{u"WAV_4", u"WAV_4", u"WAV_5"}));
+  EXPECT_EQ(m_ui.SoundNames(), (std::vector<CString>{u"WAV_4", u"WAV_4", u"WAV_5"}));
   EXPECT_FALSE(SipIsUp());
 }
 
 TEST_F(NameEntryDlgTest, AnEmptyNameIsAccepted) {
   m_strName = u"stale";
-  m_backend.Key(VK_RETURN);
+  m_ui.Key(VK_RETURN);
   EXPECT_EQ(Run(), IDOK);
   EXPECT_EQ(m_strName, u"");
 }
 
 TEST_F(NameEntryDlgTest, TheCloseBoxLeavesTheStringSilentlyAndThePanelUp) {
-  m_backend.Type(u"Nobody").TapCloseBox();
+  m_ui.Type(u"Nobody").TapCloseBox();
   EXPECT_EQ(Run(), IDCANCEL);
   EXPECT_EQ(m_strName, u"");
-  EXPECT_TRUE(m_backend.SoundNames().empty());
+  EXPECT_TRUE(m_ui.SoundNames().empty());
   EXPECT_TRUE(SipIsUp());
 }
 
 TEST_F(NameEntryDlgTest, NamesTheSettingsFileCannotKeepAreRefused) {
   for (const CString& name : {CString(u"Smith, J"), CString(u"<HISC5>9"), CString(u"a>b"), CString(u"\u0160ime")}) {
-    m_backend.Type(name).Key(VK_RETURN).Answer(u"OK");
+    m_ui.Type(name).Key(VK_RETURN).Answer(u"OK");
     ExpectRefusedAndStillOpen();
   }
-  m_backend.Type(u"Zo\u00EB").Key(VK_RETURN);
+  m_ui.Type(u"Zo\u00EB").Key(VK_RETURN);
   EXPECT_EQ(Run(), IDOK);
   EXPECT_EQ(m_strName, u"Zo\u00EB");
   EXPECT_EQ(MessageTexts(), std::vector<CString>(4, kUnstorable));
-  EXPECT_EQ(m_backend.SoundNames(), (std::vector<CString>{u"WAV_4", u"WAV_4", u"WAV_4", u"WAV_4", u"WAV_5"}));
+  EXPECT_EQ(m_ui.SoundNames(), (std::vector<CString>{u"WAV_4", u"WAV_4", u"WAV_4", u"WAV_4", u"WAV_5"}));
 }
 
 TEST_F(NameEntryDlgTest, WithAudioOffTheRulesAndMessagesStayButNothingSounds) {
   theSettings.m_nAudio = 2;
-  m_backend.Type(u"123456789012345678901").Key(VK_RETURN).Answer(u"OK");
-  m_backend.Type(u"a,b").Key(VK_RETURN).Answer(u"OK");
-  m_backend.Type(u"Quiet").Key(VK_RETURN);
+  m_ui.Type(u"123456789012345678901").Key(VK_RETURN).Answer(u"OK");
+  m_ui.Type(u"a,b").Key(VK_RETURN).Answer(u"OK");
+  m_ui.Type(u"Quiet").Key(VK_RETURN);
   EXPECT_EQ(Run(), IDOK);
   EXPECT_EQ(m_strName, u"Quiet");
   EXPECT_EQ(MessageTexts(), (std::vector<CString>{kTooLong, kUnstorable}));
-  EXPECT_TRUE(m_backend.SoundNames().empty());
+  EXPECT_TRUE(m_ui.SoundNames().empty());
 }
 
 TEST_F(NameEntryDlgTest, ANameTypedOnTheSoftKeyboardIsAcceptedByItsEnterKey) {
   for (const char16_t* key : {u"Shift", u"a", u"n", u"n", u"space", u"Shift", u"b", u"7", u"Bksp", u"2"}) {
-    m_backend.Tap(SoftKey(key));
+    m_ui.Tap(SoftKey(key));
   }
   Check([] { EXPECT_EQ(ItemText(IDC_NAME), u"Ann B2"); });
-  m_backend.Tap(SoftKey(u"Enter"));
+  m_ui.Tap(SoftKey(u"Enter"));
   EXPECT_EQ(Run(), IDOK);
   EXPECT_EQ(m_strName, u"Ann B2");
   EXPECT_FALSE(SipIsUp());

@@ -8,7 +8,7 @@
 
 namespace {
 bool Ticked(int nBoxId) {
-  return WindowSystem::Get().ActiveDialog()->SendDlgItemMessage(nBoxId, BM_GETCHECK) == BST_CHECKED;
+  return ActiveDialog()->SendDlgItemMessage(nBoxId, BM_GETCHECK) == BST_CHECKED;
 }
 
 struct Options {
@@ -37,7 +37,7 @@ class OptionsDlgTest : public DialogTest {
 TEST_F(OptionsDlgTest, OpensWithTheDefaultsTickedAndTheAudioBoxFocused) {
   Check([] {
     EXPECT_EQ(Boxes(), (Options{1, 0, 1}));
-    EXPECT_EQ(CWnd::GetFocus(), WindowSystem::Get().ActiveDialog()->GetDlgItem(IDC_AUDIO_CHECK));
+    EXPECT_EQ(CWnd::GetFocus(), ActiveDialog()->GetDlgItem(IDC_AUDIO_CHECK));
   });
   Run();
 }
@@ -53,13 +53,13 @@ TEST_P(OptionsSwitchTest, EachSwitchesItsOwnSettingAndItsBox) {
       EXPECT_EQ(Boxes(), options) << why;
     });
   };
-  m_backend.TapItem(nAudio);
+  m_ui.TapItem(nAudio);
   expect({0, 0, 1});
-  m_backend.TapItem(nColor);
+  m_ui.TapItem(nColor);
   expect({0, 1, 1});
-  m_backend.TapItem(nSpeed);
+  m_ui.TapItem(nSpeed);
   expect({0, 1, 0});
-  m_backend.TapItem(nSpeed).TapItem(nColor).TapItem(nAudio);
+  m_ui.TapItem(nSpeed).TapItem(nColor).TapItem(nAudio);
   expect({1, 0, 1}, "a second tap restores the setting");
   Run();
 }
@@ -73,17 +73,17 @@ TEST_F(OptionsDlgTest, AValueOtherThanZeroOrOneShowsUntickedAndThePictureGivesZe
   theSettings.m_nColor = 2;
   theSettings.m_nSpeed = 2;
   Check([] { EXPECT_EQ(Boxes(), (Options{0, 0, 0})); });
-  m_backend.TapItem(IDC_COLOR_PICTURE);
+  m_ui.TapItem(IDC_COLOR_PICTURE);
   Check([] {
     EXPECT_EQ(theSettings.m_nColor, 0);
     EXPECT_FALSE(Ticked(IDC_COLOR_CHECK));
   });
-  m_backend.TapItem(IDC_COLOR_PICTURE);
+  m_ui.TapItem(IDC_COLOR_PICTURE);
   Check([] {
     EXPECT_EQ(theSettings.m_nColor, 1);
     EXPECT_TRUE(Ticked(IDC_COLOR_CHECK));
   });
-  m_backend.TapItem(IDC_SPEED_CHECK);
+  m_ui.TapItem(IDC_SPEED_CHECK);
   Check([] { EXPECT_EQ(theSettings.m_nSpeed, 1) << "the box itself stores 1 at once"; });
   Run();
   EXPECT_EQ(theSettings.m_nAudio, 2) << "untouched";
@@ -91,11 +91,11 @@ TEST_F(OptionsDlgTest, AValueOtherThanZeroOrOneShowsUntickedAndThePictureGivesZe
 
 TEST_F(OptionsDlgTest, ClosingEitherWayKeepsTheChangesAndWritesNothing) {
   const std::string before = SettingsFileBytes();
-  m_backend.TapItem(IDC_AUDIO_CHECK).TapItem(IDC_COLOR_PICTURE).TapCloseBox();
+  m_ui.TapItem(IDC_AUDIO_CHECK).TapItem(IDC_COLOR_PICTURE).TapCloseBox();
   EXPECT_EQ(Run(), IDCANCEL);
   EXPECT_EQ(Current(), (Options{0, 1, 1}));
 
-  m_backend.TapItem(IDC_SPEED_PICTURE).Key(VK_RETURN);
+  m_ui.TapItem(IDC_SPEED_PICTURE).Key(VK_RETURN);
   EXPECT_EQ(Run(), IDOK);
   EXPECT_EQ(Current(), (Options{0, 1, 0}));
   EXPECT_EQ(SettingsFileBytes(), before);

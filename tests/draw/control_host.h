@@ -11,7 +11,7 @@
 #include "gdi_test_support.h"
 #include "persistence/game_settings.h"
 #include "platform/core/random.h"
-#include "platform/headless/headless_backend.h"
+#include "support/ui_script.h"
 #include "platform/wnd/dialog.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
@@ -55,7 +55,7 @@ class ControlTest : public ::testing::Test {
     m_randomNumbers.insert(m_randomNumbers.end(), numbers);
   }
 
-  HeadlessBackend m_backend;
+  UiScript m_ui;
   ControlHost m_host;
   std::deque<std::uint32_t> m_randomNumbers;
 };

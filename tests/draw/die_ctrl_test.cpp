@@ -44,7 +44,7 @@ class DieCtrlTest : public ControlTest {
 
 TEST_F(DieCtrlTest, StartsWithARandomFace) {
   QueueRandom({4});  // 4 % 6 + 1
-  m_backend.Check([this] {
+  m_ui.Check([this] {
     EXPECT_EQ(m_host.GetDlgItem(IDC_DIE_FIRST), m_die.get());
     EXPECT_EQ(m_die->GetValue(), 5);
     EXPECT_FALSE(m_die->IsHeld());
@@ -56,7 +56,7 @@ TEST_F(DieCtrlTest, StartsWithARandomFace) {
 
 TEST_F(DieCtrlTest, RandomNumbersAreReducedAsUnsignedNumbers) {
   QueueRandom({0, 0xFFFFFFFFu, 0x80000000u, 11});
-  m_backend.Check([this] {
+  m_ui.Check([this] {
     EXPECT_EQ(m_die->GetValue(), 1);
     EXPECT_EQ(m_die->Roll(), 4);  // 4294967295 % 6 = 3
     EXPECT_EQ(m_die->Roll(), 3);  // 2147483648 % 6 = 2
@@ -67,7 +67,7 @@ TEST_F(DieCtrlTest, RandomNumbersAreReducedAsUnsignedNumbers) {
 
 TEST_F(DieCtrlTest, HoldingBlankingAndRollingFollowTheHold) {
   QueueRandom({2, 5});
-  m_backend.TapItem(IDC_DIE_FIRST)
+  m_ui.TapItem(IDC_DIE_FIRST)
       .Check([this] {
         EXPECT_TRUE(m_die->IsHeld());
         EXPECT_TRUE(ShowsIcons(*m_die, {WhiteFace(3), IDI_HAND}));
@@ -91,11 +91,11 @@ TEST_F(DieCtrlTest, HoldingBlankingAndRollingFollowTheHold) {
         EXPECT_TRUE(ShowsIcons(*m_die, {WhiteFace(6)}));
       });
   Run();
-  EXPECT_EQ(m_backend.SoundNames(), std::vector<CString>({u"WAV_4"}));
+  EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>({u"WAV_4"}));
 }
 
 TEST_F(DieCtrlTest, TapsToggleWhileHoldableAndAreRefusedOtherwise) {
-  m_backend.TapItem(IDC_DIE_FIRST)
+  m_ui.TapItem(IDC_DIE_FIRST)
       .TapItem(IDC_DIE_FIRST)
       .Check([this] {
         EXPECT_FALSE(m_die->IsHeld());
@@ -113,12 +113,12 @@ TEST_F(DieCtrlTest, TapsToggleWhileHoldableAndAreRefusedOtherwise) {
       .TapItem(IDC_DIE_FIRST)
       .Check([this] { EXPECT_TRUE(m_die->IsHeld()) << "the Audio option changes only the sound"; });
   Run();
-  EXPECT_EQ(m_backend.SoundNames(), std::vector<CString>({u"WAV_4", u"WAV_4", u"WAV_6"}));
+  EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>({u"WAV_4", u"WAV_4", u"WAV_6"}));
 }
 
 TEST_F(DieCtrlTest, HandShowsOnlyWhileHoldableAndColourIsReadAtEachRedraw) {
   QueueRandom({1});
-  m_backend.Check([this] {
+  m_ui.Check([this] {
     m_die->SetHoldable(FALSE);
     m_die->SetHeld(TRUE);
     m_die->SetValue(2);

@@ -18,7 +18,7 @@ class LabelCtrlTest : public ControlTest {
 };
 
 TEST_F(LabelCtrlTest, ShowsItsTextOnItsBackgroundAndRepaintsAllOfItOnNewColours) {
-  m_backend.Check([this] {
+  m_ui.Check([this] {
     m_label->SendMessage(WM_PAINT);
     EXPECT_TRUE(ShowsOnly(*m_label, kDiceColumn)) << "a new label has no text";
     m_label->SetText(u"3");

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gdi_test_support.h"
-#include "platform/headless/headless_backend.h"
+#include "support/ui_script.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/window_system.h"
 #include "support/square_ctrl.h"
@@ -29,7 +29,7 @@ class OffscreenBuffer : public ::testing::Test {
   // Runs the checks inside the board-like dialog's modal loop, with the control made.
   void WithControl(const std::function<void(CDialog&, SquareCtrl&)>& checks) {
     CDialog dialog(&kTemplate);
-    m_backend.Check([&] {
+    m_ui.Check([&] {
       SquareCtrl control(&dialog, PLACEHOLDER_ID);
       checks(dialog, control);
     });
@@ -37,7 +37,7 @@ class OffscreenBuffer : public ::testing::Test {
   }
 
   CWinApp m_app;
-  HeadlessBackend m_backend;
+  UiScript m_ui;
 };
 
 TEST_F(OffscreenBuffer, TheControlTakesThePlaceholdersPlaceIdAndTopOfTheOrder) {
@@ -47,7 +47,7 @@ TEST_F(OffscreenBuffer, TheControlTakesThePlaceholdersPlaceIdAndTopOfTheOrder) {
     EXPECT_EQ(dialog.GetDlgItem(PLACEHOLDER_ID), &control);
     EXPECT_EQ(dialog.Children().size(), 2u);
     EXPECT_EQ(dialog.Children().front(), &control);
-    EXPECT_EQ(WindowSystem::Get().HitTest(POINT{210, 26 + 40}), &control);
+    EXPECT_EQ(WindowSystem::Current().HitTest(POINT{210, 26 + 40}), &control);
   });
 }
 
@@ -98,17 +98,17 @@ TEST_F(OffscreenBuffer, AControlDrawnWhileADialogCoversItNeverShowsThroughAndRea
   SquareCtrl* control = nullptr;
   COLORREF covered = 0;
   COLORREF uncovered = 0;
-  m_backend.Check([&] {
+  m_ui.Check([&] {
     control = new SquareCtrl(&board, PLACEHOLDER_ID);
     control->SetSquare(30);
     cover.DoModal();
-    uncovered = m_backend.Screenshot().Pixel(210, 26 + 36);
+    uncovered = m_ui.Screenshot().Pixel(210, 26 + 36);
   });
-  m_backend.Check([&] {
+  m_ui.Check([&] {
     control->SetSquare(30);  // drawn while covered
-    covered = m_backend.Screenshot().Pixel(210, 26 + 36);
+    covered = m_ui.Screenshot().Pixel(210, 26 + 36);
   });
-  m_backend.Key(VK_ESCAPE);
+  m_ui.Key(VK_ESCAPE);
   board.DoModal();
   delete control;
   EXPECT_EQ(covered, RGB(0, 153, 51));

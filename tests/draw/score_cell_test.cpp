@@ -26,7 +26,7 @@ class ScoreCellTest : public ControlTest {
 };
 
 TEST_F(ScoreCellTest, AnOfferIsDarkGreenOnTheRoundedPanelAndAnythingElseWhiteOnGreen) {
-  m_backend.Check([this] {
+  m_ui.Check([this] {
     m_ones->SetValueNoOffer(-1);
     EXPECT_TRUE(ShowsColor(*m_ones, kWhite)) << "\"-\"";
     EXPECT_FALSE(ShowsColor(*m_ones, kOfferPanel));
@@ -46,7 +46,7 @@ TEST_F(ScoreCellTest, AnOfferIsDarkGreenOnTheRoundedPanelAndAnythingElseWhiteOnG
 }
 
 TEST_F(ScoreCellTest, ATapTakesAnOfferAndNothingElse) {
-  m_backend
+  m_ui
       .Check([this] {
         m_ones->SetValue(3);
         m_ones->ShowOffer();
@@ -67,5 +67,5 @@ TEST_F(ScoreCellTest, ATapTakesAnOfferAndNothingElse) {
       .TapItem(IDC_CELL_FIRST)
       .Check([this] { EXPECT_FALSE(m_ones->IsFilled()) << "a cell without an offer ignores taps"; });
   Run();
-  EXPECT_EQ(m_backend.SoundNames(), std::vector<CString>({u"WAV_5", u"WAV_5"}));
+  EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>({u"WAV_5", u"WAV_5"}));
 }

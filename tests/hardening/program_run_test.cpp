@@ -13,7 +13,7 @@
 #include "persistence/game_settings.h"
 #include "platform/core/module_path.h"
 #include "platform/core/text.h"
-#include "platform/headless/headless_backend.h"
+#include "support/ui_script.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
@@ -43,7 +43,7 @@ class ProgramRun : public ::testing::Test {
 
   ScopedTempFolder temp;
   CWinApp app;
-  HeadlessBackend backend;
+  UiScript backend;
   CBoardDlg board;
 };
 

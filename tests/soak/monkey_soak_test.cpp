@@ -21,7 +21,7 @@
 #include "persistence/game_settings.h"
 #include "platform/core/random.h"
 #include "platform/core/text.h"
-#include "platform/headless/headless_backend.h"
+#include "support/ui_script.h"
 #include "platform/wnd/screen_chrome.h"
 #include "platform/wnd/window_system.h"
 #include "resources/program_resources.h"
@@ -124,7 +124,7 @@ class Monkey {
   void Run() {
     ReportMemory();
     m_settingsStamp = StampOf(SettingsPath());
-    m_backend.Check([this] { Next(); });
+    m_ui.Check([this] { Next(); });
     while (!Finished()) {
       CBoardDlg board;
       m_pBoard = &board;
@@ -152,12 +152,12 @@ class Monkey {
   // queue the next event, a pause and the next step.
   void Next() {
     CheckInvariants();
-    m_backend.ClearRecords();
+    m_ui.ClearRecords();
     if (Finished()) return;
     QueueEvent();
     ++m_nEvents;
     if (m_nEvents % kMemoryReportEvery == 0) ReportMemory();
-    m_backend.Wait(Pause()).Check([this] { Next(); });
+    m_ui.Wait(Pause()).Check([this] { Next(); });
   }
 
   // Mostly short, so that several events fall between two ticks; sometimes long enough for
@@ -171,8 +171,8 @@ class Monkey {
   }
 
   void QueueEvent() {
-    ScreenChrome& chrome = WindowSystem::Get().Chrome();
-    chrome.Update();
+    ScreenChrome& chrome = ScreenChrome::Current();
+    chrome.Follow();
     const int roll = Below(100);
     if (chrome.PopupIsOpen() && roll < 60) {
       TapInside(chrome.PopupItemRect(PickWeighted(kMenuItems).text));
@@ -183,14 +183,14 @@ class Monkey {
     } else if (roll < 73) {
       const POINT down{Below(kScreenWidth), Below(kScreenHeight)};
       const POINT up = Below(8) == 0 ? POINT{Below(kScreenWidth), Below(kScreenHeight)} : down;
-      m_backend.PenDown(down).PenUp(up);
+      m_ui.PenDown(down).PenUp(up);
     } else if (roll < 90) {
       const WeightedKey& key = PickWeighted(kKeys);
       // Letters and digits stand for their whole row of the keyboard.
       const UINT offset = key.key == 'A' ? static_cast<UINT>(Below(26)) : key.key == '1' ? static_cast<UINT>(Below(5)) : 0;
-      m_backend.Key(key.key + offset, key.modifiers);
+      m_ui.Key(key.key + offset, key.modifiers);
     } else {
-      m_backend.Type(CString(1, kTypedCharacters[Below(static_cast<int>(std::size(kTypedCharacters)) - 1)]));
+      m_ui.Type(CString(1, kTypedCharacters[Below(static_cast<int>(std::size(kTypedCharacters)) - 1)]));
     }
   }
 
@@ -208,7 +208,7 @@ class Monkey {
 
   // A control of the dialog in front: dice, GO and cells on the board, buttons elsewhere.
   void TapControl() {
-    CDialog* dialog = WindowSystem::Get().ActiveDialog();
+    CDialog* dialog = ActiveDialog();
     if (dialog == m_pBoard && Below(2) == 0) return TapBestOffer();
     std::vector<CWnd*> shown;
     for (CWnd* child : dialog->Children()) {
@@ -227,12 +227,12 @@ class Monkey {
       const CScoreCell& cell = m_pBoard->Cell(i);
       if (cell.IsOffered() && (nBest < 0 || cell.GetValue() > m_pBoard->Cell(nBest).GetValue())) nBest = i;
     }
-    m_backend.TapItem(nBest < 0 ? IDC_GO : IDC_CELL_FIRST + nBest);
+    m_ui.TapItem(nBest < 0 ? IDC_GO : IDC_CELL_FIRST + nBest);
   }
 
   void TapInside(const std::optional<CRect>& rect) {
     const bool bAnywhere = !rect || rect->IsRectEmpty();
-    m_backend.Tap(bAnywhere ? POINT{Below(kScreenWidth), Below(kScreenHeight)}
+    m_ui.Tap(bAnywhere ? POINT{Below(kScreenWidth), Below(kScreenHeight)}
                             : POINT{rect->left + Below(rect->Width()), rect->top + Below(rect->Height())});
   }
 
@@ -278,14 +278,14 @@ class Monkey {
     }
     // Hi Scores shows the table as it was when it opened; a game that ends behind it (its
     // last take queued before the dialog) shows the new table in a dialog of its own.
-    const auto* shown = dynamic_cast<const CHiScoresDlg*>(WindowSystem::Get().ActiveDialog());
+    const auto* shown = dynamic_cast<const CHiScoresDlg*>(ActiveDialog());
     if (shown != nullptr && !m_bHiScoresBefore) {
       for (int i = 0; i < kHiScoreCount; ++i) {
         EXPECT_EQ(shown->Row(i)->GetText(), HiScoreRowText(theSettings.m_strHiName[i], theSettings.m_nHiScore[i]));
       }
     }
     m_bHiScoresBefore = shown != nullptr;
-    const bool bNameEntry = dynamic_cast<const CNameEntryDlg*>(WindowSystem::Get().ActiveDialog()) != nullptr;
+    const bool bNameEntry = dynamic_cast<const CNameEntryDlg*>(ActiveDialog()) != nullptr;
     m_nHiScoreEntries += bNameEntry && !m_bNameEntryBefore ? 1 : 0;
     m_bNameEntryBefore = bNameEntry;
     CheckSettingsFile();
@@ -318,7 +318,7 @@ class Monkey {
   std::mt19937_64 m_random;
   const std::uint64_t m_nEventsWanted;
   CWinApp m_app;
-  HeadlessBackend m_backend;
+  UiScript m_ui;
   CBoardDlg* m_pBoard = nullptr;
   FileStamp m_settingsStamp{};
   int m_nRollsLeftBefore = 0;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "platform/core/key_codes.h"
 #include "platform/core/win_types.h"
 
 struct InputEvent {
@@ -17,7 +18,6 @@ struct InputEvent {
     PenUp,     // point in screen pixels
     KeyDown,   // key: a virtual-key code (VK_...), modifiers: MOD_... bits
     Character, // character: one UTF-16 code unit of typed text
-    Help,      // the platform's help request (F1)
     Close,     // the desktop asks the program to close
   };
   Kind kind;
@@ -26,10 +26,6 @@ struct InputEvent {
   UINT modifiers = 0;
   char16_t character = 0;
 };
-
-constexpr UINT MOD_SHIFT_DOWN = 0x1;
-constexpr UINT MOD_CONTROL_DOWN = 0x2;
-constexpr UINT MOD_ALT_DOWN = 0x4;
 
 // The whole screen, 240 by 320 pixels, COLORREF layout, row after row. The pixels stay as
 // presented until the next Present, so a back end repaints its window from them without a
@@ -41,6 +37,10 @@ struct FrameView {
   std::optional<RECT> changed = std::nullopt;  // what differs from the frame before; nothing: all of it
 };
 
+// Why the program waits: idle in a message loop, where input is handled as it comes, or
+// paused inside a Sleep (a roll's pauses), where input is only queued for later.
+enum class WaitReason { Idle, Pause };
+
 class Backend {
  public:
   virtual ~Backend() = default;
@@ -50,7 +50,7 @@ class Backend {
 
   // The next input event, or nothing once the clock has reached the deadline.
   // Without a deadline it waits for input as long as it takes.
-  virtual std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t> deadlineMs) = 0;
+  virtual std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t> deadlineMs, WaitReason reason) = 0;
 
   virtual void Present(const FrameView& frame) = 0;
 
@@ -61,7 +61,3 @@ class Backend {
   // Opens the help page (a file path) in the desktop's viewer; false when that failed.
   virtual bool StartHelpViewer(const CString& pagePath) = 0;
 };
-
-// The back end in use; the program or test installs one before any window exists.
-void SetBackend(Backend* backend);
-Backend& CurrentBackend();

@@ -2,17 +2,15 @@
 // The back end for tests: no display and no audio, a virtual clock, and a script of
 // input that plays whenever the program waits for input, also inside nested modal loops.
 //
-// How a test uses it:
-//   HeadlessBackend backend;            // installs itself for as long as it lives
-//   backend.TapItem(IDC_GO).Wait(100).Check([&] { ... }).ChooseMenu(u"Exit").Answer(u"Yes");
-//   CBoardDlg board;
-//   board.DoModal();                    // returns when the script is done
+// How a test uses it (usually through a script of the user interface above it):
+//   HeadlessBackend backend;
+//   backend.Tap(POINT{120, 160}).Wait(100).Check([&] { ... }).Key(VK_ESCAPE);
+//   ... a program run on the back end, whose modal loop returns when the script is done
 // The clock jumps to the next timer or Sleep deadline whenever no scripted step is due,
 // so a test of minutes of play runs in milliseconds. Steps wait until the program is idle
 // in a message loop (a Sleep lets them wait), except steps given a time with At(), which
 // arrive at that time even during a Sleep. When the script is done, the next wait for
-// input closes every modal loop, as the desktop closing the program would; steps given
-// after that are the script of a new run.
+// input closes every modal loop, as the desktop closing the program would.
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -21,7 +19,6 @@
 #include <vector>
 
 #include "platform/core/backend.h"
-#include "platform/core/message_box.h"
 #include "platform/gdi/gdi.h"
 
 struct SoundRecord {
@@ -34,18 +31,9 @@ struct HelpLaunchRecord {
   CString pagePath;
 };
 
-struct MessageBoxRecord {
-  std::uint64_t timeMs;
-  CString caption;
-  CString text;
-  UINT type;
-  int answer;  // 0 while the box is up
-};
-
 class HeadlessBackend : public Backend {
  public:
-  HeadlessBackend();
-  ~HeadlessBackend() override;
+  HeadlessBackend() = default;
   HeadlessBackend(const HeadlessBackend&) = delete;
   HeadlessBackend& operator=(const HeadlessBackend&) = delete;
 
@@ -53,18 +41,10 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& Tap(POINT screenPoint);
   HeadlessBackend& PenDown(POINT screenPoint);
   HeadlessBackend& PenUp(POINT screenPoint);
-  // A tap on the centre of a control of the dialog in front, found by id or by its text.
-  HeadlessBackend& TapItem(int controlId);
-  HeadlessBackend& TapText(const CString& text);
-  // A message box's button by its text ("Yes", "No", "OK").
-  HeadlessBackend& Answer(const CString& buttonText);
-  // Opens the menu of the menu bar's drop-down button and taps the item with that text.
-  HeadlessBackend& ChooseMenu(const CString& itemText);
-  HeadlessBackend& TapMenuButton(const CString& buttonText);
-  HeadlessBackend& TapCloseBox();
+  // A tap at a point found only when the step is due, as where a control is by then.
+  HeadlessBackend& TapAt(std::function<POINT()> locate);
   HeadlessBackend& Key(UINT virtualKey, UINT modifiers = 0);  // modifiers: MOD_... bits
   HeadlessBackend& Type(const CString& text);  // one character event per code unit
-  HeadlessBackend& HelpRequest();
   // The desktop asks the program to close, as its window's close button or a signal does.
   HeadlessBackend& CloseRequest();
   // Lets the program run for that long on the virtual clock before the next step.
@@ -74,37 +54,34 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& Check(std::function<void()> check);
   // The next step arrives at that virtual time, also while the program sleeps.
   HeadlessBackend& At(std::uint64_t timeMs);
+  // The time At() gave for the next step, until that step is added.
+  std::optional<std::uint64_t> PendingAt() const { return m_nextAt; }
   bool ScriptDone() const { return m_script.empty(); }
 
   // ---- what happened --------------------------------------------------------------------
   const std::vector<SoundRecord>& Sounds() const { return m_sounds; }
   std::vector<CString> SoundNames() const;
   const std::vector<HelpLaunchRecord>& HelpLaunches() const { return m_helpLaunches; }
-  const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
   int PresentCount() const { return m_nPresents; }
   void ClearRecords();
 
   // ---- the screen -----------------------------------------------------------------------
-  // The screen as the program leaves it now (brought up to date first).
-  Surface Screenshot();
-  bool SaveScreenshot(const std::string& pngPath);
   // The screen as last presented.
   COLORREF PresentedPixel(int x, int y) const;
 
   // ---- Backend --------------------------------------------------------------------------
   std::uint64_t NowMs() override { return m_nowMs; }
-  std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t> deadlineMs) override;
+  std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t> deadlineMs, WaitReason reason) override;
   void Present(const FrameView& frame) override;
   void PlayWave(std::u16string_view name, std::span<const unsigned char> wave) override;
   bool StartHelpViewer(const CString& pagePath) override;
 
  private:
   struct Step {
-    enum class Kind { Event, TapItem, TapText, MenuButton, MenuItem, CloseBox, Wait, Check };
+    enum class Kind { Event, TapAt, Wait, Check };
     Kind kind = Kind::Event;
     InputEvent event{};
-    int id = 0;
-    CString text;
+    std::function<POINT()> locate;
     std::uint64_t durationMs = 0;
     std::optional<std::uint64_t> untilMs;  // a Wait's end, fixed when it begins
     std::function<void()> check;
@@ -114,18 +91,13 @@ class HeadlessBackend : public Backend {
   static Step MakeStep(Step::Kind kind);
   static Step EventStep(const InputEvent& event);
   HeadlessBackend& Add(Step step);
-  // Replaces a step that names a control or item by the pen events of a tap on it.
-  void Resolve(const Step& step);
   void PushTapFront(POINT point);
 
   std::uint64_t m_nowMs = 0;
   std::deque<Step> m_script;
   std::optional<std::uint64_t> m_nextAt;
-  bool m_bCloseDelivered = false;
   std::vector<SoundRecord> m_sounds;
   std::vector<HelpLaunchRecord> m_helpLaunches;
-  std::vector<MessageBoxRecord> m_messageBoxes;
   FrameView m_frame{0, 0, nullptr};
   int m_nPresents = 0;
-  MessageBoxPresenter m_previousPresenter;
 };

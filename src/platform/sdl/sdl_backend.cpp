@@ -138,7 +138,7 @@ SdlBackend::~SdlBackend() {
 
 std::uint64_t SdlBackend::NowMs() { return SDL_GetTicks64(); }
 
-std::optional<InputEvent> SdlBackend::WaitForEvent(std::optional<std::uint64_t> deadlineMs) {
+std::optional<InputEvent> SdlBackend::WaitForEvent(std::optional<std::uint64_t> deadlineMs, WaitReason) {
   while (m_pending.empty()) {
     SDL_Event event;
     int received = 0;
@@ -275,8 +275,6 @@ void SdlBackend::Translate(const SDL_Event& event) {
       const SDL_Keycode key = event.key.keysym.sym;
       if (key == SDLK_F11) {
         if (event.key.repeat == 0) ToggleFullScreen();
-      } else if (key == SDLK_F1) {
-        if (event.key.repeat == 0) m_pending.push_back(InputEvent{InputEvent::Kind::Help});
       } else if (const UINT virtualKey = VirtualKeyFromSdl(key); virtualKey != 0) {
         InputEvent keyDown{InputEvent::Kind::KeyDown};
         keyDown.key = virtualKey;

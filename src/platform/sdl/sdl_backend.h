@@ -30,7 +30,7 @@ class SdlBackend final : public Backend {
   ~SdlBackend() override;
 
   std::uint64_t NowMs() override;
-  std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t> deadlineMs) override;
+  std::optional<InputEvent> WaitForEvent(std::optional<std::uint64_t> deadlineMs, WaitReason reason) override;
   void Present(const FrameView& frame) override;
   void PlayWave(std::u16string_view name, std::span<const unsigned char> wave) override;
   bool StartHelpViewer(const CString& pagePath) override;

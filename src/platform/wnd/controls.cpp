@@ -2,14 +2,15 @@
 
 #include <algorithm>
 
-#include "platform/wnd/dialog.h"
+#include "platform/wnd/dialog_colors.h"
 #include "platform/wnd/paint_helpers.h"
+#include "platform/wnd/shell_palette.h"
 #include "platform/core/require.h"
 
 namespace {
-constexpr COLORREF BLACK = RGB(0, 0, 0);
-constexpr COLORREF WHITE = RGB(255, 255, 255);
-constexpr COLORREF FOCUS_COLOR = RGB(0, 51, 153);
+constexpr COLORREF BLACK = SHELL_BLACK;
+constexpr COLORREF WHITE = SHELL_WHITE;
+constexpr COLORREF FOCUS_COLOR = SHELL_BLUE;
 
 void NotifyParent(CWnd* control, WORD code) {
   CWnd* parent = control->GetParent();

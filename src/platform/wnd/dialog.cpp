@@ -1,36 +1,22 @@
 #include "platform/wnd/dialog.h"
 
+#include <algorithm>
 
 #include "platform/core/resources.h"
 #include "platform/wnd/controls.h"
-#include "platform/wnd/message_box_dialog.h"
-#include "platform/wnd/paint_helpers.h"
-#include "platform/wnd/window_system.h"
 #include "platform/core/require.h"
+#include "platform/wnd/dialog_colors.h"
+#include "platform/wnd/paint_helpers.h"
+#include "platform/wnd/screen_areas.h"
+#include "platform/wnd/shell_palette.h"
+#include "platform/wnd/window_system.h"
 
 namespace {
-struct DialogColors {
-  COLORREF background = RGB(192, 192, 192);
-  COLORREF text = RGB(0, 0, 0);
-};
-
-DialogColors& Colors() {
-  static DialogColors colors;
-  return colors;
-}
-
 CWinApp*& TheApp() {
   static CWinApp* app = nullptr;
   return app;
 }
-
-constexpr COLORREF FRAME_COLOR = RGB(0, 0, 0);
-constexpr COLORREF CAPTION_COLOR = RGB(0, 51, 153);
-constexpr COLORREF CAPTION_TEXT_COLOR = RGB(255, 255, 255);
 }  // namespace
-
-COLORREF DialogBackgroundColor() { return Colors().background; }
-COLORREF DialogTextColor() { return Colors().text; }
 
 // ---- command bar --------------------------------------------------------------------------
 
@@ -107,7 +93,7 @@ void CDialog::FocusFirstTabStop() {
 }
 
 int CDialog::DoModal() {
-  WindowSystem& system = WindowSystem::Get();
+  WindowSystem& system = WindowSystem::Current();
   CWnd* previousFocus = system.FocusWindow();
   m_bEndModal = false;
   m_nModalResult = IDCANCEL;
@@ -115,7 +101,13 @@ int CDialog::DoModal() {
   system.PushModal(this);
   if (SendMessage(WM_INITDIALOG)) FocusFirstTabStop();
   if (!m_bEndModal && (m_pTemplate->style & WS_VISIBLE)) ShowWindow(SW_SHOW);
-  system.RunModalLoop(this);
+  while (!m_bEndModal) {
+    if (system.IsQuitting()) {
+      EndDialog(ResultWhenClosed());
+      break;
+    }
+    system.PumpOnce();
+  }
   system.PopModal(this);
   DestroyWindow();
   if (previousFocus != nullptr && system.IsLiveWindow(previousFocus)) system.SetFocusWindow(previousFocus);
@@ -138,6 +130,33 @@ int CDialog::DefaultCommandId() const {
     if (button != nullptr && (button->GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON) return button->GetDlgCtrlID();
   }
   return IDOK;
+}
+
+bool CDialog::PreTranslateKey(UINT key, UINT modifiers) {
+  // Without a focused control the dialog itself takes the keys.
+  CWnd* focus = GetFocus();
+  const CWnd* target = focus != nullptr ? focus : this;
+  if (key == VK_RETURN && !target->WantsReturnKey()) {
+    SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(DefaultCommandId()), BN_CLICKED));
+    return true;
+  }
+  if (key == VK_ESCAPE) {
+    SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+    return true;
+  }
+  return key == VK_TAB && MoveFocusToNextTabStop((modifiers & MOD_SHIFT_DOWN) != 0);
+}
+
+bool CDialog::MoveFocusToNextTabStop(bool backwards) {
+  std::vector<CWnd*> stops;
+  for (CWnd* child : Children()) {
+    if ((child->GetStyle() & (WS_TABSTOP | WS_VISIBLE)) == (WS_TABSTOP | WS_VISIBLE)) stops.push_back(child);
+  }
+  if (stops.empty()) return false;
+  if (backwards) std::reverse(stops.begin(), stops.end());
+  const auto it = std::find(stops.begin(), stops.end(), GetFocus());
+  (it == stops.end() || it + 1 == stops.end() ? stops.front() : *(it + 1))->SetFocus();
+  return true;
 }
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -173,12 +192,12 @@ void CDialog::DrawFrame() {
   const CRect whole(0, 0, surface.Width(), surface.Height());
   CDC dc;
   dc.AttachSurface(&surface, POINT{0, 0}, whole);
-  FrameSolid(dc, whole, FRAME_COLOR);
+  FrameSolid(dc, whole, DIALOG_FRAME_COLOR);
   const CRect caption(1, 1, whole.right - 1, 1 + DIALOG_CAPTION_HEIGHT);
-  FillSolid(dc, caption, CAPTION_COLOR);
+  FillSolid(dc, caption, TITLE_COLOR);
   CRect text = caption;
   text.left += 4;
-  DrawTextIn(dc, GetWindowTextString(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE, CAPTION_TEXT_COLOR,
+  DrawTextIn(dc, GetWindowTextString(), text, DT_LEFT | DT_VCENTER | DT_SINGLELINE, TITLE_TEXT_COLOR,
              &StandardFont(true));
 }
 
@@ -187,26 +206,24 @@ void CDialog::DrawFrame() {
 CWinApp::CWinApp() {
   PLATFORM_REQUIRE(TheApp() == nullptr, "one application object only");
   TheApp() = this;
-  // The application object is made before anything else of a program: its run begins.
-  WindowSystem::Get().StartRun();
 }
 
 CWinApp::~CWinApp() { TheApp() = nullptr; }
 
 BOOL CWinApp::InitInstance() { return FALSE; }
 
-void CWinApp::SetDialogBkColor(COLORREF background, COLORREF text) {
-  Colors().background = background;
-  Colors().text = text;
-}
+void CWinApp::SetDialogBkColor(COLORREF background, COLORREF text) { SetDialogColors(background, text); }
 
 CWinApp* AfxGetApp() { return TheApp(); }
 
 int AfxWinMain() {
-  InstallMessageBoxDialogs();
   CWinApp* app = AfxGetApp();
   PLATFORM_REQUIRE(app != nullptr, "no application object");
   const BOOL runsOwnLoop = app->InitInstance();
   PLATFORM_REQUIRE(!runsOwnLoop, "an application message loop after InitInstance is not supported");
   return runsOwnLoop ? 1 : 0;
+}
+
+CDialog* ActiveDialog() {
+  return WindowSystem::InProgress() ? dynamic_cast<CDialog*>(WindowSystem::Current().ActiveModal()) : nullptr;
 }

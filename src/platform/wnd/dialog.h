@@ -10,6 +10,7 @@
 // AfxWinMain().
 #include <vector>
 
+#include "platform/wnd/dialog_colors.h"
 #include "platform/wnd/dialog_template.h"
 #include "platform/wnd/wnd.h"
 
@@ -61,6 +62,7 @@ class CDialog : public CWnd {
   bool IsFullScreen() const;
 
   bool IsModalEnded() const { return m_bEndModal; }
+  bool PreTranslateKey(UINT key, UINT modifiers) override;
   // What the modal run returns when the program is asked to close.
   virtual int ResultWhenClosed() const { return IDCANCEL; }
   // The command Enter sends: the default push button's id, else IDOK.
@@ -75,6 +77,8 @@ class CDialog : public CWnd {
   void CreateFromTemplate();
   void CreateDialogFont();
   void FocusFirstTabStop();
+  // False when the dialog has no tab stops.
+  bool MoveFocusToNextTabStop(bool backwards);
   void DrawFrame();
 
   const DialogTemplate* m_pTemplate;
@@ -103,9 +107,8 @@ class CWinApp {
 };
 
 CWinApp* AfxGetApp();
-// Installs the window layer's message boxes and runs the application object's
-// InitInstance; returns the program's exit code.
+// Runs the application object's InitInstance; returns the program's exit code.
 int AfxWinMain();
 
-COLORREF DialogBackgroundColor();
-COLORREF DialogTextColor();
+// The dialog whose modal loop runs innermost; null when none runs.
+CDialog* ActiveDialog();

@@ -5,6 +5,7 @@
 
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/paint_helpers.h"
+#include "platform/wnd/shell_palette.h"
 #include "platform/wnd/window_system.h"
 #include "platform/core/require.h"
 
@@ -20,8 +21,8 @@ constexpr int BUTTON_WIDTH = 40;
 constexpr int BUTTON_HEIGHT = 14;
 constexpr int BUTTON_GAP = 6;
 
-constexpr COLORREF ICON_COLOR = RGB(0, 51, 153);
-constexpr COLORREF ICON_MARK_COLOR = RGB(255, 255, 255);
+constexpr COLORREF ICON_COLOR = SHELL_BLUE;
+constexpr COLORREF ICON_MARK_COLOR = SHELL_WHITE;
 
 // Height in dialog units of the text wrapped to a width in dialog units.
 int WrappedTextHeight(const CString& text, int widthUnits) {
@@ -126,7 +127,7 @@ class CMessageBoxDlg : private MessageBoxLayout, public CDialog {
 int ShowMessageBoxDialog(const MessageBoxRequest& request) {
   // Once the desktop asked the program to close, a box would close as it opens; what it
   // says, such as a failed save at the end, must not be lost all the same.
-  if (WindowSystem::Get().IsQuitting()) return ReportOnStandardError(request);
+  if (WindowSystem::Current().IsQuitting()) return ReportOnStandardError(request);
   CMessageBoxDlg box(request);
   return box.DoModal();
 }

@@ -67,3 +67,10 @@ CFont& StandardFont(bool bold) {
   }
   return *font;
 }
+
+int MeasureText(const CString& text, bool bold) {
+  static Surface scratch(1, 1);
+  CDC dc;
+  dc.AttachSurface(&scratch, POINT{0, 0}, CRect(0, 0, 1, 1));
+  return TextWidth(dc, text, &StandardFont(bold));
+}

@@ -12,6 +12,8 @@ void DrawLine(CDC& dc, int x1, int y1, int x2, int y2, COLORREF color);
 void DrawTextIn(CDC& dc, const CString& text, RECT rect, UINT format, COLORREF color, CFont* font);
 // Width of one line of text in the font.
 int TextWidth(CDC& dc, const CString& text, CFont* font);
+// Width of one line of text in the standard font, without a window to draw in.
+int MeasureText(const CString& text, bool bold);
 
 // The stand-in's own Tahoma 8 (cell height 11), normal or bold, made once.
 CFont& StandardFont(bool bold);

@@ -5,8 +5,8 @@
 #include "platform/core/backend.h"
 #include "platform/core/module_path.h"
 #include "platform/core/resources.h"
-#include "platform/wnd/dialog.h"
 #include "platform/core/require.h"
+#include "platform/wnd/dialog.h"
 #include "platform/wnd/screen_chrome.h"
 #include "platform/wnd/soft_keyboard.h"
 #include "platform/wnd/window_system.h"
@@ -27,7 +27,7 @@ BOOL SHDoneButton(HWND hwnd, DWORD state) {
 
 BOOL SHSipPreference(HWND, int state) {
   PLATFORM_REQUIRE(state == SIP_UP || state == SIP_FORCEDOWN, "unsupported input panel preference");
-  SoftKeyboardWnd& keyboard = WindowSystem::Get().Chrome().SoftKeyboard();
+  SoftKeyboardWnd& keyboard = ScreenChrome::Current().SoftKeyboard();
   if (state == SIP_UP) {
     keyboard.Raise();
   } else {
@@ -36,7 +36,7 @@ BOOL SHSipPreference(HWND, int state) {
   return TRUE;
 }
 
-bool SipIsUp() { return WindowSystem::Get().Chrome().SoftKeyboard().IsRaised(); }
+bool SipIsUp() { return ScreenChrome::Current().SoftKeyboard().IsRaised(); }
 
 BOOL CreateProcessW(const char16_t* application, const char16_t* commandLine, void* processAttributes,
                     void* threadAttributes, BOOL inheritHandles, DWORD creationFlags, void* environment,
@@ -54,7 +54,7 @@ BOOL CreateProcessW(const char16_t* application, const char16_t* commandLine, vo
   const std::size_t slash = executable.find_last_of(u"/\\");
   const CString folder = slash == CString::npos ? CString(u".") : executable.substr(0, slash);
   const CString path = folder + u"/" + CString(page.substr(FILE_PREFIX.size()));
-  return CurrentBackend().StartHelpViewer(path) ? TRUE : FALSE;
+  return WindowSystem::Current().GetBackend().StartHelpViewer(path) ? TRUE : FALSE;
 }
 
 BOOL PlaySoundW(const char16_t* name, HINSTANCE module, DWORD flags) {
@@ -64,6 +64,6 @@ BOOL PlaySoundW(const char16_t* name, HINSTANCE module, DWORD flags) {
   const std::u16string_view soundName(name);
   const std::span<const unsigned char> wave = FindResourceBytes(ResourceType::Wave, soundName);
   if (wave.empty()) return FALSE;
-  CurrentBackend().PlayWave(soundName, wave);
+  WindowSystem::Current().GetBackend().PlayWave(soundName, wave);
   return TRUE;
 }

@@ -4,18 +4,19 @@
 #include <utility>
 
 #include "platform/wnd/paint_helpers.h"
+#include "platform/wnd/screen_areas.h"
+#include "platform/wnd/shell_palette.h"
 #include "platform/wnd/window_system.h"
 
 namespace {
-constexpr COLORREF PANEL_COLOR = RGB(214, 211, 206);
-constexpr COLORREF KEY_COLOR = RGB(255, 255, 255);
-constexpr COLORREF KEY_FRAME_COLOR = RGB(128, 128, 128);
-constexpr COLORREF KEY_TEXT_COLOR = RGB(0, 0, 0);
-constexpr COLORREF PRESSED_COLOR = RGB(0, 51, 153);
-constexpr COLORREF PRESSED_TEXT_COLOR = RGB(255, 255, 255);
+constexpr COLORREF PANEL_COLOR = SHELL_FACE_GREY;
+constexpr COLORREF KEY_COLOR = SHELL_WHITE;
+constexpr COLORREF KEY_FRAME_COLOR = SHELL_LINE_GREY;
+constexpr COLORREF KEY_TEXT_COLOR = SHELL_BLACK;
+constexpr COLORREF PRESSED_COLOR = SHELL_BLUE;
+constexpr COLORREF PRESSED_TEXT_COLOR = SHELL_WHITE;
 
 constexpr int KEY_SIZE = 20;
-constexpr UINT VK_SPACE_KEY = 0x20;
 
 constexpr CRect PANEL_RECT(0, SCREEN_HEIGHT - MENU_BAR_HEIGHT - SOFT_KEYBOARD_HEIGHT, SCREEN_WIDTH,
                            SCREEN_HEIGHT - MENU_BAR_HEIGHT);
@@ -24,10 +25,7 @@ CRect KeyCell(int row, int left, int width) { return CRect(left, row * KEY_SIZE,
 }  // namespace
 
 SoftKeyboardWnd::SoftKeyboardWnd() : m_keys(Layout()) {
-  Create(nullptr, nullptr, WS_POPUP, PANEL_RECT, nullptr, 0);
-  WindowSystem& system = WindowSystem::Get();
-  system.UnlinkTopLevel(this);
-  system.LinkTopLevel(this, true);
+  CreateEx(WS_EX_TOPMOST, nullptr, nullptr, WS_POPUP, PANEL_RECT, nullptr, 0);
 }
 
 std::vector<SoftKeyboardWnd::Key> SoftKeyboardWnd::Layout() {
@@ -49,7 +47,7 @@ std::vector<SoftKeyboardWnd::Key> SoftKeyboardWnd::Layout() {
   keys.push_back(Key{u"Enter", Action::Type, u'\r', u'\r', VK_RETURN, KeyCell(2, 190, 50)});
   keys.push_back(Key{u"Shift", Action::Shift, 0, 0, 0, KeyCell(3, 0, 30)});
   addRow(3, 30, u"zxcvbnm", u"ZXCVBNM", true);
-  keys.push_back(Key{u"space", Action::Type, u' ', u' ', VK_SPACE_KEY, KeyCell(3, 170, 40)});
+  keys.push_back(Key{u"space", Action::Type, u' ', u' ', VK_SPACE, KeyCell(3, 170, 40)});
   keys.push_back(Key{u"Hide", Action::Hide, 0, 0, 0, KeyCell(3, 210, 30)});
   return keys;
 }
@@ -139,7 +137,7 @@ void SoftKeyboardWnd::Press(const Key& key) {
   const bool shifted = std::exchange(m_bShifted, false);
   // As from a physical keyboard: the key goes down, then its character is typed.
   const char16_t character = shifted ? key.shifted : key.character;
-  WindowSystem& system = WindowSystem::Get();
+  WindowSystem& system = WindowSystem::Current();
   if (key.virtualKey != 0) {
     InputEvent down{InputEvent::Kind::KeyDown};
     down.key = key.virtualKey;

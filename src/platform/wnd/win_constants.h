@@ -3,6 +3,7 @@
 // original values, so that dialog templates and message handling read as on the device.
 #include <cstdint>
 
+#include "platform/core/key_codes.h"
 #include "platform/core/win_types.h"
 
 using WPARAM = std::uintptr_t;
@@ -56,6 +57,7 @@ constexpr DWORD WS_SYSMENU = 0x00080000;
 constexpr DWORD WS_GROUP = 0x00020000;
 constexpr DWORD WS_TABSTOP = 0x00010000;
 constexpr DWORD WS_EX_DLGMODALFRAME = 0x00000001;
+constexpr DWORD WS_EX_TOPMOST = 0x00000008;
 constexpr DWORD WS_EX_APPWINDOW = 0x00040000;
 constexpr DWORD WS_EX_CAPTIONOKBTN = 0x80000000;
 
@@ -91,26 +93,6 @@ constexpr DWORD ES_WANTRETURN = 0x1000;
 // SetWindowPos flags
 constexpr UINT SWP_NOSIZE = 0x0001;
 constexpr UINT SWP_NOMOVE = 0x0002;
-
-// Virtual keys
-constexpr UINT VK_BACK = 0x08;
-constexpr UINT VK_TAB = 0x09;
-constexpr UINT VK_RETURN = 0x0D;
-constexpr UINT VK_SHIFT = 0x10;
-constexpr UINT VK_CONTROL = 0x11;
-constexpr UINT VK_MENU = 0x12;
-constexpr UINT VK_ESCAPE = 0x1B;
-constexpr UINT VK_SPACE = 0x20;
-constexpr UINT VK_END = 0x23;
-constexpr UINT VK_HOME = 0x24;
-constexpr UINT VK_LEFT = 0x25;
-constexpr UINT VK_UP = 0x26;
-constexpr UINT VK_RIGHT = 0x27;
-constexpr UINT VK_DOWN = 0x28;
-constexpr UINT VK_DELETE = 0x2E;
-constexpr UINT VK_NUMPAD0 = 0x60;  // up to VK_NUMPAD9, 0x69
-constexpr UINT VK_F1 = 0x70;
-constexpr UINT VK_F10 = 0x79;
 
 // Sounds
 constexpr DWORD SND_ASYNC = 0x00000001;

@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/wnd/dialog.h"
-#include "platform/wnd/screen_chrome.h"
 #include "platform/core/require.h"
+#include "platform/wnd/shell_palette.h"
 
 namespace {
-constexpr COLORREF DESKTOP_COLOR = RGB(255, 255, 255);
-
 CRect Union(const CRect& a, const CRect& b) {
   if (a.IsRectEmpty()) return b;
   if (b.IsRectEmpty()) return a;
@@ -18,21 +15,35 @@ CRect Union(const CRect& a, const CRect& b) {
 }
 
 LPARAM PointParam(POINT p) { return MAKELPARAM(p.x, p.y); }
+
+WindowSystem*& Running() {
+  static WindowSystem* running = nullptr;
+  return running;
+}
 }  // namespace
 
-WindowSystem& WindowSystem::Get() {
-  // Never destroyed: static objects of the program may still show a message box while
-  // the program ends.
-  static WindowSystem* system = new WindowSystem;
-  return *system;
+WindowSystem::WindowSystem(Backend& backend)
+    : m_backend(backend), m_screen(SCREEN_WIDTH, SCREEN_HEIGHT, DESKTOP_COLOR) {
+  PLATFORM_REQUIRE(Running() == nullptr, "one program run at a time");
+  Running() = this;
 }
 
-WindowSystem::WindowSystem() : m_screen(SCREEN_WIDTH, SCREEN_HEIGHT, DESKTOP_COLOR) {}
-
-ScreenChrome& WindowSystem::Chrome() {
-  if (m_pChrome == nullptr) m_pChrome = new ScreenChrome;
-  return *m_pChrome;
+WindowSystem::~WindowSystem() {
+  // The shell's windows go while the run can still take their leave.
+  m_shell.reset();
+  Running() = nullptr;
 }
+
+WindowSystem& WindowSystem::Current() {
+  PLATFORM_REQUIRE(Running() != nullptr, "no program run in progress");
+  return *Running();
+}
+
+bool WindowSystem::InProgress() { return Running() != nullptr; }
+
+WindowHost& CurrentHost() { return WindowSystem::Current(); }
+
+void WindowSystem::AttachShell(std::unique_ptr<ShellBars> shell) { m_shell = std::move(shell); }
 
 // ---- tree ---------------------------------------------------------------------------------
 
@@ -60,25 +71,9 @@ void WindowSystem::BringToTop(CWnd* window) {
   LinkTopLevel(window, topmost);
 }
 
-CRect WindowSystem::ScreenRectOf(const CWnd* window) const {
-  CRect rect = window->m_rcWindow;
-  if (window->m_pParentWnd != nullptr) {
-    const CRect parentClient = ScreenClientRectOf(window->m_pParentWnd);
-    rect.OffsetRect(parentClient.left, parentClient.top);
-  }
-  return rect;
-}
-
-CRect WindowSystem::ScreenClientRectOf(const CWnd* window) const {
-  const CRect rect = ScreenRectOf(window);
-  CRect client = window->m_rcClientInWindow;
-  client.OffsetRect(rect.left, rect.top);
-  return client;
-}
-
 CWnd* WindowSystem::HitTestTree(CWnd* window, POINT point) const {
-  if (!(window->m_dwStyle & WS_VISIBLE) || !ScreenRectOf(window).PtInRect(point)) return nullptr;
-  if (ScreenClientRectOf(window).PtInRect(point)) {
+  if (!(window->m_dwStyle & WS_VISIBLE) || !window->ScreenRect().PtInRect(point)) return nullptr;
+  if (window->ScreenClientRect().PtInRect(point)) {
     for (CWnd* child : window->m_children) {
       if (CWnd* hit = HitTestTree(child, point)) return hit;
     }
@@ -98,8 +93,8 @@ void WindowSystem::ForgetWindow(CWnd* window) {
   std::erase_if(m_timers, [window](const Timer& t) { return t.window == window; });
   if (m_focus == window) m_focus = nullptr;
   if (m_capture == window) m_capture = nullptr;
-  // The title bar, menu bar and pop-up must not keep pointing at a dialog that goes.
-  if (window->m_pParentWnd == nullptr && m_pChrome != nullptr && !m_pChrome->Owns(window)) m_pChrome->Update();
+  // The shell's windows must not keep pointing at a window that goes.
+  if (window->m_pParentWnd == nullptr && m_shell != nullptr && !m_shell->Owns(window)) m_shell->Follow();
 }
 
 bool WindowSystem::IsLiveWindow(const CWnd* window) const {
@@ -140,7 +135,7 @@ void WindowSystem::PaintTree(CWnd* window) {
 }
 
 bool WindowSystem::PaintInvalidWindows() {
-  Chrome().Update();
+  if (m_shell != nullptr) m_shell->Follow();
   if (m_nInvalid == 0) return false;
   const int before = m_nInvalid;
   const std::vector<CWnd*> topLevels = m_topLevels;
@@ -154,7 +149,7 @@ void WindowSystem::ScreenChanged(const RECT& screenRect) {
 
 void WindowSystem::ComposeTree(CWnd* window, const CRect& clip) {
   if (!(window->m_dwStyle & WS_VISIBLE)) return;
-  const CRect rect = ScreenRectOf(window);
+  const CRect rect = window->ScreenRect();
   const CRect area = rect.Intersect(clip);
   if (!area.IsRectEmpty()) {
     const std::size_t bytes = static_cast<std::size_t>(area.Width()) * sizeof(COLORREF);
@@ -162,14 +157,16 @@ void WindowSystem::ComposeTree(CWnd* window, const CRect& clip) {
       std::memcpy(m_screen.Row(y) + area.left, window->m_surface.Row(y - rect.top) + (area.left - rect.left), bytes);
     }
   }
-  const CRect childClip = ScreenClientRectOf(window).Intersect(clip);
+  const CRect childClip = window->ScreenClientRect().Intersect(clip);
   if (childClip.IsRectEmpty()) return;
   for (auto it = window->m_children.rbegin(); it != window->m_children.rend(); ++it) ComposeTree(*it, childClip);
 }
 
 void WindowSystem::RefreshScreen() {
-  Chrome().Update();
-  for (CWnd* window : Chrome().Windows()) PaintTree(window);
+  if (m_shell != nullptr) {
+    m_shell->Follow();
+    for (CWnd* window : m_shell->Windows()) PaintTree(window);
+  }
 
   // Every visible window whose pixels changed since it was last composed adds its area.
   struct Collector {
@@ -178,7 +175,7 @@ void WindowSystem::RefreshScreen() {
       if (!(window->m_dwStyle & WS_VISIBLE)) return;
       if (window->m_surface.ChangeCount() != window->m_composedChange) {
         window->m_composedChange = window->m_surface.ChangeCount();
-        system.ScreenChanged(system.ScreenRectOf(window));
+        system.ScreenChanged(window->ScreenRect());
       }
       for (CWnd* child : window->m_children) Visit(child);
     }
@@ -191,7 +188,7 @@ void WindowSystem::RefreshScreen() {
   for (int y = dirty.top; y < dirty.bottom; ++y) std::fill_n(m_screen.Row(y) + dirty.left, dirty.Width(), DESKTOP_COLOR);
   for (auto it = m_topLevels.rbegin(); it != m_topLevels.rend(); ++it) ComposeTree(*it, dirty);
   m_screen.MarkChanged();
-  CurrentBackend().Present(FrameView{SCREEN_WIDTH, SCREEN_HEIGHT, m_screen.Data(), dirty});
+  m_backend.Present(FrameView{SCREEN_WIDTH, SCREEN_HEIGHT, m_screen.Data(), dirty});
 }
 
 // ---- focus and timers -----------------------------------------------------------------------
@@ -205,7 +202,7 @@ void WindowSystem::SetFocusWindow(CWnd* window) {
 }
 
 void WindowSystem::SetTimer(CWnd* window, UINT_PTR id, UINT period) {
-  const std::uint64_t due = CurrentBackend().NowMs() + period;
+  const std::uint64_t due = m_backend.NowMs() + period;
   for (Timer& timer : m_timers) {
     if (timer.window == window && timer.id == id) {
       timer.period = period;
@@ -230,7 +227,7 @@ std::optional<std::uint64_t> WindowSystem::NextTimerDue() const {
 
 bool WindowSystem::FireDueTimer() {
   if (m_timers.empty()) return false;
-  const std::uint64_t now = CurrentBackend().NowMs();
+  const std::uint64_t now = m_backend.NowMs();
   auto due = std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) { return a.due < b.due; });
   if (due->due > now) return false;
   due->due = now + due->period;
@@ -252,84 +249,50 @@ void WindowSystem::PumpOnce() {
   if (PaintInvalidWindows()) return;
   if (FireDueTimer()) return;
   RefreshScreen();
-  if (const std::optional<InputEvent> event = CurrentBackend().WaitForEvent(NextTimerDue())) DispatchInput(*event);
-}
-
-void WindowSystem::RunModalLoop(CDialog* dialog) {
-  while (!dialog->IsModalEnded()) {
-    if (m_bQuitting) {
-      dialog->EndDialog(dialog->ResultWhenClosed());
-      break;
-    }
-    PumpOnce();
+  if (const std::optional<InputEvent> event = m_backend.WaitForEvent(NextTimerDue(), WaitReason::Idle)) {
+    DispatchInput(*event);
   }
 }
 
 void WindowSystem::Sleep(DWORD milliseconds) {
   RefreshScreen();
-  Backend& backend = CurrentBackend();
-  const std::uint64_t deadline = backend.NowMs() + milliseconds;
-  m_bSleeping = true;
-  while (backend.NowMs() < deadline) {
-    if (const std::optional<InputEvent> event = backend.WaitForEvent(deadline)) m_pendingInput.push_back(*event);
+  const std::uint64_t deadline = m_backend.NowMs() + milliseconds;
+  while (m_backend.NowMs() < deadline) {
+    if (const std::optional<InputEvent> event = m_backend.WaitForEvent(deadline, WaitReason::Pause)) {
+      m_pendingInput.push_back(*event);
+    }
   }
-  m_bSleeping = false;
 }
 
 void WindowSystem::Quit() {
   m_bQuitting = true;
-  Chrome().ClosePopup();
+  if (m_shell != nullptr) m_shell->Quitting();
 }
 
-void WindowSystem::StartRun() { m_bQuitting = false; }
+// ---- modal loops --------------------------------------------------------------------------
 
-// ---- modal dialogs ------------------------------------------------------------------------
+void WindowSystem::PushModal(CWnd* root) { m_modal.push_back(root); }
 
-void WindowSystem::PushModal(CDialog* dialog) { m_modal.push_back(dialog); }
-
-void WindowSystem::PopModal(CDialog* dialog) {
-  PLATFORM_REQUIRE(!m_modal.empty() && m_modal.back() == dialog, "modal loops end innermost first");
+void WindowSystem::PopModal(CWnd* root) {
+  PLATFORM_REQUIRE(!m_modal.empty() && m_modal.back() == root, "modal loops end innermost first");
   m_modal.pop_back();
-  if (m_modal.empty()) {
-    // The program may start over (a test runs the next script).
-    m_pendingInput.clear();
-    m_bFocusCues = false;
-  }
 }
 
 bool WindowSystem::AcceptsInput(const CWnd* window) const {
-  const CDialog* active = ActiveDialog();
+  const CWnd* active = ActiveModal();
   if (active == nullptr) return true;
   const CWnd* root = window;
   while (root->m_pParentWnd != nullptr) root = root->m_pParentWnd;
-  return root == active || (m_pChrome != nullptr && m_pChrome->Owns(root));
+  return root == active || (m_shell != nullptr && m_shell->Owns(root));
 }
 
 // ---- input --------------------------------------------------------------------------------
 
 void WindowSystem::DispatchInput(const InputEvent& event) {
   switch (event.kind) {
-    case InputEvent::Kind::PenDown: {
-      SetFocusCuesShown(false);
-      CWnd* target = HitTest(event.point);
-      if (Chrome().PopupIsOpen() && !Chrome().IsPopup(target)) {
-        Chrome().ClosePopup();
-        m_bSwallowPenUp = true;
-        return;
-      }
-      if (target == nullptr || !AcceptsInput(target)) {
-        m_bSwallowPenUp = true;
-        return;
-      }
-      m_bSwallowPenUp = false;
-      m_capture = target;
-      if (target->WantsFocusOnTap()) SetFocusWindow(target);
-      if (target->m_hWnd == nullptr) return;  // destroyed while taking the focus
-      POINT p = event.point;
-      target->ScreenToClient(&p);
-      target->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(p));
+    case InputEvent::Kind::PenDown:
+      HandlePenDown(event);
       return;
-    }
     case InputEvent::Kind::PenMove:
       if (m_capture != nullptr) {
         POINT p = event.point;
@@ -356,13 +319,7 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
       m_nKeyModifiers = 0;
       return;
     case InputEvent::Kind::Character:
-      HandleCharacter(event.character);
-      return;
-    case InputEvent::Kind::Help:
-      if (CDialog* dialog = ActiveDialog()) {
-        HELPINFO info{sizeof(HELPINFO), m_focus ? m_focus->GetDlgCtrlID() : 0, POINT{0, 0}};
-        dialog->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-      }
+      HandleCharacter(event);
       return;
     case InputEvent::Kind::Close:
       Quit();
@@ -370,56 +327,50 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
   }
 }
 
+void WindowSystem::HandlePenDown(const InputEvent& event) {
+  SetFocusCuesShown(false);
+  CWnd* target = HitTest(event.point);
+  if ((m_shell != nullptr && m_shell->PreTranslateInput(event, target)) || target == nullptr ||
+      !AcceptsInput(target)) {
+    m_bSwallowPenUp = true;
+    return;
+  }
+  m_bSwallowPenUp = false;
+  m_capture = target;
+  if (target->WantsFocusOnTap()) SetFocusWindow(target);
+  if (target->m_hWnd == nullptr) return;  // destroyed while taking the focus
+  POINT p = event.point;
+  target->ScreenToClient(&p);
+  target->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(p));
+}
+
 void WindowSystem::HandleKey(UINT key, UINT modifiers) {
+  CWnd* root = ActiveModal();
+  // Help is asked of the window in front whatever else is open, as the system's own key.
   if (key == VK_F1) {
-    DispatchInput(InputEvent{InputEvent::Kind::Help});
-    return;
-  }
-  if (key == VK_F10 || key == VK_MENU) {
-    Chrome().ToggleMenuByKey();
-    return;
-  }
-  if (Chrome().PopupIsOpen()) {
-    Chrome().PopupKey(key);
-    return;
-  }
-  // Without a focused control the dialog itself takes the keys, as a dialog with no
-  // controls that take the focus does.
-  CDialog* dialog = ActiveDialog();
-  CWnd* target = m_focus != nullptr ? m_focus : dialog;
-  if (dialog != nullptr) {
-    if (key == VK_RETURN && !target->WantsReturnKey()) {
-      dialog->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(dialog->DefaultCommandId()), BN_CLICKED));
-      return;
+    if (root != nullptr) {
+      HELPINFO info{sizeof(HELPINFO), m_focus ? m_focus->GetDlgCtrlID() : 0, POINT{0, 0}};
+      root->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
     }
-    if (key == VK_ESCAPE) {
-      dialog->SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
-      return;
-    }
-    if (key == VK_TAB && MoveFocusToNextTabStop((modifiers & MOD_SHIFT_DOWN) != 0)) return;
+    return;
   }
+  InputEvent event{InputEvent::Kind::KeyDown};
+  event.key = key;
+  event.modifiers = modifiers;
+  if (m_shell != nullptr && m_shell->PreTranslateInput(event, nullptr)) return;
+  if (root != nullptr && root->PreTranslateKey(key, modifiers)) return;
+  // Without a focused control the window in front takes the keys itself.
+  CWnd* target = m_focus != nullptr ? m_focus : root;
   if (target != nullptr) target->SendMessage(WM_KEYDOWN, key);
 }
 
-void WindowSystem::HandleCharacter(char16_t character) {
-  // The dialog manager has taken these as keys already.
+void WindowSystem::HandleCharacter(const InputEvent& event) {
+  // Enter, Tab and Escape have been taken as keys already.
+  const char16_t character = event.character;
   if (character == u'\r' || character == u'\t' || character == 0x1B) return;
-  if (Chrome().PopupIsOpen()) return;
-  CWnd* target = m_focus != nullptr ? m_focus : ActiveDialog();
+  if (m_shell != nullptr && m_shell->PreTranslateInput(event, nullptr)) return;
+  CWnd* target = m_focus != nullptr ? m_focus : ActiveModal();
   if (target != nullptr) target->SendMessage(WM_CHAR, character);
-}
-
-bool WindowSystem::MoveFocusToNextTabStop(bool backwards) {
-  CDialog* dialog = ActiveDialog();
-  std::vector<CWnd*> stops;
-  for (CWnd* child : dialog->m_children) {
-    if ((child->m_dwStyle & (WS_TABSTOP | WS_VISIBLE)) == (WS_TABSTOP | WS_VISIBLE)) stops.push_back(child);
-  }
-  if (stops.empty()) return false;
-  if (backwards) std::reverse(stops.begin(), stops.end());
-  const auto it = std::find(stops.begin(), stops.end(), m_focus);
-  SetFocusWindow(it == stops.end() || it + 1 == stops.end() ? stops.front() : *(it + 1));
-  return true;
 }
 
 void WindowSystem::SetFocusCuesShown(bool shown) {

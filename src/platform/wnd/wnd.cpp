@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/wnd/window_system.h"
 #include "platform/core/require.h"
+#include "platform/wnd/screen_areas.h"
 
 namespace {
 int& LiveDCs() {
@@ -38,7 +38,7 @@ BOOL CWnd::Create(const char16_t* className, const char16_t* windowName, DWORD s
 BOOL CWnd::CreateEx(DWORD exStyle, const char16_t*, const char16_t* windowName, DWORD style, const RECT& rect,
                     CWnd* parent, UINT id) {
   PLATFORM_REQUIRE(m_hWnd == nullptr, "window created twice");
-  WindowSystem& system = WindowSystem::Get();
+  WindowHost& host = CurrentHost();
   m_dwStyle = style;
   m_dwExStyle = exStyle;
   m_nID = id;
@@ -53,20 +53,20 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char16_t*, const char16_t* windowName, 
     parent->m_children.push_back(this);
   } else {
     m_pParentWnd = nullptr;
-    system.LinkTopLevel(this, false);
+    host.LinkTopLevel(this, (exStyle & WS_EX_TOPMOST) != 0);
   }
   Invalidate();
-  if (IsWindowVisible()) system.ScreenChanged(system.ScreenRectOf(this));
+  if (IsWindowVisible()) host.ScreenChanged(ScreenRect());
   return TRUE;
 }
 
 BOOL CWnd::DestroyWindow() {
   if (m_hWnd == nullptr) return FALSE;
-  WindowSystem& system = WindowSystem::Get();
-  if (IsWindowVisible()) system.ScreenChanged(system.ScreenRectOf(this));
+  WindowHost& host = CurrentHost();
+  if (IsWindowVisible()) host.ScreenChanged(ScreenRect());
   const std::vector<CWnd*> children = m_children;
   for (CWnd* child : children) child->DestroyWindow();
-  system.ForgetWindow(this);
+  host.ForgetWindow(this);
   Unlink();
   m_hWnd = nullptr;
   PostNcDestroy();
@@ -79,7 +79,7 @@ void CWnd::Unlink() {
     siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     m_pParentWnd = nullptr;
   } else {
-    WindowSystem::Get().UnlinkTopLevel(this);
+    CurrentHost().UnlinkTopLevel(this);
   }
 }
 
@@ -99,30 +99,51 @@ CWnd* CWnd::GetDlgItem(int id) const {
   return nullptr;
 }
 
-void CWnd::GetWindowRect(RECT* rect) const { *rect = WindowSystem::Get().ScreenRectOf(this); }
+void CWnd::GetWindowRect(RECT* rect) const { *rect = ScreenRect(); }
+
+CRect CWnd::ScreenRectFrom(CRect rect) const {
+  if (m_pParentWnd != nullptr) {
+    const CRect parentClient = m_pParentWnd->ScreenClientRect();
+    rect.OffsetRect(parentClient.left, parentClient.top);
+  }
+  return rect;
+}
+
+CRect CWnd::ScreenClientRect() const {
+  const CRect rect = ScreenRect();
+  CRect client = m_rcClientInWindow;
+  client.OffsetRect(rect.left, rect.top);
+  return client;
+}
 
 void CWnd::GetClientRect(RECT* rect) const {
   *rect = CRect(0, 0, m_rcClientInWindow.Width(), m_rcClientInWindow.Height());
 }
 
+CRect ClientOf(const CWnd* window) {
+  RECT r;
+  window->GetClientRect(&r);
+  return CRect(r);
+}
+
 void CWnd::ScreenToClient(RECT* rect) const {
-  const CRect client = WindowSystem::Get().ScreenClientRectOf(this);
+  const CRect client = ScreenClientRect();
   static_cast<CRect*>(rect)->OffsetRect(-client.left, -client.top);
 }
 
 void CWnd::ScreenToClient(POINT* point) const {
-  const CRect client = WindowSystem::Get().ScreenClientRectOf(this);
+  const CRect client = ScreenClientRect();
   point->x -= client.left;
   point->y -= client.top;
 }
 
 void CWnd::ClientToScreen(RECT* rect) const {
-  const CRect client = WindowSystem::Get().ScreenClientRectOf(this);
+  const CRect client = ScreenClientRect();
   static_cast<CRect*>(rect)->OffsetRect(client.left, client.top);
 }
 
 void CWnd::ClientToScreen(POINT* point) const {
-  const CRect client = WindowSystem::Get().ScreenClientRectOf(this);
+  const CRect client = ScreenClientRect();
   point->x += client.left;
   point->y += client.top;
 }
@@ -131,8 +152,8 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
   PLATFORM_REQUIRE((insertAfter == nullptr || insertAfter == &wndTop), "only wndTop is supported");
   PLATFORM_REQUIRE((flags & ~(SWP_NOMOVE | SWP_NOSIZE)) == 0, "unsupported SetWindowPos flags");
   if (m_hWnd == nullptr) return FALSE;
-  WindowSystem& system = WindowSystem::Get();
-  system.ScreenChanged(system.ScreenRectOf(this));
+  WindowHost& host = CurrentHost();
+  host.ScreenChanged(ScreenRect());
   if (!(flags & SWP_NOMOVE)) m_rcWindow.OffsetRect(x - m_rcWindow.left, y - m_rcWindow.top);
   if (!(flags & SWP_NOSIZE) && (cx != m_rcWindow.Width() || cy != m_rcWindow.Height())) {
     m_rcWindow.right = m_rcWindow.left + cx;
@@ -147,10 +168,10 @@ BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, U
       siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
       siblings.insert(siblings.begin(), this);
     } else {
-      system.BringToTop(this);
+      host.BringToTop(this);
     }
   }
-  system.ScreenChanged(system.ScreenRectOf(this));
+  host.ScreenChanged(ScreenRect());
   return TRUE;
 }
 
@@ -165,13 +186,13 @@ BOOL CWnd::ShowWindow(int command) {
   PLATFORM_REQUIRE((command == SW_SHOW || command == SW_HIDE), "unsupported ShowWindow command");
   const BOOL wasVisible = (m_dwStyle & WS_VISIBLE) ? TRUE : FALSE;
   if (m_hWnd == nullptr) return wasVisible;
-  WindowSystem& system = WindowSystem::Get();
+  WindowHost& host = CurrentHost();
   if (command == SW_SHOW) {
     m_dwStyle |= WS_VISIBLE;
   } else {
     m_dwStyle &= ~WS_VISIBLE;
   }
-  system.ScreenChanged(system.ScreenRectOf(this));
+  host.ScreenChanged(ScreenRect());
   return wasVisible;
 }
 
@@ -201,11 +222,11 @@ UINT CWnd::GetDlgItemText(int id, CString& text) const {
 }
 
 void CWnd::Invalidate(BOOL) {
-  if (m_hWnd != nullptr) WindowSystem::Get().MarkInvalid(this);
+  if (m_hWnd != nullptr) CurrentHost().MarkInvalid(this);
 }
 
 void CWnd::UpdateWindow() {
-  if (m_hWnd != nullptr) WindowSystem::Get().PaintTree(this);
+  if (m_hWnd != nullptr) CurrentHost().PaintTree(this);
 }
 
 CDC* CWnd::GetDC() {
@@ -228,11 +249,11 @@ int CWnd::ReleaseDC(CDC* dc) {
 UINT_PTR CWnd::SetTimer(UINT_PTR id, UINT elapse, void* procedure) {
   PLATFORM_REQUIRE(procedure == nullptr, "timer procedures are not supported");
   PLATFORM_REQUIRE(m_hWnd != nullptr, "a timer needs a window");
-  WindowSystem::Get().SetTimer(this, id, elapse);
+  CurrentHost().SetTimer(this, id, elapse);
   return id;
 }
 
-BOOL CWnd::KillTimer(UINT_PTR id) { return WindowSystem::Get().KillTimer(this, id) ? TRUE : FALSE; }
+BOOL CWnd::KillTimer(UINT_PTR id) { return CurrentHost().KillTimer(this, id) ? TRUE : FALSE; }
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) { return WindowProc(message, wParam, lParam); }
 
@@ -243,15 +264,15 @@ LRESULT CWnd::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 CWnd* CWnd::SetFocus() {
-  WindowSystem& system = WindowSystem::Get();
-  CWnd* old = system.FocusWindow();
-  system.SetFocusWindow(this);
+  WindowHost& host = CurrentHost();
+  CWnd* old = host.FocusWindow();
+  host.SetFocusWindow(this);
   return old;
 }
 
-CWnd* CWnd::GetFocus() { return WindowSystem::Get().FocusWindow(); }
+CWnd* CWnd::GetFocus() { return CurrentHost().FocusWindow(); }
 
-bool CWnd::FocusCuesShown() { return WindowSystem::Get().FocusCuesShown(); }
+bool CWnd::FocusCuesShown() { return CurrentHost().FocusCuesShown(); }
 
 CFont* CWnd::GetFont() const {
   for (const CWnd* w = this; w != nullptr; w = w->m_pParentWnd) {
@@ -302,6 +323,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
+bool CWnd::PreTranslateKey(UINT, UINT) { return false; }
+
 void CWnd::OnPaint() { CPaintDC dc(this); }
 void CWnd::OnLButtonDown(UINT, CPoint) {}
 void CWnd::OnLButtonUp(UINT, CPoint) {}
@@ -328,13 +351,13 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
 
 CPaintDC::CPaintDC(CWnd* window) {
   PLATFORM_REQUIRE(window != nullptr && window->m_hWnd != nullptr, "painting needs a window");
-  WindowSystem::Get().MarkValid(window);
+  CurrentHost().MarkValid(window);
   AttachSurface(&window->m_surface, window->m_rcClientInWindow.TopLeft(), window->m_rcClientInWindow);
 }
 
 SHORT GetKeyState(int virtualKey) {
   constexpr SHORT kDown = static_cast<SHORT>(0x8000);
-  const UINT modifiers = WindowSystem::Get().KeyModifiers();
+  const UINT modifiers = CurrentHost().KeyModifiers();
   switch (virtualKey) {
     case VK_SHIFT: return (modifiers & MOD_SHIFT_DOWN) ? kDown : SHORT{0};
     case VK_CONTROL: return (modifiers & MOD_CONTROL_DOWN) ? kDown : SHORT{0};
@@ -349,4 +372,4 @@ LRESULT SendMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   return window->SendMessage(message, wParam, lParam);
 }
 
-void Sleep(DWORD milliseconds) { WindowSystem::Get().Sleep(milliseconds); }
+void Sleep(DWORD milliseconds) { CurrentHost().Sleep(milliseconds); }

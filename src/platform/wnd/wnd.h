@@ -17,6 +17,7 @@
 #include "platform/core/win_types.h"
 #include "platform/gdi/gdi.h"
 #include "platform/wnd/win_constants.h"
+#include "platform/wnd/window_host.h"
 
 class CWnd;
 struct HWND__ {
@@ -64,6 +65,8 @@ class CWnd {
   DWORD GetExStyle() const { return m_dwExStyle; }
 
   void GetWindowRect(RECT* rect) const;  // screen coordinates
+  CRect ScreenRect() const { return ScreenRectFrom(m_rcWindow); }
+  CRect ScreenClientRect() const;
   void GetClientRect(RECT* rect) const;  // origin (0, 0)
   void ScreenToClient(RECT* rect) const;
   void ScreenToClient(POINT* point) const;
@@ -116,6 +119,17 @@ class CWnd {
   // The window layer deletes the object when the window is destroyed (template items).
   void MakeAutoDelete() { m_bAutoDelete = true; }
 
+  // A pen tap at a window that lets taps through reaches the window below it (a static
+  // control that does not notify its parent).
+  virtual bool LetsTapsThrough() const { return false; }
+  // Controls that take the keyboard focus when tapped (edit boxes, buttons).
+  virtual bool WantsFocusOnTap() const { return false; }
+  // An edit box that keeps the Enter key instead of giving it to the dialog.
+  virtual bool WantsReturnKey() const { return false; }
+  // A key pressed while this window's modal loop runs, before it goes to the focus; true
+  // when the window took it (a dialog's Enter, Escape and Tab).
+  virtual bool PreTranslateKey(UINT key, UINT modifiers);
+
  protected:
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -135,13 +149,6 @@ class CWnd {
   virtual void OnUpdateUIState(UINT action, UINT element);
   // Called last when the window is destroyed; framework-made windows delete themselves.
   virtual void PostNcDestroy();
-  // A pen tap at a window that lets taps through reaches the window below it (a static
-  // control that does not notify its parent).
-  virtual bool LetsTapsThrough() const { return false; }
-  // Controls that take the keyboard focus when tapped (edit boxes, buttons).
-  virtual bool WantsFocusOnTap() const { return false; }
-  // An edit box that keeps the Enter key instead of giving it to the dialog.
-  virtual bool WantsReturnKey() const { return false; }
 
   // The whole window's pixels, frame included, for windows that draw their own frame.
   Surface& WindowSurface() { return m_surface; }
@@ -164,6 +171,7 @@ class CWnd {
 
   void Unlink();
   void ResizeSurface(int width, int height);
+  CRect ScreenRectFrom(CRect rect) const;
 
   HWND__ m_handle{this};
   bool m_bAutoDelete = false;
@@ -192,6 +200,9 @@ class CPaintDC : public CDC {
  public:
   explicit CPaintDC(CWnd* window);
 };
+
+// The window's client rectangle, origin (0, 0).
+CRect ClientOf(const CWnd* window);
 
 // Window contexts that have been handed out and not yet released, over all windows.
 int LiveWindowDCCount();

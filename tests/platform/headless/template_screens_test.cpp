@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "platform/headless/headless_backend.h"
+#include "support/ui_script.h"
 #include "platform/wnd/controls.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/window_system.h"
@@ -21,7 +21,7 @@ class TemplateScreens : public ::testing::Test {
   }
 
   CWinApp m_app;
-  HeadlessBackend m_backend;
+  UiScript m_ui;
 };
 
 CRect ClientRectOfItem(const CWnd* item) {
@@ -42,7 +42,7 @@ TEST_F(TemplateScreens, DialogUnitsBecomePixelsEdgeByEdge) {
 TEST_F(TemplateScreens, EveryItemLandsOnItsTemplateRectangleInsideItsDialog) {
   for (const DialogTemplate& t : ProgramDialogTemplates()) {
     CDialog dialog(static_cast<UINT>(t.id));
-    m_backend.Check([&] {
+    m_ui.Check([&] {
       RECT client;
       dialog.GetClientRect(&client);
       EXPECT_EQ(CRect(client), DialogUnitsToPixels(0, 0, t.cx, t.cy)) << "dialog " << t.id;
@@ -72,9 +72,9 @@ TEST_F(TemplateScreens, EveryItemLandsOnItsTemplateRectangleInsideItsDialog) {
 // The items' order and rectangles are checked above; what is left is which of them take the pen.
 TEST_F(TemplateScreens, TheBoardPicturePassesTapsOnToTheBoardAndTheGoPictureTakesThem) {
   CDialog board(IDD_BOARD);
-  m_backend.Check([&] {
-    EXPECT_EQ(WindowSystem::Get().HitTest(POINT{5, 26 + 100}), &board);
-    EXPECT_EQ(WindowSystem::Get().HitTest(POINT{213, 26 + 240}), board.GetDlgItem(IDC_GO));
+  m_ui.Check([&] {
+    EXPECT_EQ(WindowSystem::Current().HitTest(POINT{5, 26 + 100}), &board);
+    EXPECT_EQ(WindowSystem::Current().HitTest(POINT{213, 26 + 240}), board.GetDlgItem(IDC_GO));
   });
   board.DoModal();
 }

@@ -30,7 +30,7 @@ TEST_F(Controls, CheckBoxTogglesItselfBeforeItTellsTheDialog) {
   const auto blackPixels = [&] { return CountColor(dialog.GetDlgItem(BOX)->GetSurface(), RGB(0, 0, 0)); };
   int unchecked = -1;
   int checked = -1;
-  m_backend.Check([&] { unchecked = blackPixels(); }).TapItem(BOX).Check([&] { checked = blackPixels(); }).TapItem(BOX);
+  m_ui.Check([&] { unchecked = blackPixels(); }).TapItem(BOX).Check([&] { checked = blackPixels(); }).TapItem(BOX);
   dialog.DoModal();
   EXPECT_EQ(seen, (std::vector<LRESULT>{BST_CHECKED, BST_UNCHECKED}));
   EXPECT_GT(unchecked, 0);
@@ -46,7 +46,7 @@ TEST_F(Controls, EditBoxTypesAndEditsAtTheCaret) {
     dialog.GetDlgItemText(NAME, text);
     dialog.EndDialog(IDOK);
   };
-  m_backend.Type(u"abc")
+  m_ui.Type(u"abc")
       .Key(VK_LEFT)
       .Key(VK_LEFT)
       .Type(u"X")          // aX|bc
@@ -73,7 +73,7 @@ TEST_F(Controls, EditBoxHasNoLengthLimitAndTakesTextFromTheDialog) {
     dialog.SetDlgItemText(NAME, u"");
     dialog.GetDlgItemText(NAME, afterSet);
   };
-  m_backend.Type(longName).Key(VK_RETURN).Type(u"z").Key(VK_ESCAPE);
+  m_ui.Type(longName).Key(VK_RETURN).Type(u"z").Key(VK_ESCAPE);
   dialog.DoModal();
   EXPECT_EQ(afterTyping, longName);
   EXPECT_EQ(afterSet, u"");
@@ -83,9 +83,9 @@ TEST_F(Controls, EditBoxKeepsLongTextInsideItsBorderWithTheCaretInView) {
   ScriptedDialog dialog({NameBoxItem()});
   Surface screen;
   RECT box{};
-  m_backend.Type(CString(40, u'W')).Check([&] {
+  m_ui.Type(CString(40, u'W')).Check([&] {
     dialog.GetDlgItem(NAME)->GetWindowRect(&box);
-    screen = m_backend.Screenshot();
+    screen = m_ui.Screenshot();
   });
   dialog.DoModal();
   const CRect frame(box);
@@ -109,7 +109,7 @@ TEST_F(Controls, EditBoxKeepsLongTextInsideItsBorderWithTheCaretInView) {
 TEST_F(Controls, PushButtonClicksWhenThePenIsLiftedOverIt) {
   ScriptedDialog dialog({ButtonItem(PUSH, u"Push", 10, 10)});
   const POINT inside{45, 53};
-  m_backend.Tap(inside).PenDown(inside).PenUp(POINT{200, 200});
+  m_ui.Tap(inside).PenDown(inside).PenUp(POINT{200, 200});
   dialog.DoModal();
   EXPECT_EQ(dialog.commands, std::vector<UINT>{PUSH});
 }

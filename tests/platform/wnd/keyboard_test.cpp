@@ -39,7 +39,7 @@ using Keyboard = WndTest;
 
 TEST_F(Keyboard, WithoutAFocusedControlTheDialogTakesKeysTabAndCharacters) {
   KeyDialog dialog;
-  m_backend.Key('N', MOD_CONTROL_DOWN).Key(VK_TAB).Type(u"x").Key(VK_RETURN);
+  m_ui.Key('N', MOD_CONTROL_DOWN).Key(VK_TAB).Type(u"x").Key(VK_RETURN);
   EXPECT_EQ(dialog.DoModal(), IDOK) << "Enter still gives the dialog its default command";
   EXPECT_EQ(dialog.keys, (std::vector<std::pair<UINT, bool>>{{'N', true}, {VK_TAB, false}}));
   EXPECT_EQ(dialog.characters, std::vector<UINT>{u'x'});
@@ -54,7 +54,7 @@ TEST_F(Keyboard, TabWalksTheStopsBothWaysAndSpaceClicksTheFocusedBox) {
     cueA.push_back(CuePixels(dialog.GetDlgItem(BOX_A)));
     cueB.push_back(CuePixels(dialog.GetDlgItem(BOX_B)));
   };
-  m_backend.Check(look)
+  m_ui.Check(look)
       .Key(VK_SPACE)
       .Check(look)
       .Key(VK_TAB)

@@ -36,26 +36,27 @@ class MenuBar : public WndTest {
 };
 
 TEST_F(MenuBar, AnItemSendsItsCommandToTheDialog) {
-  m_backend.ChooseMenu(u"Second").ChooseMenu(u"First");
+  m_ui.ChooseMenu(u"Second").ChooseMenu(u"First");
   m_dialog.DoModal();
   EXPECT_EQ(m_dialog.commands, (std::vector<UINT>{CMD_SECOND, CMD_FIRST}));
-  EXPECT_FALSE(WindowSystem::Get().Chrome().PopupIsOpen());
+  EXPECT_FALSE(ScreenChrome::Current().PopupIsOpen());
 }
 
 TEST_F(MenuBar, ATapOnASeparatorKeepsThePopupAndATapElsewhereClosesItWithoutCommand) {
   std::optional<CRect> first;
-  m_backend.TapMenuButton(u"Menu").Check([&] { first = WindowSystem::Get().Chrome().PopupItemRect(u"First"); });
+  m_ui.TapMenuButton(u"Menu").Check([&] { first = ScreenChrome::Current().PopupItemRect(u"First"); });
   m_dialog.DoModal();
   ASSERT_TRUE(first.has_value());
   const POINT separator{first->left + 20, first->bottom + 3};
 
   bool openAfterSeparator = false;
   bool openAfterOutside = true;
-  m_backend.TapMenuButton(u"Menu")
+  m_ui.StartNextRun();
+  m_ui.TapMenuButton(u"Menu")
       .Tap(separator)
-      .Check([&] { openAfterSeparator = WindowSystem::Get().Chrome().PopupIsOpen(); })
+      .Check([&] { openAfterSeparator = ScreenChrome::Current().PopupIsOpen(); })
       .Tap(POINT{120, 60})
-      .Check([&] { openAfterOutside = WindowSystem::Get().Chrome().PopupIsOpen(); });
+      .Check([&] { openAfterOutside = ScreenChrome::Current().PopupIsOpen(); });
   m_dialog.DoModal();
   EXPECT_TRUE(openAfterSeparator);
   EXPECT_FALSE(openAfterOutside);
@@ -68,10 +69,10 @@ TEST_F(MenuBar, TheBarBelongsToTheDialogInFront) {
   std::optional<CRect> buttonUnderInner;
   std::optional<CRect> buttonOnOuter;
   m_dialog.onCommand = [&](UINT) { inner.DoModal(); };
-  m_backend.ChooseMenu(u"First")
-      .Check([&] { buttonUnderInner = WindowSystem::Get().Chrome().MenuButtonRect(u"Menu"); })
+  m_ui.ChooseMenu(u"First")
+      .Check([&] { buttonUnderInner = ScreenChrome::Current().MenuButtonRect(u"Menu"); })
       .TapCloseBox()
-      .Check([&] { buttonOnOuter = WindowSystem::Get().Chrome().MenuButtonRect(u"Menu"); });
+      .Check([&] { buttonOnOuter = ScreenChrome::Current().MenuButtonRect(u"Menu"); });
   m_dialog.DoModal();
   EXPECT_FALSE(buttonUnderInner.has_value());
   ASSERT_TRUE(buttonOnOuter.has_value());
@@ -82,9 +83,9 @@ TEST_F(MenuBar, TheMenuKeyOpensNothingUnderAnotherDialog) {
   ScriptedDialog inner({}, DS_CENTER);
   bool open = true;
   m_dialog.onCommand = [&](UINT) { inner.DoModal(); };
-  m_backend.Key(VK_F10).Key(VK_RETURN)
+  m_ui.Key(VK_F10).Key(VK_RETURN)
       .Key(VK_F10)
-      .Check([&] { open = WindowSystem::Get().Chrome().PopupIsOpen(); })
+      .Check([&] { open = ScreenChrome::Current().PopupIsOpen(); })
       .Key(VK_ESCAPE);
   m_dialog.DoModal();
   EXPECT_FALSE(open);

@@ -22,8 +22,8 @@ TEST_F(ModalLoops, NestedDialogsAndMessageBoxesFollowTheScript) {
     const int answer = MessageBoxW(nullptr, u"Sure?", u"Question", MB_YESNO | MB_ICONQUESTION);
     events.push_back("answer " + std::to_string(answer));
   };
-  m_backend.TapItem(OPEN_INNER)
-      .Check([&] { EXPECT_EQ(WindowSystem::Get().ActiveDialog(), &inner); })
+  m_ui.TapItem(OPEN_INNER)
+      .Check([&] { EXPECT_EQ(ActiveDialog(), &inner); })
       .Tap(POINT{100, 200})
       .TapItem(ASK)
       .Answer(u"Yes")
@@ -35,12 +35,12 @@ TEST_F(ModalLoops, NestedDialogsAndMessageBoxesFollowTheScript) {
       .Key(VK_RETURN);  // OK on the outer one
   EXPECT_EQ(outer.DoModal(), IDOK);
   EXPECT_EQ(events, (std::vector<std::string>{"inner tap", "answer 6", "answer 7", "answer 6", "inner returned 2"}));
-  ASSERT_EQ(m_backend.MessageBoxes().size(), 3u);
-  EXPECT_EQ(m_backend.MessageBoxes()[0].caption, u"Question");
-  EXPECT_EQ(m_backend.MessageBoxes()[0].text, u"Sure?");
-  EXPECT_EQ(m_backend.MessageBoxes()[0].type, MB_YESNO | MB_ICONQUESTION);
-  EXPECT_EQ(m_backend.MessageBoxes()[1].answer, IDNO);
-  EXPECT_TRUE(m_backend.ScriptDone());
+  ASSERT_EQ(m_ui.MessageBoxes().size(), 3u);
+  EXPECT_EQ(m_ui.MessageBoxes()[0].caption, u"Question");
+  EXPECT_EQ(m_ui.MessageBoxes()[0].text, u"Sure?");
+  EXPECT_EQ(m_ui.MessageBoxes()[0].type, MB_YESNO | MB_ICONQUESTION);
+  EXPECT_EQ(m_ui.MessageBoxes()[1].answer, IDNO);
+  EXPECT_TRUE(m_ui.ScriptDone());
 }
 
 TEST_F(ModalLoops, TheEndOfTheScriptClosesEveryLoopWithItsSafeAnswer) {
@@ -54,17 +54,17 @@ TEST_F(ModalLoops, TheEndOfTheScriptClosesEveryLoopWithItsSafeAnswer) {
     boxAnswer = MessageBoxW(nullptr, u"Exit?", u"Exit", MB_YESNO | MB_ICONQUESTION);
     okAnswer = AfxMessageBox(u"Done.");
   };
-  m_backend.TapItem(OPEN_INNER);
+  m_ui.TapItem(OPEN_INNER);
   EXPECT_EQ(outer.DoModal(), IDCANCEL);
   EXPECT_EQ(innerResult, IDCANCEL);
   EXPECT_EQ(boxAnswer, IDNO);
   EXPECT_EQ(okAnswer, IDOK);
-  ASSERT_EQ(m_backend.MessageBoxes().size(), 2u);
-  EXPECT_EQ(m_backend.MessageBoxes()[1].caption, u"Tumbla");
+  ASSERT_EQ(m_ui.MessageBoxes().size(), 2u);
+  EXPECT_EQ(m_ui.MessageBoxes()[1].caption, u"Tumbla");
   // The window layer is ready for the next run.
   ScriptedDialog again({});
   EXPECT_EQ(again.DoModal(), IDCANCEL);
-  EXPECT_EQ(WindowSystem::Get().ActiveDialog(), nullptr);
+  EXPECT_EQ(ActiveDialog(), nullptr);
 }
 
 // A tap on the close box cancels, one on the OK button runs OnOK; the board's style hides
@@ -81,13 +81,13 @@ TEST_F(ModalLoops, TheTitleBarHasTheCloseBoxOrTheOkButtonOrWithTheDoneButtonHidd
                         Case{WS_EX_CAPTIONOKBTN, true, false, false, IDCANCEL}}) {
     ScriptedDialog dialog({}, 0, c.exStyle);
     if (c.hideDone) dialog.onInit = [&] { SHDoneButton(dialog.GetSafeHwnd(), SHDB_HIDE); };
-    m_backend.Check([&] {
-      const std::optional<CRect> closeBox = WindowSystem::Get().Chrome().CloseBoxRect();
-      const std::optional<CRect> okButton = WindowSystem::Get().Chrome().CaptionOkRect();
+    m_ui.Check([&] {
+      const std::optional<CRect> closeBox = ScreenChrome::Current().CloseBoxRect();
+      const std::optional<CRect> okButton = ScreenChrome::Current().CaptionOkRect();
       EXPECT_EQ(closeBox.has_value(), c.closeBox) << c.exStyle;
       EXPECT_EQ(okButton.has_value(), c.okButton) << c.exStyle;
       if (const std::optional<CRect> button = closeBox ? closeBox : okButton) {
-        m_backend.Tap(POINT{(button->left + button->right) / 2, (button->top + button->bottom) / 2});
+        m_ui.Tap(POINT{(button->left + button->right) / 2, (button->top + button->bottom) / 2});
       }
     });
     EXPECT_EQ(dialog.DoModal(), c.result) << c.exStyle << (c.hideDone ? " without Done" : "");
@@ -101,7 +101,7 @@ TEST_F(ModalLoops, HelpRequestReachesTheDialogInFront) {
     helpCtrl = info->iCtrlId;
     return TRUE;
   };
-  m_backend.HelpRequest();
+  m_ui.Key(VK_F1);
   dialog.DoModal();
   EXPECT_EQ(helpCtrl, OPEN_INNER);  // the first tab stop has the focus
 }
@@ -113,14 +113,14 @@ TEST_F(ModalLoops, LongMessageTextIsWrappedInACentredBox) {
                 MB_YESNO | MB_ICONQUESTION);
   };
   CRect box;
-  m_backend.TapItem(ASK).Check([&] {
-    box = WindowSystem::Get().ScreenRectOf(WindowSystem::Get().ActiveDialog());
-    EXPECT_TRUE(m_backend.SaveScreenshot("message_box.png"));
+  m_ui.TapItem(ASK).Check([&] {
+    box = ActiveDialog()->ScreenRect();
+    EXPECT_TRUE(m_ui.SaveScreenshot("message_box.png"));
   }).Answer(u"No");
   dialog.DoModal();
   EXPECT_EQ(box.left + box.right, SCREEN_WIDTH);
   EXPECT_LT(box.Width(), SCREEN_WIDTH);
   EXPECT_GT(box.Height(), 60);  // two lines of text above the buttons
-  EXPECT_EQ(m_backend.MessageBoxes().at(0).answer, IDNO);
+  EXPECT_EQ(m_ui.MessageBoxes().at(0).answer, IDNO);
 }
 }  // namespace

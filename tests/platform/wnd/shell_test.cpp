@@ -17,9 +17,9 @@ TEST_F(Shell, ASoundResourceIsPlayedByNameAndAMissingOneSkipped) {
   EXPECT_TRUE(PlaySoundW(u"WAV_1", AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC));
   EXPECT_FALSE(PlaySoundW(u"WAV_9", AfxGetInstanceHandle(), SND_RESOURCE | SND_ASYNC));
   SetResourceTable({});
-  ASSERT_EQ(m_backend.Sounds().size(), 1u);
-  EXPECT_EQ(m_backend.Sounds()[0].name, u"WAV_1");
-  EXPECT_EQ(m_backend.Sounds()[0].timeMs, m_backend.NowMs());
+  ASSERT_EQ(m_ui.Sounds().size(), 1u);
+  EXPECT_EQ(m_ui.Sounds()[0].name, u"WAV_1");
+  EXPECT_EQ(m_ui.Sounds()[0].timeMs, m_ui.NowMs());
 }
 
 TEST_F(Shell, TheHelpViewerOpensThePageBesideTheExecutable) {
@@ -27,7 +27,7 @@ TEST_F(Shell, TheHelpViewerOpensThePageBesideTheExecutable) {
   EXPECT_TRUE(CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                              nullptr, nullptr));
   SetModuleFilePathForTesting(u"");
-  ASSERT_EQ(m_backend.HelpLaunches().size(), 1u);
-  EXPECT_EQ(m_backend.HelpLaunches()[0].pagePath, u"/opt/tumbla/bin/Tumbla.htm");
+  ASSERT_EQ(m_ui.HelpLaunches().size(), 1u);
+  EXPECT_EQ(m_ui.HelpLaunches()[0].pagePath, u"/opt/tumbla/bin/Tumbla.htm");
 }
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 constexpr int EDIT_ID = 1052;
 constexpr RECT PANEL{0, 214, 240, 294};
 
-SoftKeyboardWnd& Keyboard() { return WindowSystem::Get().Chrome().SoftKeyboard(); }
+SoftKeyboardWnd& Keyboard() { return ScreenChrome::Current().SoftKeyboard(); }
 
 POINT KeyCentre(const CString& label) {
   const std::optional<CRect> rect = Keyboard().KeyRect(label);
@@ -30,9 +30,9 @@ class SoftKeyboardTest : public WndTest {
   }
   ~SoftKeyboardTest() override { SHSipPreference(nullptr, SIP_FORCEDOWN); }
 
-  HeadlessBackend& TapKeys(std::initializer_list<const char16_t*> labels) {
-    for (const char16_t* label : labels) m_backend.Tap(KeyCentre(label));
-    return m_backend;
+  UiScript& TapKeys(std::initializer_list<const char16_t*> labels) {
+    for (const char16_t* label : labels) m_ui.Tap(KeyCentre(label));
+    return m_ui;
   }
 
   CString EditText() const { return m_dialog.GetDlgItem(EDIT_ID)->GetWindowTextString(); }
@@ -50,7 +50,7 @@ TEST_F(SoftKeyboardTest, TapsTypeIntoTheFocusedEditBoxWithoutTakingTheFocusAndSh
   };
   // A second tap on Shift lets it go before any key.
   TapKeys({u"Shift", u"h", u"i", u"space", u"7", u"Bksp", u"Shift", u"1", u"Shift", u"-", u".", u"Shift", u"Shift", u"c"});
-  m_backend.Check([&] {
+  m_ui.Check([&] {
     focusKept = CWnd::GetFocus() == m_dialog.GetDlgItem(EDIT_ID);
     EXPECT_FALSE(Keyboard().IsShifted());
   });
@@ -61,34 +61,34 @@ TEST_F(SoftKeyboardTest, TapsTypeIntoTheFocusedEditBoxWithoutTakingTheFocusAndSh
 }
 
 TEST_F(SoftKeyboardTest, PenLiftedOutsideTheKeyTypesNothing) {
-  m_backend.PenDown(KeyCentre(u"q")).PenUp(KeyCentre(u"w"));
-  m_backend.Check([&] { EXPECT_EQ(EditText(), u""); });
+  m_ui.PenDown(KeyCentre(u"q")).PenUp(KeyCentre(u"w"));
+  m_ui.Check([&] { EXPECT_EQ(EditText(), u""); });
   m_dialog.DoModal();
 }
 
 TEST_F(SoftKeyboardTest, PanelCoversTheDialogAboveTheMenuBarOnlyWhileRaised) {
   const POINT inside{120, 250};  // within the panel and on the dialog's background
   const POINT above{120, PANEL.top - 1};
-  m_backend.Check([&] {
-    const Surface screen = m_backend.Screenshot();
+  m_ui.Check([&] {
+    const Surface screen = m_ui.Screenshot();
     EXPECT_NE(screen.Pixel(inside.x, inside.y), TEST_GREEN);
     EXPECT_EQ(screen.Pixel(above.x, above.y), TEST_GREEN);
-    EXPECT_EQ(WindowSystem::Get().HitTest(inside), &Keyboard());
+    EXPECT_EQ(WindowSystem::Current().HitTest(inside), &Keyboard());
     SHSipPreference(m_dialog.GetSafeHwnd(), SIP_FORCEDOWN);
   });
-  m_backend.Check([&] {
-    EXPECT_EQ(m_backend.Screenshot().Pixel(inside.x, inside.y), TEST_GREEN);
-    EXPECT_EQ(WindowSystem::Get().HitTest(inside), &m_dialog);
+  m_ui.Check([&] {
+    EXPECT_EQ(m_ui.Screenshot().Pixel(inside.x, inside.y), TEST_GREEN);
+    EXPECT_EQ(WindowSystem::Current().HitTest(inside), &m_dialog);
   });
   m_dialog.DoModal();
 }
 
 TEST_F(SoftKeyboardTest, TheHideKeyPutsThePanelAwayWithoutTyping) {
   TapKeys({u"x", u"Hide"});
-  m_backend.Check([&] {
+  m_ui.Check([&] {
     EXPECT_FALSE(SipIsUp());
     EXPECT_EQ(EditText(), u"x");
-    EXPECT_EQ(WindowSystem::Get().HitTest(KeyCentre(u"Hide")), &m_dialog);
+    EXPECT_EQ(WindowSystem::Current().HitTest(KeyCentre(u"Hide")), &m_dialog);
   });
   m_dialog.DoModal();
 }

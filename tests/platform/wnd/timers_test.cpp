@@ -15,10 +15,10 @@ TEST_F(Timers, TicksComeEveryPeriodOfTheVirtualClock) {
   dialog.onInit = [&] { dialog.SetTimer(TICK, 50, nullptr); };
   dialog.onTimer = [&](UINT_PTR id) {
     EXPECT_EQ(id, TICK);
-    ticks.push_back(m_backend.NowMs());
+    ticks.push_back(m_ui.NowMs());
   };
-  const std::uint64_t start = m_backend.NowMs();
-  m_backend.Wait(260);
+  const std::uint64_t start = m_ui.NowMs();
+  m_ui.Wait(260);
   dialog.DoModal();
   ASSERT_EQ(ticks.size(), 5u);
   for (std::size_t i = 0; i < ticks.size(); ++i) EXPECT_EQ(ticks[i], start + 50 * (i + 1));
@@ -30,12 +30,12 @@ TEST_F(Timers, ATickThatStopsItsTimerAndSleepsHoldsBackTheNextTick) {
   dialog.onInit = [&] { dialog.SetTimer(TICK, 50, nullptr); };
   dialog.onTimer = [&](UINT_PTR) {
     dialog.KillTimer(TICK);
-    ticks.push_back(m_backend.NowMs());
+    ticks.push_back(m_ui.NowMs());
     if (ticks.size() == 1) Sleep(1250);
     dialog.SetTimer(TICK, 50, nullptr);
   };
-  const std::uint64_t start = m_backend.NowMs();
-  m_backend.Wait(1400);
+  const std::uint64_t start = m_ui.NowMs();
+  m_ui.Wait(1400);
   dialog.DoModal();
   ASSERT_GE(ticks.size(), 2u);
   EXPECT_EQ(ticks[0], start + 50);
@@ -56,12 +56,13 @@ TEST_F(Timers, TheOuterDialogsTimerRunsDuringAnInnerModalLoopUnlessItStoppedIt) 
     ticksDuringBox = ticks - before;
     if (stopWhileAsking) dialog.SetTimer(TICK, 50, nullptr);
   };
-  m_backend.TapItem(BUTTON).Wait(500).Answer(u"No");
+  m_ui.TapItem(BUTTON).Wait(500).Answer(u"No");
   dialog.DoModal();
   EXPECT_EQ(ticksDuringBox, 10);
 
   stopWhileAsking = true;
-  m_backend.TapItem(BUTTON).Wait(500).Answer(u"No").Wait(120);
+  m_ui.StartNextRun();
+  m_ui.TapItem(BUTTON).Wait(500).Answer(u"No").Wait(120);
   ticks = 0;
   dialog.DoModal();
   EXPECT_EQ(ticksDuringBox, 0);
@@ -78,10 +79,10 @@ TEST_F(Timers, InputDuringASleepIsHandledAfterwardsInOrder) {
     slept = true;
     Sleep(1000);
   };
-  dialog.onCommand = [&](UINT id) { handled.push_back({id, m_backend.NowMs()}); };
-  const std::uint64_t start = m_backend.NowMs();
+  dialog.onCommand = [&](UINT id) { handled.push_back({id, m_ui.NowMs()}); };
+  const std::uint64_t start = m_ui.NowMs();
   // Button centres: "One" at (45, 53), "Two" at (120, 53) on the screen.
-  m_backend.At(start + 300).Tap(POINT{45, 53}).At(start + 600).Tap(POINT{120, 53}).Wait(100);
+  m_ui.At(start + 300).Tap(POINT{45, 53}).At(start + 600).Tap(POINT{120, 53}).Wait(100);
   dialog.DoModal();
   ASSERT_EQ(handled.size(), 2u);
   EXPECT_EQ(handled[0].first, static_cast<UINT>(BUTTON));
@@ -100,8 +101,8 @@ TEST_F(Timers, SleepPutsWhatWasDrawnOnTheScreenFirst) {
     dialog.ReleaseDC(dc);
     Sleep(500);
   };
-  const std::uint64_t start = m_backend.NowMs();
-  m_backend.At(start + 300).Check([&] { duringSleep = m_backend.PresentedPixel(5, 26 + 5); });
+  const std::uint64_t start = m_ui.NowMs();
+  m_ui.At(start + 300).Check([&] { duringSleep = m_ui.PresentedPixel(5, 26 + 5); });
   dialog.DoModal();
   EXPECT_EQ(duringSleep, RGB(255, 0, 0));
 }

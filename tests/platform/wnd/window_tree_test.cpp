@@ -15,7 +15,7 @@ class WindowTree : public WndTest {
     InputEvent event{};
     event.kind = kind;
     event.point = screenPoint;
-    WindowSystem::Get().DispatchInput(event);
+    WindowSystem::Current().DispatchInput(event);
   }
   static void Tap(POINT screenPoint) {
     Pen(InputEvent::Kind::PenDown, screenPoint);
@@ -66,7 +66,7 @@ TEST_F(WindowTree, QuietPicturesLetTapsThroughAndNotifyingOnesSendACommand) {
   });
   std::vector<CPoint> dialogTaps;
   dialog.onTap = [&](CPoint p) { dialogTaps.push_back(p); };
-  m_backend.Tap(POINT{100, 200}).Tap(POINT{10, 36});
+  m_ui.Tap(POINT{100, 200}).Tap(POINT{10, 36});
   dialog.DoModal();
   ASSERT_EQ(dialogTaps.size(), 1u);
   EXPECT_EQ(dialogTaps[0], CPoint(100, 174));
@@ -89,11 +89,11 @@ TEST_F(WindowTree, PaintCycleValidatesAndUpdateWindowPaintsAtOnce) {
 TEST_F(WindowTree, DestroyingAWindowTakesItsChildrenAndTimersAlong) {
   LoggingWnd* child = Child("child", CRect(0, 0, 10, 10), 1);
   child->SetTimer(5, 50, nullptr);
-  ASSERT_TRUE(WindowSystem::Get().NextTimerDue().has_value());
+  ASSERT_TRUE(WindowSystem::Current().NextTimerDue().has_value());
   m_top.DestroyWindow();
   EXPECT_EQ(child->GetSafeHwnd(), nullptr);
-  EXPECT_FALSE(WindowSystem::Get().NextTimerDue().has_value());
-  EXPECT_FALSE(WindowSystem::Get().IsLiveWindow(child));
+  EXPECT_FALSE(WindowSystem::Current().NextTimerDue().has_value());
+  EXPECT_FALSE(WindowSystem::Current().IsLiveWindow(child));
 }
 
 TEST_F(WindowTree, TheScreenShowsEachWindowBelowTheOnesAboveIt) {
@@ -104,8 +104,8 @@ TEST_F(WindowTree, TheScreenShowsEachWindowBelowTheOnesAboveIt) {
     FillSolid(*dc, CRect(0, 0, 20, 20), color);
     window->ReleaseDC(dc);
   }
-  WindowSystem::Get().RefreshScreen();
-  const Surface& screen = WindowSystem::Get().ScreenPixels();
+  WindowSystem::Current().RefreshScreen();
+  const Surface& screen = WindowSystem::Current().ScreenPixels();
   EXPECT_EQ(screen.Pixel(15, 26 + 15), RGB(255, 0, 0));
   EXPECT_EQ(screen.Pixel(25, 26 + 25), RGB(0, 0, 255));
 
@@ -113,18 +113,18 @@ TEST_F(WindowTree, TheScreenShowsEachWindowBelowTheOnesAboveIt) {
   CDC* dc = lower->GetDC();
   FillSolid(*dc, CRect(0, 0, 20, 20), RGB(0, 255, 0));
   lower->ReleaseDC(dc);
-  const int presents = m_backend.PresentCount();
-  WindowSystem::Get().RefreshScreen();
-  EXPECT_EQ(m_backend.PresentCount(), presents + 1);
+  const int presents = m_ui.PresentCount();
+  WindowSystem::Current().RefreshScreen();
+  EXPECT_EQ(m_ui.PresentCount(), presents + 1);
   EXPECT_EQ(screen.Pixel(15, 26 + 15), RGB(255, 0, 0));
   EXPECT_EQ(screen.Pixel(25, 26 + 25), RGB(0, 255, 0));
 
   // Nothing changed: nothing presented.
-  WindowSystem::Get().RefreshScreen();
-  EXPECT_EQ(m_backend.PresentCount(), presents + 1);
+  WindowSystem::Current().RefreshScreen();
+  EXPECT_EQ(m_ui.PresentCount(), presents + 1);
 
   upper->ShowWindow(SW_HIDE);
-  WindowSystem::Get().RefreshScreen();
+  WindowSystem::Current().RefreshScreen();
   EXPECT_EQ(screen.Pixel(15, 26 + 15), RGB(0, 255, 0));
 }
 }  // namespace

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_backend.h"
+#include "support/ui_script.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/window_system.h"
 
@@ -18,7 +18,7 @@ class WndTest : public ::testing::Test {
   WndTest() { m_app.SetDialogBkColor(TEST_GREEN, TEST_WHITE); }
 
   CWinApp m_app;
-  HeadlessBackend m_backend;
+  UiScript m_ui;
 };
 
 // The template of a test dialog, made before the dialog that runs it.

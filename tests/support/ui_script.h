@@ -1,0 +1,101 @@
+#pragma once
+// A program run on the headless back end, scripted as a user would use it: taps on
+// controls by id or text, menu commands, answers to message boxes, keys and typing; and
+// what the run showed and played. Lookups of controls and bars happen when a step is due,
+// so a step can name what only exists by then.
+//
+//   UiScript ui;
+//   ui.TapItem(IDC_GO).Wait(100).Check([&] { ... }).ChooseMenu(u"Exit").Answer(u"Yes");
+//   CBoardDlg board;
+//   board.DoModal();  // returns when the script is done
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/core/message_box.h"
+#include "platform/headless/headless_backend.h"
+#include "platform/wnd/dialog.h"
+#include "platform/wnd/program_run.h"
+#include "platform/wnd/screen_chrome.h"
+
+struct MessageBoxRecord {
+  std::uint64_t timeMs;
+  CString caption;
+  CString text;
+  UINT type;
+  int answer;  // 0 while the box is up
+};
+
+class UiScript {
+ public:
+  UiScript();
+  ~UiScript();
+  UiScript(const UiScript&) = delete;
+  UiScript& operator=(const UiScript&) = delete;
+
+  // ---- the script -----------------------------------------------------------------------
+  UiScript& Tap(POINT screenPoint);
+  UiScript& PenDown(POINT screenPoint);
+  UiScript& PenUp(POINT screenPoint);
+  // A tap on the centre of a control of the dialog in front, found by id or by its text.
+  UiScript& TapItem(int controlId);
+  UiScript& TapText(const CString& text);
+  // A message box's button by its text ("Yes", "No", "OK").
+  UiScript& Answer(const CString& buttonText) { return TapText(buttonText); }
+  // Opens the menu of the menu bar's "Menu" button and taps the item with that text.
+  UiScript& ChooseMenu(const CString& itemText);
+  UiScript& TapMenuButton(const CString& buttonText);
+  UiScript& TapCloseBox();
+  UiScript& Key(UINT virtualKey, UINT modifiers = 0);
+  UiScript& Type(const CString& text);
+  // The desktop asks the program to close, as its window's close button or a signal does.
+  UiScript& CloseRequest();
+  UiScript& Wait(std::uint64_t milliseconds);
+  // Runs the check at this point of the script; the screen has been presented.
+  UiScript& Check(std::function<void()> check);
+  // The next step arrives at that virtual time, also while the program sleeps.
+  UiScript& At(std::uint64_t timeMs);
+  bool ScriptDone() const { return m_backend.ScriptDone(); }
+
+  // The run ends and a new one begins on an empty screen, on the same clock and records,
+  // as when the program is started again.
+  void StartNextRun();
+
+  // ---- what happened --------------------------------------------------------------------
+  const std::vector<SoundRecord>& Sounds() const { return m_backend.Sounds(); }
+  std::vector<CString> SoundNames() const { return m_backend.SoundNames(); }
+  const std::vector<HelpLaunchRecord>& HelpLaunches() const { return m_backend.HelpLaunches(); }
+  const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
+  int PresentCount() const { return m_backend.PresentCount(); }
+  void ClearRecords();
+  std::uint64_t NowMs() { return m_backend.NowMs(); }
+
+  // ---- the screen -----------------------------------------------------------------------
+  // The screen as the program leaves it now (brought up to date first).
+  Surface Screenshot();
+  bool SaveScreenshot(const std::string& pngPath);
+  COLORREF PresentedPixel(int x, int y) const { return m_backend.PresentedPixel(x, y); }
+
+  // ---- looking at the run ----------------------------------------------------------------
+  WindowSystem& Windows() { return m_run->Windows(); }
+  ScreenChrome& Chrome() { return ScreenChrome::Current(); }
+  HeadlessBackend& Backend() { return m_backend; }
+
+ private:
+  void BeginRun();
+  void EndRun();
+  UiScript& TapWhereFound(std::function<std::optional<CRect>()> find, const char* what, CString name);
+
+  HeadlessBackend m_backend;
+  std::optional<ProgramRun> m_run;
+  std::vector<MessageBoxRecord> m_messageBoxes;
+  MessageBoxPresenter m_runPresenter;
+};
+
+// The dialog in front when it is of that kind, else null.
+template <class TDialog>
+TDialog* InFront() {
+  return dynamic_cast<TDialog*>(ActiveDialog());
+}
