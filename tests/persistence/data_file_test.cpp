@@ -24,7 +24,7 @@ class DataFileTest : public ::testing::Test {
 };
 
 TEST_F(DataFileTest, NamesResolveBesideTheExecutable) {
-  EXPECT_EQ(CDataFile(u"Tumbla.ini").GetPath(), CDataFile::BuildPath(u"Tumbla.ini", false));
+  EXPECT_EQ(CDataFile(u"Tumbla.ini").GetSystemPath(), CDataFile::BuildPath(u"Tumbla.ini", false));
   EXPECT_EQ(ToUtf8(CDataFile(u"Tumbla.ini").GetPath()), Folder() + "Tumbla.ini");
   EXPECT_EQ(CDataFile(u"/var/x/Tumbla.ini").GetPath(), u"/var/x/Tumbla.ini");
   EXPECT_EQ(ToUtf8(CDataFile(u"a.dat", u"saves").GetPath()), Folder() + "saves/a.dat");
