@@ -156,8 +156,9 @@ int TakeOwnerAndMode(int fd, const struct stat& old) {
 // Writes over the old bytes and only then cuts what is left of them, never emptying the
 // file first. A kill leaves the old text, the new one, or the new one followed by the end of
 // the old: the settings file's reader takes the first line of each tag, and the new text
-// holds every tag, so that last state reads as the new text. The room is taken before
-// anything is written, so that a full disk fails with the old file untouched.
+// holds every tag, so that last state reads as the new text. Where the file system can, the
+// room is taken before anything is written, so that a full disk fails with the old file
+// untouched.
 int RewriteInPlace(FileHandle& file, std::span<const BYTE> bytes, UINT& length) {
   const off_t size = static_cast<off_t>(bytes.size());
   if (size > 0 && fallocate(file.Get(), FALLOC_FL_KEEP_SIZE, 0, size) != 0 && errno != EOPNOTSUPP) return errno;
