@@ -1,14 +1,14 @@
 #include "persistence/data_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <optional>
 #include <string>
 #include <system_error>
 
+#include "persistence/file_handle.h"
+#include "persistence/safe_replace.h"
 #include "platform/core/message_box.h"
 #include "platform/core/module_path.h"
 #include "platform/core/text.h"
@@ -19,29 +19,6 @@ constexpr std::size_t kReadBlock = 2048;
 constexpr std::size_t kMaxReasonLength = 254;
 constexpr char16_t kReadFailure[] = u"Error reading data from disk:\n";
 constexpr char16_t kWriteFailure[] = u"Error exporting data to disk:\n";
-
-// An open file that closes itself.
-class FileHandle {
- public:
-  FileHandle(const std::string& path, int flags, mode_t mode = 0) : m_fd(open(path.c_str(), flags | O_CLOEXEC, mode)) {}
-  ~FileHandle() {
-    if (m_fd >= 0) close(m_fd);
-  }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-
-  bool IsOpen() const { return m_fd >= 0; }
-  int Get() const { return m_fd; }
-  // Closes now, so that a failure to close is seen; false with errno set then.
-  bool Close() {
-    const int fd = m_fd;
-    m_fd = -1;
-    return close(fd) == 0;
-  }
-
- private:
-  int m_fd;
-};
 
 void ShowFailure(const char16_t* prefix, int error, bool bShowErrors) {
   if (!bShowErrors) return;
@@ -72,100 +49,33 @@ int ReadWhole(const std::string& path, std::vector<BYTE>& bytes) {
   }
 }
 
-bool WriteAll(int fd, std::span<const BYTE> bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
-    if (wrote < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<std::size_t>(wrote);
-  }
-  return true;
-}
-
-// The permissions of the file being replaced, or nothing for a new file. Returns the
-// system's error number when the file exists but may not be written, as an in-place write
-// would, else 0. A pipe without a reader fails at once rather than waiting for one.
-int ProbeWritable(const std::string& path, std::optional<mode_t>& mode) {
-  FileHandle file(path, O_WRONLY | O_NONBLOCK);
-  if (!file.IsOpen()) return errno == ENOENT ? 0 : errno;
-  struct stat info {};
-  if (fstat(file.Get(), &info) != 0) return errno;
-  mode = info.st_mode & 07777;
-  return 0;
-}
-
-// Writes the bytes into the open file, forces them to disk and closes it; the length is the
-// file's size on disk.
-bool WriteDurably(FileHandle& file, std::span<const BYTE> bytes, UINT& length) {
-  struct stat info {};
-  if (!(WriteAll(file.Get(), bytes) && fsync(file.Get()) == 0 && fstat(file.Get(), &info) == 0 && file.Close())) {
-    return false;
-  }
-  length = static_cast<UINT>(info.st_size);
-  return true;
-}
-
-// Empties the file and writes the bytes into it. Returns 0, or the system's error number.
-int RewriteInPlace(const std::string& path, std::span<const BYTE> bytes, UINT& length) {
-  FileHandle file(path, O_WRONLY | O_TRUNC | O_NONBLOCK);
-  if (!file.IsOpen()) return errno;
-  return WriteDurably(file, bytes, length) ? 0 : errno;
-}
-
-// Writes the bytes to a fresh file beside the target, forces them to disk and renames it
-// over the target, so that a crash leaves either the old file or the new one, and a failed
-// write leaves the old one. A folder that takes no new file may still hold a file that can
-// be written: that one is rewritten where it is rather than refused. Returns 0, or the
-// system's error number.
-int ReplaceWhole(const std::string& path, std::span<const BYTE> bytes, UINT& length) {
-  std::optional<mode_t> mode;
-  if (const int error = ProbeWritable(path, mode)) return error;
-  const std::string temporary = path + "." + std::to_string(getpid()) + ".tmp";
-  FileHandle file(temporary, O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  if (!file.IsOpen()) {
-    const bool bFolderRefuses = errno == EACCES || errno == EPERM;
-    return mode && bFolderRefuses ? RewriteInPlace(path, bytes, length) : errno;
-  }
-  UINT written = 0;
-  const bool bReplaced = (!mode || fchmod(file.Get(), *mode) == 0) && WriteDurably(file, bytes, written) &&
-                         rename(temporary.c_str(), path.c_str()) == 0;
-  if (!bReplaced) {
-    const int error = errno;
-    unlink(temporary.c_str());
-    return error;
-  }
-  length = written;
-  return 0;
-}
-
 }  // namespace
 
-CDataFile::CDataFile(std::u16string_view fileName) : m_strPath(BuildPath(fileName, false)) {}
+CDataFile::CDataFile(std::u16string_view fileName) : m_path(BuildPath(fileName, false)) {}
 
 CDataFile::CDataFile(std::u16string_view fileName, std::u16string_view subfolder)
-    : m_strPath(subfolder.empty() ? BuildPath(fileName, false)
-                                  : BuildPath(CString(subfolder) + u"/" + CString(fileName), true)) {}
+    : m_path(subfolder.empty() ? BuildPath(fileName, false)
+                               : BuildPath(CString(subfolder) + u"/" + CString(fileName), true)) {}
 
-CString CDataFile::BuildPath(std::u16string_view name, bool bForce) {
-  if (!bForce && name.find(u'/') != std::u16string_view::npos) return CString(name);
-  const CString module = GetModuleFilePath();
-  const std::size_t slash = module.rfind(u'/');
-  const CString folder = slash == CString::npos ? CString(u"/") : module.substr(0, slash + 1);
-  return folder + CString(name);
+std::string CDataFile::BuildPath(std::u16string_view name, bool bForce) {
+  if (!bForce && name.find(u'/') != std::u16string_view::npos) return ToUtf8(name);
+  const std::string module = GetModuleFileBytes();
+  const std::size_t slash = module.rfind('/');
+  const std::string folder = slash == std::string::npos ? std::string("/") : module.substr(0, slash + 1);
+  return folder + ToUtf8(name);
 }
 
-bool CDataFile::Exists() const { return FileHandle(ToUtf8(m_strPath), O_RDONLY | O_NONBLOCK).IsOpen(); }
+CString CDataFile::GetPath() const { return FromUtf8(m_path); }
+
+bool CDataFile::Exists() const { return FileHandle(m_path, O_RDONLY | O_NONBLOCK).IsOpen(); }
 
 bool CDataFile::IsAbsent() const {
   struct stat info {};
-  return stat(ToUtf8(m_strPath).c_str(), &info) != 0 && errno == ENOENT;
+  return stat(m_path.c_str(), &info) != 0 && errno == ENOENT;
 }
 
 UINT CDataFile::ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const {
-  if (const int error = ReadWhole(ToUtf8(m_strPath), bytes)) {
+  if (const int error = ReadWhole(m_path, bytes)) {
     ShowFailure(kReadFailure, error, bShowErrors);
     return 0;
   }
@@ -180,7 +90,7 @@ CString CDataFile::ReadText(bool bShowErrors) const {
 
 bool CDataFile::ReadText(CString& text, bool bShowErrors) const {
   std::vector<BYTE> bytes;
-  const int error = ReadWhole(ToUtf8(m_strPath), bytes);
+  const int error = ReadWhole(m_path, bytes);
   if (error) ShowFailure(kReadFailure, error, bShowErrors);
   text.assign(bytes.begin(), bytes.end());
   return error == 0;
@@ -188,7 +98,7 @@ bool CDataFile::ReadText(CString& text, bool bShowErrors) const {
 
 UINT CDataFile::WriteBytes(std::span<const BYTE> bytes, bool bShowErrors) const {
   UINT length = 0;
-  if (const int error = ReplaceWhole(ToUtf8(m_strPath), bytes, length)) {
+  if (const int error = ReplaceFileContents(m_path, bytes, length)) {
     ShowFailure(kWriteFailure, error, bShowErrors);
     return 0;
   }
@@ -202,4 +112,6 @@ UINT CDataFile::WriteText(std::u16string_view text, bool bShowErrors) const {
   return WriteBytes(bytes, bShowErrors);
 }
 
-bool CDataFile::Delete() const { return unlink(ToUtf8(m_strPath).c_str()) == 0; }
+void CDataFile::RemoveLeftovers() const { RemoveLeftoverTemporaries(m_path); }
+
+bool CDataFile::Delete() const { return unlink(m_path.c_str()) == 0; }

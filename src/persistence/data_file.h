@@ -3,6 +3,7 @@
 // Failures to open come back as an empty or zero result and, when asked for, as a message
 // box with the system's reason.
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,10 +17,12 @@ class CDataFile {
   virtual ~CDataFile() = default;
 
   // A name holding a '/' is already a full path unless bForce; otherwise the name goes into
-  // the executable's folder.
-  static CString BuildPath(std::u16string_view name, bool bForce);
+  // the executable's folder. The path is in the system's bytes, as the executable's is.
+  static std::string BuildPath(std::u16string_view name, bool bForce);
 
-  const CString& GetPath() const { return m_strPath; }
+  // The path as the file calls take it, and as text for showing.
+  const std::string& GetSystemPath() const { return m_path; }
+  CString GetPath() const;
 
   // The file can be opened for reading. Never shows a message.
   bool Exists() const;
@@ -36,13 +39,16 @@ class CDataFile {
 
   // The whole file; returns the number of bytes read, 0 on failure.
   UINT ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const;
-  // Replaces the file with the bytes; the old file stays whole until the new one is
-  // complete on disk. Returns the file's length after writing, 0 on failure.
+  // Replaces the file with the bytes, as ReplaceFileContents does: a kill or a failure at
+  // any moment leaves the old file or the new one. Returns the file's length after
+  // writing, 0 on failure.
   UINT WriteBytes(std::span<const BYTE> bytes, bool bShowErrors) const;
+  // Removes what saves that were killed left beside the file.
+  void RemoveLeftovers() const;
 
   // True when the file was removed.
   bool Delete() const;
 
  private:
-  CString m_strPath;
+  std::string m_path;
 };

@@ -53,6 +53,7 @@ CGameSettings::~CGameSettings() { Save(); }
 
 void CGameSettings::Load() {
   const CDataFile file(kSettingsFileName);
+  file.RemoveLeftovers();
   if (file.IsAbsent()) {
     SetDefaults();
     Save();

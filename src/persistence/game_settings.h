@@ -16,7 +16,8 @@ class CGameSettings {
 
   // Fills the record from the file; without a file, takes the defaults and creates it. A
   // file that is there but cannot be read is reported; the defaults are played with and
-  // that file is never written over, so the table in it survives.
+  // that file is never written over, so the table in it survives. What saves that were
+  // killed left beside the file goes first.
   void Load();
   // Writes options and table, replacing the file. Returns the file's length, 0 on failure.
   UINT Save();

@@ -1,10 +1,13 @@
 // A settings file that is there but cannot be read costs the player nothing: the game says
 // so, plays with the defaults and never writes over it, so the table in it survives.
+#include <grp.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -20,6 +23,36 @@ namespace fs = std::filesystem;
 
 const std::u16string kKeptMessage =
     u"Error exporting data to disk:\nTumbla.ini could not be read when the game started, so it is left as it was.";
+
+// The unprivileged user of the system, whom permissions bind.
+constexpr uid_t kNobody = 65534;
+
+// For the superuser, whom permissions do not bind, the path becomes the unprivileged user's.
+void GiveToUnprivilegedUser(const fs::path& path) {
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+  }
+}
+
+// Runs the checks in a child process that first becomes the unprivileged user when this one
+// is the superuser. The child's failures are the test's.
+void AsUnprivilegedUser(const std::function<void()>& checks) {
+  std::fflush(nullptr);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    const bool bBound = geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0);
+    if (bBound) {
+      checks();
+    } else {
+      ADD_FAILURE() << "could not become the unprivileged user";
+    }
+    _exit(::testing::Test::HasFailure() ? 1 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the checks failed in the child";
+}
 
 void ExpectDefaults(const CGameSettings& settings) {
   EXPECT_EQ(settings.m_nAudio, 1);
@@ -56,17 +89,21 @@ TEST_F(DamagedSettingsTest, AFolderInTheFilesPlaceIsReportedAndLeftAlone) {
 }
 
 TEST_F(DamagedSettingsTest, AnUnreadableFileKeepsItsTable) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
   const std::string table = "<AUDIO>0\n<HISC0>400\n<HINA0>Kept\n";
   PutFile(SettingsFile(), table);
   fs::permissions(SettingsFile(), fs::perms::owner_write);
-  {
-    CGameSettings settings;
-    ExpectDefaults(settings);
-    ASSERT_FALSE(boxes.Requests().empty());
-    EXPECT_EQ(boxes.Requests()[0].text, u"Error reading data from disk:\nPermission denied");
-  }
-  fs::permissions(SettingsFile(), fs::perms::owner_read | fs::perms::owner_write);
+  // The folder would take a new file, so nothing but the game's own care keeps the table.
+  GiveToUnprivilegedUser(temp.Folder());
+  GiveToUnprivilegedUser(SettingsFile());
+  AsUnprivilegedUser([this] {
+    {
+      CGameSettings settings;
+      ExpectDefaults(settings);
+      ASSERT_FALSE(boxes.Requests().empty());
+      EXPECT_EQ(boxes.Requests()[0].text, u"Error reading data from disk:\nPermission denied");
+    }
+    EXPECT_EQ(boxes.Requests().back().text, kKeptMessage);
+  });
   EXPECT_EQ(FileBytes(SettingsFile()), table);
 }
 

@@ -6,11 +6,10 @@
 #include "persistence/data_file.h"
 #include "persistence/file_bytes.h"
 #include "persistence/game_settings.h"
-#include "platform/core/text.h"
 
 namespace {
 
-std::filesystem::path SettingsPath() { return ToUtf8(CDataFile(kSettingsFileName).GetPath()); }
+std::filesystem::path SettingsPath() { return CDataFile(kSettingsFileName).GetSystemPath(); }
 
 std::string SettingsBytes() { return FileBytes(SettingsPath()); }
 

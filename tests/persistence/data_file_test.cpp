@@ -2,6 +2,8 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -24,7 +26,7 @@ class DataFileTest : public ::testing::Test {
 };
 
 TEST_F(DataFileTest, NamesResolveBesideTheExecutable) {
-  EXPECT_EQ(CDataFile(u"Tumbla.ini").GetPath(), CDataFile::BuildPath(u"Tumbla.ini", false));
+  EXPECT_EQ(CDataFile(u"Tumbla.ini").GetSystemPath(), CDataFile::BuildPath(u"Tumbla.ini", false));
   EXPECT_EQ(ToUtf8(CDataFile(u"Tumbla.ini").GetPath()), Folder() + "Tumbla.ini");
   EXPECT_EQ(CDataFile(u"/var/x/Tumbla.ini").GetPath(), u"/var/x/Tumbla.ini");
   EXPECT_EQ(ToUtf8(CDataFile(u"a.dat", u"saves").GetPath()), Folder() + "saves/a.dat");
@@ -88,6 +90,53 @@ TEST_F(DataFileTest, ReplacingLeavesNothingBesideTheFileAndKeepsItsPermissions) 
   EXPECT_EQ(fs::status(temp.File("keep.dat")).permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(FolderEntries(temp.Folder()), 1);
+}
+
+TEST_F(DataFileTest, ALinkedFileIsSavedWhereTheLinkLeadsAndTheLinksStay) {
+  fs::create_directory(temp.File("real"));
+  PutFile(temp.File("real/Tumbla.ini"), "old");
+  fs::create_symlink("real/Tumbla.ini", temp.File("Tumbla.ini"));
+  fs::create_symlink(temp.File("Tumbla.ini"), temp.File("chain.ini"));
+  EXPECT_EQ(CDataFile(u"Tumbla.ini").WriteText(u"new", true), 3u);
+  EXPECT_EQ(CDataFile(u"chain.ini").WriteText(u"newer", true), 5u);
+  EXPECT_TRUE(fs::is_symlink(temp.File("Tumbla.ini")));
+  EXPECT_TRUE(fs::is_symlink(temp.File("chain.ini")));
+  EXPECT_EQ(FileBytes(temp.File("real/Tumbla.ini")), "newer");
+  EXPECT_EQ(FolderEntries(temp.File("real")), 1);
+  EXPECT_TRUE(boxes.Requests().empty());
+}
+
+TEST_F(DataFileTest, ASavedFileKeepsItsOwner) {
+  PutFile(temp.File("Tumbla.ini"), "old");
+  constexpr uid_t kOtherUser = 65534;
+  if (chown(temp.File("Tumbla.ini").c_str(), kOtherUser, kOtherUser) != 0) {
+    GTEST_SKIP() << "only the superuser can give a file to another user";
+  }
+  fs::permissions(temp.File("Tumbla.ini"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(CDataFile(u"Tumbla.ini").WriteText(u"new", true), 3u);
+  struct stat info {};
+  ASSERT_EQ(stat(temp.File("Tumbla.ini").c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, kOtherUser);
+  EXPECT_EQ(info.st_gid, kOtherUser);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(DataFileTest, ALinkPlantedUnderATemporaryNameIsNeverWrittenThrough) {
+  PutFile(temp.File("other.txt"), "not ours");
+  fs::create_symlink(temp.File("other.txt"), temp.Folder() / ("Tumbla.ini." + std::to_string(getpid()) + ".tmp"));
+  EXPECT_EQ(CDataFile(u"Tumbla.ini").WriteText(u"new", true), 3u);
+  EXPECT_EQ(FileBytes(temp.File("other.txt")), "not ours");
+  EXPECT_FALSE(fs::is_symlink(temp.File("Tumbla.ini")));
+}
+
+TEST_F(DataFileTest, OnlyThisProgramsLeftoversAreRemoved) {
+  for (const char* name : {"Tumbla.ini.tumbla-save-a1B2c3", "Tumbla.ini.tumbla-save-a1B2c", "Tumbla.ini.bak",
+                           "Other.ini.tumbla-save-a1B2c3"}) {
+    PutFile(temp.File(name), "x");
+  }
+  CDataFile(u"Tumbla.ini").RemoveLeftovers();
+  EXPECT_FALSE(fs::exists(temp.File("Tumbla.ini.tumbla-save-a1B2c3")));
+  EXPECT_EQ(FolderEntries(temp.Folder()), 3);
 }
 
 // Limits the size of the files this process may write while it lives.

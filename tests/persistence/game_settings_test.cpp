@@ -100,6 +100,18 @@ TEST_F(GameSettingsTest, ResetKeepsTheCurrentOptions) {
   EXPECT_EQ(SettingsBytes(), expected);
 }
 
+TEST_F(GameSettingsTest, AFolderNamedInLatin1IsAHomeLikeAnyOther) {
+  const fs::path folder = temp.Folder() / "caf\xE9";
+  fs::create_directory(folder);
+  SetModuleFilePathForTesting((folder / "tumbla").string());
+  {
+    CGameSettings settings;
+    EXPECT_EQ(settings.Save(), 277u);
+  }
+  EXPECT_EQ(FileBytes(folder / "Tumbla.ini"), kDefaultFile);
+  EXPECT_TRUE(boxes.Requests().empty());
+}
+
 TEST(ProgramObjects, SettingsLiveInATemporaryFolderNotBesideTheTestBinary) {
   const fs::path binaryFolder = fs::read_symlink("/proc/self/exe").parent_path();
   const fs::path settingsFolder = fs::path(ToUtf8(GetModuleFilePath())).parent_path();

@@ -8,19 +8,18 @@
 #include <system_error>
 
 #include "platform/core/module_path.h"
-#include "platform/core/text.h"
 
 namespace fs = std::filesystem;
 
-ScopedTempFolder::ScopedTempFolder() : m_strPreviousModulePath(GetModuleFilePath()) {
+ScopedTempFolder::ScopedTempFolder() : m_previousModulePath(GetModuleFileBytes()) {
   std::string pattern = (fs::temp_directory_path() / "tumbla-test-XXXXXX").string();
   if (mkdtemp(pattern.data()) == nullptr) throw std::system_error(errno, std::generic_category(), "mkdtemp");
   m_folder = pattern;
-  SetModuleFilePathForTesting(FromUtf8((m_folder / "tumbla").string()));
+  SetModuleFilePathForTesting((m_folder / "tumbla").string());
 }
 
 ScopedTempFolder::~ScopedTempFolder() {
-  SetModuleFilePathForTesting(m_strPreviousModulePath);
+  SetModuleFilePathForTesting(m_previousModulePath);
   std::error_code error;
   // Tests may have taken away the right to write; give it back so the folder can go.
   fs::permissions(m_folder, fs::perms::owner_all, fs::perm_options::add, error);

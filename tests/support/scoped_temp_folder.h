@@ -3,6 +3,7 @@
 // so that files built beside the executable land there. Removed, with its contents, at the
 // end; the path in force before is restored.
 #include <filesystem>
+#include <string>
 
 #include "platform/core/win_types.h"
 
@@ -18,5 +19,5 @@ class ScopedTempFolder {
 
  private:
   std::filesystem::path m_folder;
-  CString m_strPreviousModulePath;
+  std::string m_previousModulePath;
 };

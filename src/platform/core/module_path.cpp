@@ -6,17 +6,21 @@
 #include "platform/core/text.h"
 
 namespace {
-CString& Override() {
-  static CString path;
+std::string& Override() {
+  static std::string path;
   return path;
 }
 }  // namespace
 
-CString GetModuleFilePath() {
+std::string GetModuleFileBytes() {
   if (!Override().empty()) return Override();
   std::error_code error;
   std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? CString() : FromUtf8(exe.string());
+  return error ? std::string() : exe.string();
 }
 
-void SetModuleFilePathForTesting(const CString& path) { Override() = path; }
+CString GetModuleFilePath() { return FromUtf8(GetModuleFileBytes()); }
+
+void SetModuleFilePathForTesting(const std::string& path) { Override() = path; }
+
+void SetModuleFilePathForTesting(const CString& path) { Override() = ToUtf8(path); }
