@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "platform/core/text.h"
+#include "platform/gdi/font_face.h"
 #include "platform/sdl/help_viewer.h"
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/scaled_copy.h"
@@ -93,6 +94,10 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
   const std::string noDesktop = look.title + " needs a graphical desktop, and none could be reached: ";
   if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
     error = noDesktop + "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    return nullptr;
+  }
+  if (const std::optional<std::string> reason = MissingFontsReason()) {
+    error = look.title + " cannot show its text: " + *reason;
     return nullptr;
   }
   bool started = false;

@@ -23,7 +23,8 @@ struct DesktopWindowLook {
 
 class SdlBackend final : public Backend {
  public:
-  // Null, with a one-line reason in `error`, when no window can be opened (no display).
+  // Null, with a one-line reason in `error`, when no window can be opened (no display) or no
+  // font is installed to draw text with.
   static std::unique_ptr<SdlBackend> Create(const DesktopWindowLook& look, std::string& error);
   SdlBackend(const SdlBackend&) = delete;
   SdlBackend& operator=(const SdlBackend&) = delete;
