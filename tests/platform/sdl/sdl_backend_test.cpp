@@ -264,6 +264,26 @@ TEST_F(SdlBackendTest, ANewSoundCutsOffTheOneStillPlayingAndBadSoundsAreSkipped)
   EXPECT_GT(player.QueuedBytes(), 0u);  // the rolling sound plays on
 }
 
+// An open device wakes the program for every buffer of silence, so it closes a while after
+// the last sound has ended, and the next sound opens it again.
+TEST_F(SdlBackendTest, TheSoundDeviceClosesAfterAWhileOfSilenceAndOpensForTheNextSound) {
+  InstallProgramResources();
+  const std::span<const unsigned char> shortest = FindResourceBytes(ResourceType::Wave, u"WAV_4");
+  SoundPlayer player;
+  player.Play(u"WAV_4", shortest);
+  ASSERT_TRUE(player.IsDeviceOpen());
+  const std::optional<std::uint64_t> due = player.CloseDueMs();
+  ASSERT_TRUE(due.has_value());
+  player.CloseIfDue();
+  EXPECT_TRUE(player.IsDeviceOpen());
+  while (SDL_GetTicks64() < *due) SDL_Delay(static_cast<Uint32>(*due - SDL_GetTicks64()));
+  player.CloseIfDue();
+  EXPECT_FALSE(player.IsDeviceOpen());
+  EXPECT_EQ(player.CloseDueMs(), std::nullopt);
+  player.Play(u"WAV_4", shortest);
+  EXPECT_GT(player.QueuedBytes(), 0u);
+}
+
 // A stand-in viewer that writes down what it was asked to open.
 class HelpViewerTest : public testing::Test {
  protected:
