@@ -1,5 +1,6 @@
 #pragma once
-// A font face at one pixel size, found through fontconfig and rasterised with FreeType.
+// A font face at one pixel size, found among the program's known font files and rasterised
+// with FreeType.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -19,7 +20,7 @@ struct Glyph {
 };
 
 struct FontRequest {
-  std::string family;  // the exact family name, or one that fontconfig aliases to it
+  std::string family;  // any name: one not installed gets the fallback face
   int height = 0;      // positive: cell height in pixels; negative: character height
   bool bold = false;
 };
@@ -30,7 +31,7 @@ class FontFace {
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
 
-  // Nothing when no installed font answers to the requested family.
+  // The requested family, else the fallback face; nothing only when neither is installed.
   static std::shared_ptr<const FontFace> Open(const FontRequest& request);
 
   const std::string& Family() const { return m_family; }
@@ -43,7 +44,7 @@ class FontFace {
 
  private:
   struct Handle;
-  FontFace(std::unique_ptr<Handle> handle, std::string family, bool synthesiseBold, int requestedHeight);
+  FontFace(std::unique_ptr<Handle> handle, bool synthesiseBold, int requestedHeight);
   Glyph Render(char32_t character) const;
 
   std::unique_ptr<Handle> m_handle;
@@ -57,7 +58,14 @@ class FontFace {
 };
 
 // The folder of fonts the program brings along besides the system's (Debian's Wine fonts,
-// where "Tahoma" lives). Tests pass nothing to see how the program fares without it;
-// fonts opened afterwards use the new set.
+// where "Tahoma" lives), and the system's folders of the fallback face, searched after it.
+// Tests pass other sets to see how the program fares without them; fonts opened afterwards
+// use the new set.
 void SetApplicationFontFolder(std::optional<std::string> folder);
+void SetSystemFontFolders(std::vector<std::string> folders);
 constexpr const char* kDefaultApplicationFontFolder = "/usr/share/wine/fonts";
+constexpr const char* kDefaultSystemFontFolders[] = {"/usr/share/fonts/truetype/liberation",
+                                                     "/usr/share/fonts/truetype/liberation2"};
+
+// One line saying why the program could draw no text at all, or nothing when it can.
+std::optional<std::string> MissingFontsReason();

@@ -1,16 +1,18 @@
-// Fonts: the face looked up by family through a fontconfig configuration of the program's
-// own, sized as the handheld sizes it, rasterised with FreeType.
-#include <fontconfig/fontconfig.h>
+// Fonts: the program's few families found as files in known folders, sized as the handheld
+// sizes them, rasterised with FreeType.
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_SYNTHESIS_H
 #include FT_TRUETYPE_TABLES_H
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <map>
 #include <mutex>
-#include <set>
+#include <string_view>
 #include <tuple>
 
 #include "platform/core/text.h"
@@ -30,43 +32,29 @@ FT_Library FreeType() {
   return library;
 }
 
-struct FcConfigDeleter {
-  void operator()(FcConfig* config) const { FcConfigDestroy(config); }
+// The families the program asks for, by the names of their files. Looking these up by name
+// needs no font service: a system-wide one read its whole configuration and caches before
+// the first frame, for a choice that is always one of these.
+struct FamilyFiles {
+  std::string_view family;
+  std::string_view regular;
+  std::string_view bold;
 };
-struct FcPatternDeleter {
-  void operator()(FcPattern* pattern) const { FcPatternDestroy(pattern); }
-};
-using FcConfigPtr = std::unique_ptr<FcConfig, FcConfigDeleter>;
-using FcPatternPtr = std::unique_ptr<FcPattern, FcPatternDeleter>;
+constexpr FamilyFiles kTahoma{"Tahoma", "tahoma.ttf", "tahomabd.ttf"};
+// Metric-compatible with Helvetica and Arial, and the face for any family not installed.
+constexpr FamilyFiles kFallback{"Liberation Sans", "LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf"};
 
-// Only what choosing a file for a family needs: the system's font folders, read from their
-// caches, and the system's rules naming metric-compatible families, the only stand-ins for a
-// requested family that are acceptable. The rest of the system configuration (rendering
-// preferences, generic fallbacks such as "any sans-serif font") has no say in that choice,
-// and parsing it cost more than anything else before the first frame. What a user has set
-// up for other programs stays out.
-constexpr char kConfiguration[] = R"(<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
-<fontconfig>
-  <dir>/usr/share/fonts</dir>
-  <dir>/usr/local/share/fonts</dir>
-  <cachedir>/var/cache/fontconfig</cachedir>
-  <include ignore_missing="yes">/etc/fonts/conf.d/30-metric-aliases.conf</include>
-</fontconfig>
-)";
+bool SameName(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
+}
 
-FcConfigPtr BuildConfiguration(const std::optional<std::string>& appFolder) {
-  FcConfigEnableHome(FcFalse);
-  FcConfigPtr configuration(FcConfigCreate());
-  PLATFORM_REQUIRE(configuration != nullptr, "font configuration");
-  PLATFORM_REQUIRE(FcConfigParseAndLoadFromMemory(configuration.get(), reinterpret_cast<const FcChar8*>(kConfiguration),
-                                                  FcTrue) == FcTrue,
-                   "font configuration");
-  PLATFORM_REQUIRE(FcConfigBuildFonts(configuration.get()) == FcTrue, "font list");
-  if (appFolder) {
-    FcConfigAppFontAddDir(configuration.get(), reinterpret_cast<const FcChar8*>(appFolder->c_str()));
+const FamilyFiles* KnownFamily(std::string_view family) {
+  if (SameName(family, kTahoma.family)) return &kTahoma;
+  for (std::string_view alias : {kFallback.family, std::string_view("Helvetica"), std::string_view("Arial")}) {
+    if (SameName(family, alias)) return &kFallback;
   }
-  return configuration;
+  return nullptr;
 }
 
 std::optional<std::string>& AppFolder() {
@@ -74,61 +62,39 @@ std::optional<std::string>& AppFolder() {
   return folder;
 }
 
-FcConfigPtr& Configuration() {
-  static FcConfigPtr configuration = BuildConfiguration(AppFolder());
-  return configuration;
+std::vector<std::string>& SystemFolders() {
+  static std::vector<std::string> folders(std::begin(kDefaultSystemFontFolders), std::end(kDefaultSystemFontFolders));
+  return folders;
 }
 
-std::string Lowercase(const FcChar8* text) {
-  FcChar8* lower = FcStrDowncase(text);
-  std::string result(reinterpret_cast<const char*>(lower));
-  FcStrFree(lower);
-  return result;
-}
-
-std::set<std::string> AcceptableFamilies(FcConfig* aliases, const std::string& family) {
-  FcPatternPtr pattern(FcPatternCreate());
-  FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-  FcConfigSubstitute(aliases, pattern.get(), FcMatchPattern);
-  std::set<std::string> families;
-  FcChar8* value = nullptr;
-  for (int i = 0; FcPatternGetString(pattern.get(), FC_FAMILY, i, &value) == FcResultMatch; ++i) {
-    families.insert(Lowercase(value));
+std::optional<std::string> FindFile(std::string_view name) {
+  std::vector<std::string> folders;
+  if (AppFolder()) folders.push_back(*AppFolder());
+  folders.insert(folders.end(), SystemFolders().begin(), SystemFolders().end());
+  for (const std::string& folder : folders) {
+    std::string path = folder + "/" + std::string(name);
+    if (access(path.c_str(), R_OK) == 0) return path;
   }
-  return families;
+  return std::nullopt;
 }
 
 struct MatchedFile {
   std::string path;
-  int index = 0;
-  std::string family;
   bool bold = false;
 };
 
+// The requested family's file, else the fallback's; the bold file when bold is asked for
+// and installed, else the regular one, made bold when drawn.
 std::optional<MatchedFile> FindFontFile(const FontRequest& request) {
-  FcConfig* configuration = Configuration().get();
-  FcPatternPtr pattern(FcPatternCreate());
-  FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(request.family.c_str()));
-  FcPatternAddInteger(pattern.get(), FC_WEIGHT, request.bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-  FcPatternAddInteger(pattern.get(), FC_SLANT, FC_SLANT_ROMAN);
-  FcConfigSubstitute(configuration, pattern.get(), FcMatchPattern);
-  FcDefaultSubstitute(pattern.get());
-  FcResult result = FcResultNoMatch;
-  FcPatternPtr match(FcFontMatch(configuration, pattern.get(), &result));
-  if (!match) return std::nullopt;
-  const std::set<std::string> acceptable = AcceptableFamilies(configuration, request.family);
-  FcChar8* value = nullptr;
-  std::optional<MatchedFile> found;
-  for (int i = 0; FcPatternGetString(match.get(), FC_FAMILY, i, &value) == FcResultMatch && !found; ++i) {
-    if (acceptable.contains(Lowercase(value))) found = MatchedFile{{}, 0, reinterpret_cast<const char*>(value), false};
+  const FamilyFiles* known = KnownFamily(request.family);
+  for (const FamilyFiles* family : {known, &kFallback}) {
+    if (family == nullptr) continue;
+    if (request.bold) {
+      if (std::optional<std::string> path = FindFile(family->bold)) return MatchedFile{std::move(*path), true};
+    }
+    if (std::optional<std::string> path = FindFile(family->regular)) return MatchedFile{std::move(*path), false};
   }
-  if (!found || FcPatternGetString(match.get(), FC_FILE, 0, &value) != FcResultMatch) return std::nullopt;
-  found->path = reinterpret_cast<const char*>(value);
-  FcPatternGetInteger(match.get(), FC_INDEX, 0, &found->index);
-  int weight = FC_WEIGHT_REGULAR;
-  FcPatternGetInteger(match.get(), FC_WEIGHT, 0, &weight);
-  found->bold = weight >= FC_WEIGHT_DEMIBOLD;
-  return found;
+  return std::nullopt;
 }
 
 using FontFileBytes = std::vector<FT_Byte>;
@@ -167,8 +133,17 @@ std::map<FaceKey, std::weak_ptr<const FontFace>>& OpenFaces() {
 
 void SetApplicationFontFolder(std::optional<std::string> folder) {
   AppFolder() = std::move(folder);
-  Configuration() = BuildConfiguration(AppFolder());
   OpenFaces().clear();
+}
+
+void SetSystemFontFolders(std::vector<std::string> folders) {
+  SystemFolders() = std::move(folders);
+  OpenFaces().clear();
+}
+
+std::optional<std::string> MissingFontsReason() {
+  if (FindFontFile(FontRequest{std::string(kTahoma.family), 12, false})) return std::nullopt;
+  return "neither Tahoma nor Liberation Sans is installed (Debian packages fonts-wine and fonts-liberation)";
 }
 
 struct FontFace::Handle {
@@ -181,9 +156,9 @@ struct FontFace::Handle {
 
 FontFace::~FontFace() = default;
 
-FontFace::FontFace(std::unique_ptr<Handle> handle, std::string family, bool synthesiseBold, int requestedHeight)
+FontFace::FontFace(std::unique_ptr<Handle> handle, bool synthesiseBold, int requestedHeight)
     : m_handle(std::move(handle)),
-      m_family(std::move(family)),
+      m_family(m_handle->face->family_name != nullptr ? m_handle->face->family_name : ""),
       m_synthesiseBold(synthesiseBold),
       m_latinGlyphs(kLatinGlyphCount) {
   const FT_Face face = m_handle->face;
@@ -215,11 +190,11 @@ std::shared_ptr<const FontFace> FontFace::Open(const FontRequest& request) {
   auto handle = std::make_unique<Handle>();
   handle->file = ReadFontFile(file->path);
   if (!handle->file || FT_New_Memory_Face(FreeType(), handle->file->data(), static_cast<FT_Long>(handle->file->size()),
-                                          file->index, &handle->face) != 0) {
+                                          0, &handle->face) != 0) {
     return nullptr;
   }
   std::shared_ptr<const FontFace> face(
-      new FontFace(std::move(handle), file->family, request.bold && !file->bold, request.height));
+      new FontFace(std::move(handle), request.bold && !file->bold, request.height));
   opened = face;
   return face;
 }

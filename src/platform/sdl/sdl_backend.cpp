@@ -12,6 +12,8 @@
 #include <unistd.h>
 
 #include "platform/core/text.h"
+#include "platform/gdi/font_face.h"
+#include "platform/sdl/display_wait.h"
 #include "platform/sdl/help_viewer.h"
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/scaled_copy.h"
@@ -90,9 +92,16 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
   // SDL's own handlers turn Ctrl-C and SIGTERM into a quit request, which closes the dialogs
   // and ends the program the way Exit does, so the settings file is saved on the way out.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "0");
+  // A board game that waits for a tap has no reason to keep the screen awake; and it pumps
+  // SDL only when input comes, which is all that SDL's keeping awake would go by.
+  SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   const std::string noDesktop = look.title + " needs a graphical desktop, and none could be reached: ";
   if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
     error = noDesktop + "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    return nullptr;
+  }
+  if (const std::optional<std::string> reason = MissingFontsReason()) {
+    error = look.title + " cannot show its text: " + *reason;
     return nullptr;
   }
   bool started = false;
@@ -127,6 +136,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
 
 SdlBackend::SdlBackend(SDL_Window* window, SIZE screen)
     : m_window(window),
+      m_displayWait(window),
       m_layout(LayoutOfWindow(window, screen.cx, screen.cy)),
       m_sound(std::make_unique<SoundPlayer>()) {}
 
@@ -140,27 +150,47 @@ std::uint64_t SdlBackend::NowMs() { return SDL_GetTicks64(); }
 
 std::optional<InputEvent> SdlBackend::WaitForEvent(std::optional<std::uint64_t> deadlineMs, WaitReason) {
   while (m_pending.empty()) {
+    // The sound device closes after a while of silence, even while the program waits.
+    std::optional<std::uint64_t> wakeAt = deadlineMs;
+    const std::optional<std::uint64_t> closeDue = m_sound->CloseDueMs();
+    if (closeDue && (!wakeAt || *closeDue < *wakeAt)) wakeAt = closeDue;
     SDL_Event event;
-    int received = 0;
-    if (deadlineMs) {
-      // Past the deadline the queue is still emptied of what has already arrived.
-      const std::uint64_t now = NowMs();
-      const std::uint64_t remaining = now >= *deadlineMs ? 0 : std::min<std::uint64_t>(*deadlineMs - now, INT_MAX);
-      received = SDL_WaitEventTimeout(&event, static_cast<int>(remaining));
-      if (received == 0 && NowMs() >= *deadlineMs) return std::nullopt;
-    } else {
-      received = SDL_WaitEvent(&event);
-      if (received == 0) {
-        // Only a broken event system fails a wait without a timeout; going on would spin.
-        std::fprintf(stderr, "Waiting for input failed: %s\n", SDL_GetError());
-        std::exit(EXIT_FAILURE);
-      }
+    if (NextEvent(event, wakeAt)) {
+      Translate(event);
+      continue;
     }
-    if (received != 0) Translate(event);
+    m_sound->CloseIfDue();
+    if (deadlineMs && NowMs() >= *deadlineMs) return std::nullopt;
   }
   InputEvent next = m_pending.front();
   m_pending.pop_front();
   return next;
+}
+
+bool SdlBackend::NextEvent(SDL_Event& event, std::optional<std::uint64_t> wakeAt) {
+  auto remainingMs = [&] {
+    const std::uint64_t now = NowMs();
+    return now >= *wakeAt ? 0 : static_cast<int>(std::min<std::uint64_t>(*wakeAt - now, INT_MAX));
+  };
+  if (!m_displayWait.IsAvailable()) {
+    // Past the moment the queue is still emptied of what has already arrived.
+    if (wakeAt) return SDL_WaitEventTimeout(&event, remainingMs()) != 0;
+    if (SDL_WaitEvent(&event) != 0) return true;
+    // Only a broken event system fails a wait without a timeout; going on would spin.
+    std::fprintf(stderr, "Waiting for input failed: %s\n", SDL_GetError());
+    std::exit(EXIT_FAILURE);
+  }
+  while (true) {
+    if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
+    if (m_displayWait.HasInput()) {
+      SDL_PumpEvents();
+      if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
+    }
+    const int timeoutMs = wakeAt ? remainingMs() : -1;
+    if (timeoutMs == 0 || !m_displayWait.Sleep(timeoutMs)) return false;
+    // Input, or a signal, which SDL turns into a quit request as it pumps.
+    SDL_PumpEvents();
+  }
 }
 
 void SdlBackend::Present(const FrameView& frame) {

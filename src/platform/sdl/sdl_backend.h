@@ -9,6 +9,7 @@
 
 #include "platform/core/backend.h"
 #include "platform/gdi/gdi.h"
+#include "platform/sdl/display_wait.h"
 #include "platform/sdl/screen_layout.h"
 
 struct SDL_Window;
@@ -23,7 +24,8 @@ struct DesktopWindowLook {
 
 class SdlBackend final : public Backend {
  public:
-  // Null, with a one-line reason in `error`, when no window can be opened (no display).
+  // Null, with a one-line reason in `error`, when no window can be opened (no display) or no
+  // font is installed to draw text with.
   static std::unique_ptr<SdlBackend> Create(const DesktopWindowLook& look, std::string& error);
   SdlBackend(const SdlBackend&) = delete;
   SdlBackend& operator=(const SdlBackend&) = delete;
@@ -40,6 +42,8 @@ class SdlBackend final : public Backend {
 
  private:
   SdlBackend(SDL_Window* window, SIZE screen);
+  // The next event from SDL, or false once the clock has reached wakeAt (never, without one).
+  bool NextEvent(SDL_Event& event, std::optional<std::uint64_t> wakeAt);
   void Translate(const SDL_Event& event);
   void PushPen(InputEvent::Kind kind, POINT screenPoint);
   POINT ScreenPointOfMouse(int windowX, int windowY) const;
@@ -48,6 +52,7 @@ class SdlBackend final : public Backend {
   void Draw(const RECT& screenRegion);
 
   SDL_Window* m_window;
+  DisplayWait m_displayWait;
   ScreenLayout m_layout;
   FrameView m_shown{0, 0, nullptr};  // the screen as last presented
   bool m_windowStale = true;         // new, exposed or resized: paint everything at the next chance

@@ -46,27 +46,36 @@ TEST(Fonts, SmallTahomaUsesItsCrispBitmaps) {
   for (std::uint8_t value : one.coverage) EXPECT_TRUE(value == 0 || value == 255);
 }
 
-TEST(Fonts, UnknownFamilyFails) {
-  CFont font;
-  const LOGFONT description = Description(u"No Such Family Anywhere", 12);
-  EXPECT_FALSE(font.CreateFontIndirect(&description));
-  EXPECT_FALSE(font.IsCreated());
-  EXPECT_EQ(font.Face(), nullptr);
-}
+// Any family not installed, Tahoma too, gets the fallback face; with no font at all
+// nothing can be opened and the reason is a plain line, without a path.
+TEST(Fonts, AFamilyNotInstalledGetsTheFallbackFaceAndWithoutAnyFontTheReasonIsTold) {
+  CFont unknown;
+  const LOGFONT unknownDescription = Description(u"No Such Family Anywhere", 12);
+  ASSERT_TRUE(unknown.CreateFontIndirect(&unknownDescription));
+  EXPECT_EQ(unknown.Face()->Family(), "Liberation Sans");
+  EXPECT_EQ(MissingFontsReason(), std::nullopt);
 
-TEST(Fonts, WithoutTheApplicationFolderTahomaFailsAndHelveticaFindsAnAlias) {
   SetApplicationFontFolder(std::nullopt);
-  CFont tahoma;
-  CFont helvetica;
-  const LOGFONT tahomaDescription = Description(u"Tahoma", 12);
-  const LOGFONT helveticaDescription = Description(u"Helvetica", 12);
-  const bool tahomaFound = tahoma.CreateFontIndirect(&tahomaDescription);
-  const bool helveticaFound = helvetica.CreateFontIndirect(&helveticaDescription);
+  const auto tahoma = OpenFace("Tahoma", 12);
+  const auto helvetica = OpenFace("Helvetica", 12);
+  const std::optional<std::string> withFallbackOnly = MissingFontsReason();
+  SetSystemFontFolders({});
+  const auto nothing = OpenFace("Tahoma", 12);
+  const std::optional<std::string> withoutAnyFont = MissingFontsReason();
   SetApplicationFontFolder(kDefaultApplicationFontFolder);
-  EXPECT_FALSE(tahomaFound);
-  ASSERT_TRUE(helveticaFound);
-  EXPECT_EQ(helvetica.Face()->Family(), "Liberation Sans");
-  EXPECT_EQ(helvetica.Face()->CellHeight(), 12);
+  SetSystemFontFolders({std::begin(kDefaultSystemFontFolders), std::end(kDefaultSystemFontFolders)});
+
+  ASSERT_NE(tahoma, nullptr);
+  EXPECT_EQ(tahoma->Family(), "Liberation Sans");
+  EXPECT_EQ(tahoma->CellHeight(), 12);
+  ASSERT_NE(helvetica, nullptr);
+  EXPECT_EQ(helvetica->Family(), "Liberation Sans");
+  EXPECT_EQ(withFallbackOnly, std::nullopt);
+  EXPECT_EQ(nothing, nullptr);
+  ASSERT_TRUE(withoutAnyFont.has_value());
+  EXPECT_NE(withoutAnyFont->find("Tahoma"), std::string::npos);
+  EXPECT_EQ(withoutAnyFont->find('/'), std::string::npos);
+  EXPECT_EQ(withoutAnyFont->find('\n'), std::string::npos);
 }
 
 // A canvas with an 18-pixel Tahoma selected, red text on blue.

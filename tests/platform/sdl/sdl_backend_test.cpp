@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/core/resources.h"
+#include "platform/gdi/font_face.h"
 #include "platform/sdl/help_viewer.h"
 #include "platform/sdl/sound_player.h"
 #include "resources/program_resources.h"
@@ -115,6 +116,16 @@ TEST(SdlBackendWithoutDisplay, NoDisplayAtAllIsToldAsSuch) {
   unsetenv("WAYLAND_DISPLAY");
   EXPECT_EQ(ReasonForNoWindow(),
             "Tumbla needs a graphical desktop, and none could be reached: neither DISPLAY nor WAYLAND_DISPLAY is set");
+}
+
+TEST(SdlBackendWithoutFonts, GivesAOneLineReasonInsteadOfAWindow) {
+  setenv("SDL_VIDEODRIVER", "dummy", 1);
+  SetApplicationFontFolder(std::nullopt);
+  SetSystemFontFolders({});
+  const std::string error = ReasonForNoWindow();
+  SetApplicationFontFolder(kDefaultApplicationFontFolder);
+  SetSystemFontFolders({std::begin(kDefaultSystemFontFolders), std::end(kDefaultSystemFontFolders)});
+  EXPECT_EQ(error.rfind("Tumbla cannot show its text: ", 0), 0u) << error;
 }
 
 // The bus setting is only hidden from SDL while it starts; what the desktop set, or left
@@ -251,6 +262,26 @@ TEST_F(SdlBackendTest, ANewSoundCutsOffTheOneStillPlayingAndBadSoundsAreSkipped)
   player.Play(u"BROKEN", garbage);
   player.Play(u"MISSING", {});
   EXPECT_GT(player.QueuedBytes(), 0u);  // the rolling sound plays on
+}
+
+// An open device wakes the program for every buffer of silence, so it closes a while after
+// the last sound has ended, and the next sound opens it again.
+TEST_F(SdlBackendTest, TheSoundDeviceClosesAfterAWhileOfSilenceAndOpensForTheNextSound) {
+  InstallProgramResources();
+  const std::span<const unsigned char> shortest = FindResourceBytes(ResourceType::Wave, u"WAV_4");
+  SoundPlayer player;
+  player.Play(u"WAV_4", shortest);
+  ASSERT_TRUE(player.IsDeviceOpen());
+  const std::optional<std::uint64_t> due = player.CloseDueMs();
+  ASSERT_TRUE(due.has_value());
+  player.CloseIfDue();
+  EXPECT_TRUE(player.IsDeviceOpen());
+  while (SDL_GetTicks64() < *due) SDL_Delay(static_cast<Uint32>(*due - SDL_GetTicks64()));
+  player.CloseIfDue();
+  EXPECT_FALSE(player.IsDeviceOpen());
+  EXPECT_EQ(player.CloseDueMs(), std::nullopt);
+  player.Play(u"WAV_4", shortest);
+  EXPECT_GT(player.QueuedBytes(), 0u);
 }
 
 // A stand-in viewer that writes down what it was asked to open.
