@@ -44,19 +44,25 @@ class Surface {
   COLORREF Pixel(int x, int y) const { return m_pixels[static_cast<std::size_t>(y) * m_width + x]; }
   void SetPixel(int x, int y, COLORREF c) {
     m_pixels[static_cast<std::size_t>(y) * m_width + x] = c;
-    ++m_changes;
+    MarkChanged();
   }
   COLORREF* Row(int y) { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
   const COLORREF* Row(int y) const { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
   const COLORREF* Data() const { return m_pixels.data(); }
-  void MarkChanged() { ++m_changes; }
+  void MarkChanged() {
+    ++m_changes;
+    ++s_anyChanges;
+  }
   std::uint64_t ChangeCount() const { return m_changes; }
+  // Changes of every surface together: unchanged, nothing on the screen can have changed.
+  static std::uint64_t AnyChangeCount() { return s_anyChanges; }
 
  private:
   int m_width = 0;
   int m_height = 0;
   std::vector<COLORREF> m_pixels;
   std::uint64_t m_changes = 0;
+  inline static std::uint64_t s_anyChanges = 0;
 };
 
 class CDC;

@@ -43,11 +43,15 @@ bool WindowSystem::InProgress() { return Running() != nullptr; }
 
 WindowHost& CurrentHost() { return WindowSystem::Current(); }
 
-void WindowSystem::AttachShell(std::unique_ptr<ShellBars> shell) { m_shell = std::move(shell); }
+void WindowSystem::AttachShell(std::unique_ptr<ShellBars> shell) {
+  Changed();
+  m_shell = std::move(shell);
+}
 
 // ---- tree ---------------------------------------------------------------------------------
 
 void WindowSystem::LinkTopLevel(CWnd* window, bool topmost) {
+  Changed();
   if (topmost) {
     m_topLevels.insert(m_topLevels.begin(), window);
     ++m_nTopmost;
@@ -57,6 +61,7 @@ void WindowSystem::LinkTopLevel(CWnd* window, bool topmost) {
 }
 
 void WindowSystem::UnlinkTopLevel(CWnd* window) {
+  Changed();
   const auto it = std::find(m_topLevels.begin(), m_topLevels.end(), window);
   if (it == m_topLevels.end()) return;
   if (it - m_topLevels.begin() < m_nTopmost) --m_nTopmost;
@@ -89,6 +94,7 @@ CWnd* WindowSystem::HitTest(POINT point) const {
 }
 
 void WindowSystem::ForgetWindow(CWnd* window) {
+  Changed();
   MarkValid(window);
   std::erase_if(m_timers, [window](const Timer& t) { return t.window == window; });
   if (m_focus == window) m_focus = nullptr;
@@ -111,6 +117,7 @@ bool WindowSystem::IsLiveWindow(const CWnd* window) const {
 // ---- paint --------------------------------------------------------------------------------
 
 void WindowSystem::MarkInvalid(CWnd* window) {
+  Changed();
   if (!window->m_bInvalid) {
     window->m_bInvalid = true;
     ++m_nInvalid;
@@ -134,7 +141,17 @@ void WindowSystem::PaintTree(CWnd* window) {
   for (CWnd* child : children) PaintTree(child);
 }
 
+bool WindowSystem::ChangedSinceRefresh() const {
+  return m_nChanges != m_nRefreshedChanges || Surface::AnyChangeCount() != m_nRefreshedSurfaceChanges;
+}
+
+void WindowSystem::MarkRefreshed() {
+  m_nRefreshedChanges = m_nChanges;
+  m_nRefreshedSurfaceChanges = Surface::AnyChangeCount();
+}
+
 bool WindowSystem::PaintInvalidWindows() {
+  if (!ChangedSinceRefresh()) return false;
   if (m_shell != nullptr) m_shell->Follow();
   if (m_nInvalid == 0) return false;
   const int before = m_nInvalid;
@@ -144,6 +161,7 @@ bool WindowSystem::PaintInvalidWindows() {
 }
 
 void WindowSystem::ScreenChanged(const RECT& screenRect) {
+  Changed();
   m_dirty = Union(m_dirty, CRect(screenRect).Intersect(CRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)));
 }
 
@@ -163,6 +181,7 @@ void WindowSystem::ComposeTree(CWnd* window, const CRect& clip) {
 }
 
 void WindowSystem::RefreshScreen() {
+  if (!ChangedSinceRefresh()) return;
   if (m_shell != nullptr) {
     m_shell->Follow();
     for (CWnd* window : m_shell->Windows()) PaintTree(window);
@@ -182,18 +201,23 @@ void WindowSystem::RefreshScreen() {
   } collector{*this};
   for (CWnd* window : m_topLevels) collector.Visit(window);
 
-  if (m_dirty.IsRectEmpty()) return;
+  if (m_dirty.IsRectEmpty()) {
+    MarkRefreshed();
+    return;
+  }
   const CRect dirty = m_dirty;
   m_dirty = CRect();
   for (int y = dirty.top; y < dirty.bottom; ++y) std::fill_n(m_screen.Row(y) + dirty.left, dirty.Width(), DESKTOP_COLOR);
   for (auto it = m_topLevels.rbegin(); it != m_topLevels.rend(); ++it) ComposeTree(*it, dirty);
   m_screen.MarkChanged();
+  MarkRefreshed();
   m_backend.Present(FrameView{SCREEN_WIDTH, SCREEN_HEIGHT, m_screen.Data(), dirty});
 }
 
 // ---- focus and timers -----------------------------------------------------------------------
 
 void WindowSystem::SetFocusWindow(CWnd* window) {
+  Changed();
   if (window == m_focus) return;
   CWnd* old = m_focus;
   m_focus = window;
@@ -271,9 +295,13 @@ void WindowSystem::Quit() {
 
 // ---- modal loops --------------------------------------------------------------------------
 
-void WindowSystem::PushModal(CWnd* root) { m_modal.push_back(root); }
+void WindowSystem::PushModal(CWnd* root) {
+  Changed();
+  m_modal.push_back(root);
+}
 
 void WindowSystem::PopModal(CWnd* root) {
+  Changed();
   PLATFORM_REQUIRE(!m_modal.empty() && m_modal.back() == root, "modal loops end innermost first");
   m_modal.pop_back();
 }
@@ -375,6 +403,7 @@ void WindowSystem::HandleCharacter(const InputEvent& event) {
 
 void WindowSystem::SetFocusCuesShown(bool shown) {
   if (shown == m_bFocusCues) return;
+  Changed();
   m_bFocusCues = shown;
   const WPARAM state = MAKEWPARAM(shown ? UIS_CLEAR : UIS_SET, UISF_HIDEFOCUS);
   struct Broadcast {

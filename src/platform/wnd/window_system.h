@@ -87,6 +87,11 @@ class WindowSystem final : public WindowHost {
   bool FireDueTimer();
   bool PaintInvalidWindows();
   void ComposeTree(CWnd* window, const CRect& clip);
+  // Something of the tree, the focus, the modal loops or any window's pixels changed since
+  // the screen was last brought up to date; while not, an idle turn costs next to nothing.
+  void Changed() { ++m_nChanges; }
+  bool ChangedSinceRefresh() const;
+  void MarkRefreshed();
 
   struct Timer {
     CWnd* window;
@@ -111,4 +116,7 @@ class WindowSystem final : public WindowHost {
   bool m_bQuitting = false;
   Surface m_screen;
   CRect m_dirty;
+  std::uint64_t m_nChanges = 1;
+  std::uint64_t m_nRefreshedChanges = 0;
+  std::uint64_t m_nRefreshedSurfaceChanges = 0;
 };
