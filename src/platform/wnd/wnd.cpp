@@ -24,10 +24,7 @@ int LiveWindowDCCount() { return LiveDCs(); }
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
-  if (m_hWnd != nullptr) {
-    m_bAutoDelete = false;  // the object is going already
-    DestroyWindow();
-  }
+  if (m_hWnd != nullptr) DestroyWindow();
 }
 
 BOOL CWnd::Create(const char16_t* className, const char16_t* windowName, DWORD style, const RECT& rect,
@@ -69,7 +66,6 @@ BOOL CWnd::DestroyWindow() {
   host.ForgetWindow(this);
   Unlink();
   m_hWnd = nullptr;
-  PostNcDestroy();
   return TRUE;
 }
 
@@ -81,10 +77,6 @@ void CWnd::Unlink() {
   } else {
     CurrentHost().UnlinkTopLevel(this);
   }
-}
-
-void CWnd::PostNcDestroy() {
-  if (m_bAutoDelete) delete this;
 }
 
 void CWnd::ResizeSurface(int width, int height) {
