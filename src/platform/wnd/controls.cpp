@@ -21,7 +21,7 @@ void NotifyParent(CWnd* control, WORD code) {
 }
 
 CRect ClientRectOf(const CWnd* window) {
-  RECT rect;
+  RECT rect{};
   window->GetClientRect(&rect);
   return CRect(rect);
 }

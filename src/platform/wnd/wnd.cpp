@@ -113,7 +113,7 @@ void CWnd::GetClientRect(RECT* rect) const {
 }
 
 CRect ClientOf(const CWnd* window) {
-  RECT r;
+  RECT r{};
   window->GetClientRect(&r);
   return CRect(r);
 }
@@ -348,12 +348,12 @@ CPaintDC::CPaintDC(CWnd* window) {
 }
 
 SHORT GetKeyState(int virtualKey) {
-  constexpr SHORT kDown = static_cast<SHORT>(0x8000);
+  constexpr SHORT KEY_DOWN_BIT = static_cast<SHORT>(0x8000);
   const UINT modifiers = CurrentHost().KeyModifiers();
   switch (virtualKey) {
-    case VK_SHIFT: return (modifiers & MOD_SHIFT_DOWN) ? kDown : SHORT{0};
-    case VK_CONTROL: return (modifiers & MOD_CONTROL_DOWN) ? kDown : SHORT{0};
-    case VK_MENU: return (modifiers & MOD_ALT_DOWN) ? kDown : SHORT{0};
+    case VK_SHIFT: return (modifiers & MOD_SHIFT_DOWN) ? KEY_DOWN_BIT : SHORT{0};
+    case VK_CONTROL: return (modifiers & MOD_CONTROL_DOWN) ? KEY_DOWN_BIT : SHORT{0};
+    case VK_MENU: return (modifiers & MOD_ALT_DOWN) ? KEY_DOWN_BIT : SHORT{0};
     default: return 0;
   }
 }
