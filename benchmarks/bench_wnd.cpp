@@ -22,9 +22,7 @@ class IdleBackend : public Backend {
 struct Board {
   Board() {
     top.Create(nullptr, nullptr, WS_POPUP | WS_VISIBLE, CRect(WORK_AREA), nullptr, 0);
-    auto* placeholder = new CWnd;
-    placeholder->MakeAutoDelete();
-    placeholder->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(195, 26, 230, 62), &top, 1000);
+    placeholder.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(195, 26, 230, 62), &top, 1000);
     control = std::make_unique<SquareCtrl>(&top, 1000);
     top.SetTimer(102, 50, nullptr);
     system.RefreshScreen();
@@ -36,6 +34,7 @@ struct Board {
   IdleBackend backend;
   WindowSystem system{backend};
   CWnd top;
+  CWnd placeholder;  // the control takes its place
   std::unique_ptr<SquareCtrl> control;
 };
 

@@ -30,7 +30,7 @@ int FocusedCell(CWnd& board) {
 // The pen's tap on the centre of a control: down, then up.
 void Tap(CWnd* pControl) {
   if (pControl == nullptr) return;
-  RECT rc;
+  RECT rc{};
   pControl->GetClientRect(&rc);
   const LPARAM ptCentre = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
   pControl->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, ptCentre);

@@ -17,11 +17,8 @@ int RandomDieValue() { return static_cast<int>(Random() % 6u) + 1; }
 
 CDieCtrl::CDieCtrl(CWnd* pParent, UINT nID) : m_pParent(pParent), m_nID(nID), m_nValue(RandomDieValue()) {
   ReplacePlaceholder(this, m_pParent, m_nID, m_rcWindow, m_rcClient);
-  m_pBuffer = new COffscreenBuffer(this, 2);
+  m_pBuffer = std::make_unique<COffscreenBuffer>(this, 2);
 }
-
-// The buffer goes first; the window goes with the base.
-CDieCtrl::~CDieCtrl() { delete m_pBuffer; }
 
 void CDieCtrl::SetValue(int nValue) {
   m_nValue = nValue;

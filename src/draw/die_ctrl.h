@@ -3,6 +3,8 @@
 // redraw), the hand over it while it is held, or nothing but the dark green of the dice
 // column while it is blank. Every change is drawn on the screen before the call returns,
 // because a roll runs inside one timer tick and sleeps between its steps.
+#include <memory>
+
 #include "draw/offscreen_buffer.h"
 #include "platform/wnd/wnd.h"
 
@@ -11,7 +13,6 @@ class CDieCtrl : public CWnd {
   // Takes the place of the parent's placeholder item nID; shows a random face, not held,
   // holdable.
   CDieCtrl(CWnd* pParent, UINT nID);
-  ~CDieCtrl() override;
 
   void SetValue(int nValue);
   int GetValue() const { return m_nValue; }
@@ -39,7 +40,7 @@ class CDieCtrl : public CWnd {
   CWnd* m_pParent;
   CRect m_rcWindow;
   UINT m_nID;
-  COffscreenBuffer* m_pBuffer = nullptr;
+  std::unique_ptr<COffscreenBuffer> m_pBuffer;  // goes before the window, which goes with the base
   int m_nValue;
   bool m_bBackgroundDrawn = false;
   bool m_bHoldable = true;

@@ -14,11 +14,8 @@ constexpr int kCentred = 1;
 
 CLabelCtrl::CLabelCtrl(CWnd* pParent, UINT nID) : m_pParent(pParent), m_nID(nID) {
   ReplacePlaceholder(this, m_pParent, m_nID, m_rcWindow, m_rcClient);
-  m_pBuffer = new COffscreenBuffer(this, 2);
+  m_pBuffer = std::make_unique<COffscreenBuffer>(this, 2);
 }
-
-// The buffer goes first; the window goes with the base.
-CLabelCtrl::~CLabelCtrl() { delete m_pBuffer; }
 
 void CLabelCtrl::SetText(CString strText) {
   m_strText = std::move(strText);

@@ -2,6 +2,8 @@
 // A line of centred text in its own colours, owner-drawn over a placeholder item: the
 // board's rolls counter and the rows of the Hi Scores table. It takes no input: a tap on
 // it is swallowed.
+#include <memory>
+
 #include "draw/offscreen_buffer.h"
 #include "platform/wnd/wnd.h"
 
@@ -10,7 +12,6 @@ class CLabelCtrl : public CWnd {
   // Takes the place of the parent's placeholder item nID; empty text, light green on the
   // dark green of the dice column.
   CLabelCtrl(CWnd* pParent, UINT nID);
-  ~CLabelCtrl() override;
 
   void SetText(CString strText);
   const CString& GetText() const { return m_strText; }
@@ -26,7 +27,7 @@ class CLabelCtrl : public CWnd {
   CWnd* m_pParent;
   CRect m_rcWindow;
   UINT m_nID;
-  COffscreenBuffer* m_pBuffer = nullptr;
+  std::unique_ptr<COffscreenBuffer> m_pBuffer;  // goes before the window, which goes with the base
   CString m_strText;
   bool m_bBackgroundDrawn = false;
   CRect m_rcClient;

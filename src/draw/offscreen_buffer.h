@@ -7,12 +7,13 @@
 // in a single step and can be redrawn at any moment, not only on a paint message.
 //
 // How a control uses it:
-//   m_pBuffer = new COffscreenBuffer(this, 2);        // after its window exists
-//   thePainter.SetTarget(m_pBuffer->GetLayerDC(0));   // paint the background once
-//   m_pBuffer->CopyLayer(0, 1);                       // every redraw
-//   thePainter.SetTarget(m_pBuffer->GetLayerDC(1));   // draw the content
+//   m_pBuffer = std::make_unique<COffscreenBuffer>(this, 2);  // after its window exists
+//   thePainter.SetTarget(m_pBuffer->GetLayerDC(0));          // paint the background once
+//   m_pBuffer->CopyLayer(0, 1);                              // every redraw
+//   thePainter.SetTarget(m_pBuffer->GetLayerDC(1));          // draw the content
 //   m_pBuffer->Present(1);
 // Layer indices are not checked: callers stay below the count they asked for.
+#include <memory>
 #include <vector>
 
 #include "platform/gdi/gdi.h"
@@ -36,6 +37,6 @@ class COffscreenBuffer {
   CWnd* m_pOwner;
   CRect m_rcClient;
   std::vector<int> m_savedStates;
-  std::vector<CBitmap*> m_layerBitmaps;
-  std::vector<CDC*> m_layerDCs;
+  std::vector<std::unique_ptr<CBitmap>> m_layerBitmaps;
+  std::vector<std::unique_ptr<CDC>> m_layerDCs;  // declared last: each goes before its bitmap
 };

@@ -6,7 +6,7 @@ void ReplacePlaceholder(CWnd* pControl, CWnd* pParent, UINT nID, CRect& rcWindow
   CWnd* placeholder = pParent->GetDlgItem(static_cast<int>(nID));
   // Every owner-drawn control of the program stands on an item of its template.
   PLATFORM_REQUIRE(placeholder != nullptr, "no placeholder item to replace");
-  RECT rect;
+  RECT rect{};
   placeholder->GetWindowRect(&rect);
   pParent->ScreenToClient(&rect);
   rcWindow = rect;

@@ -4,7 +4,7 @@
 //
 // How a control uses it, in its constructor:
 //   ReplacePlaceholder(this, pParent, nID, m_rcWindow, m_rcClient);
-//   m_pBuffer = new COffscreenBuffer(this, 2);
+//   m_pBuffer = std::make_unique<COffscreenBuffer>(this, 2);
 //   m_bBackgroundDrawn = false;
 // and in its redraw (from OnPaint and from every setter):
 //   RedrawOwnerDrawn(this, *m_pBuffer, m_bBackgroundDrawn, 0, 1,

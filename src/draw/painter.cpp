@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/gdi/dc_selection.h"
+
 namespace {
 
 constexpr LONG kSmallCellHeight = 12;
@@ -34,69 +36,11 @@ COLORREF MapChannels(PerChannel perChannel) {
 }
 
 // A pen and a brush of one colour, selected for one shape and taken out again after it.
-class SolidSelection {
- public:
-  SolidSelection(CDC* dc, COLORREF color) : m_dc(dc), m_pen(PS_SOLID, 0, color), m_brush(color) {
-    m_previousBrush = m_dc->SelectObject(&m_brush);
-    m_previousPen = m_dc->SelectObject(&m_pen);
-  }
-  ~SolidSelection() {
-    m_dc->SelectObject(m_previousPen);
-    m_dc->SelectObject(m_previousBrush);
-    m_pen.DeleteObject();
-    m_brush.DeleteObject();
-  }
-  SolidSelection(const SolidSelection&) = delete;
-  SolidSelection& operator=(const SolidSelection&) = delete;
-
- private:
-  CDC* m_dc;
-  CPen m_pen;
-  CBrush m_brush;
-  CPen* m_previousPen = nullptr;
-  CBrush* m_previousBrush = nullptr;
-};
-
-// A one-pixel pen for lines; the brush is not touched.
-class LineSelection {
- public:
-  LineSelection(CDC* dc, COLORREF color) : m_dc(dc), m_pen(PS_SOLID, 1, color) {
-    m_previousPen = m_dc->SelectObject(&m_pen);
-  }
-  ~LineSelection() {
-    m_dc->SelectObject(m_previousPen);
-    m_pen.DeleteObject();
-  }
-  LineSelection(const LineSelection&) = delete;
-  LineSelection& operator=(const LineSelection&) = delete;
-
- private:
-  CDC* m_dc;
-  CPen m_pen;
-  CPen* m_previousPen = nullptr;
-};
-
-// Text and background colours and a font, put back when the text is drawn.
-class TextSelection {
- public:
-  TextSelection(CDC* dc, COLORREF textColor, COLORREF backColor, CFont* font) : m_dc(dc) {
-    m_previousBack = m_dc->SetBkColor(backColor);
-    m_previousText = m_dc->SetTextColor(textColor);
-    m_previousFont = m_dc->SelectObject(font);
-  }
-  ~TextSelection() {
-    m_dc->SelectObject(m_previousFont);
-    m_dc->SetTextColor(m_previousText);
-    m_dc->SetBkColor(m_previousBack);
-  }
-  TextSelection(const TextSelection&) = delete;
-  TextSelection& operator=(const TextSelection&) = delete;
-
- private:
-  CDC* m_dc;
-  COLORREF m_previousBack = 0;
-  COLORREF m_previousText = 0;
-  CFont* m_previousFont = nullptr;
+struct SolidSelection {
+  SolidSelection(CDC* dc, COLORREF color) : pen(PS_SOLID, 0, color), brush(color), scope(*dc, &pen, &brush) {}
+  CPen pen;
+  CBrush brush;
+  SelectionScope scope;
 };
 
 int TextWidth(CDC* dc, const CString& text) {
@@ -169,7 +113,8 @@ void CPainter::FillTriangle(int x1, int y1, int x2, int y2, int x3, int y3, COLO
 void CPainter::SetPixel(int x, int y, COLORREF color) { m_pDC->SetPixel(x, y, color); }
 
 void CPainter::DrawLine(int x1, int y1, int x2, int y2, COLORREF color) {
-  LineSelection line(m_pDC, color);
+  CPen pen(PS_SOLID, 1, color);
+  SelectionScope selection(*m_pDC, &pen);
   m_pDC->MoveTo(x1, y1);
   m_pDC->LineTo(x2, y2);
 }
@@ -179,7 +124,8 @@ void CPainter::DrawLine(const RECT& rect, COLORREF color) {
 }
 
 void CPainter::FrameRect(int left, int top, int right, int bottom, COLORREF color) {
-  LineSelection line(m_pDC, color);
+  CPen pen(PS_SOLID, 1, color);
+  SelectionScope selection(*m_pDC, &pen);
   m_pDC->MoveTo(left, top);
   m_pDC->LineTo(right, top);
   m_pDC->LineTo(right, bottom);
@@ -207,7 +153,9 @@ int CPainter::DrawTextSmall(const CString& text, const RECT& rect, COLORREF text
 
 int CPainter::DrawTextInFont(CFont& font, const CString& text, const RECT& rect, COLORREF textColor, COLORREF backColor,
                              int alignment) {
-  TextSelection selection(m_pDC, textColor, backColor, &font);
+  SelectionScope selection(*m_pDC, &font);
+  m_pDC->SetBkColor(backColor);
+  m_pDC->SetTextColor(textColor);
   const UINT horizontal = alignment < 0 || alignment > 2 ? DT_CENTER : static_cast<UINT>(alignment);
   // Without DT_SINGLELINE the vertical centring does nothing: the text starts at the top.
   RECT area = rect;
@@ -216,7 +164,9 @@ int CPainter::DrawTextInFont(CFont& font, const CString& text, const RECT& rect,
 }
 
 void CPainter::DrawTextVertical(const CString& text, const RECT& rect, COLORREF textColor, COLORREF backColor) {
-  TextSelection selection(m_pDC, textColor, backColor, &m_fontSmall);
+  SelectionScope selection(*m_pDC, &m_fontSmall);
+  m_pDC->SetBkColor(backColor);
+  m_pDC->SetTextColor(textColor);
   const int width = TextWidth(m_pDC, text);
   // The turned text runs upwards from the foot of its cell, so dropping the rectangle by
   // half of (text width + height) centres the text on the rectangle's height.

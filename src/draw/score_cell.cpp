@@ -24,11 +24,8 @@ CScoreCell::CScoreCell(CWnd* pParent, UINT nID, bool bCommitOnTap)
   ReplacePlaceholder(this, m_pParent, m_nID, m_rcWindow, m_rcClient);
   m_rcText = m_rcClient;
   m_rcText.DeflateRect(1);
-  m_pBuffer = new COffscreenBuffer(this, 3);
+  m_pBuffer = std::make_unique<COffscreenBuffer>(this, 3);
 }
-
-// The buffer goes first; the window goes with the base.
-CScoreCell::~CScoreCell() { delete m_pBuffer; }
 
 void CScoreCell::OnPaint() { DrawCell(); }
 

@@ -4,6 +4,8 @@
 // anything else shows white on the board's green; no value shows "-". A tap takes the
 // offer by the entry's rule, sounds the confirmation and tells the parent (STN_CLICKED);
 // the board settles the turn at its next tick.
+#include <memory>
+
 #include "draw/offscreen_buffer.h"
 #include "platform/wnd/wnd.h"
 #include "rules/score_entry.h"
@@ -13,7 +15,6 @@ class CScoreCell : public CWnd, public CScorecardEntry {
   // Takes the place of the parent's placeholder item nID. Only Bonus is created with
   // bCommitOnTap false: taking its offer fills nothing.
   CScoreCell(CWnd* pParent, UINT nID, bool bCommitOnTap);
-  ~CScoreCell() override;
 
   // The keyboard focus: a ring drawn while the cell shows an offer. The next pen tap
   // anywhere takes it away.
@@ -33,7 +34,7 @@ class CScoreCell : public CWnd, public CScorecardEntry {
   CWnd* m_pParent;
   CRect m_rcWindow;
   UINT m_nID;
-  COffscreenBuffer* m_pBuffer = nullptr;
+  std::unique_ptr<COffscreenBuffer> m_pBuffer;  // goes before the window, which goes with the base
   bool m_bBackgroundDrawn = false;
   CRect m_rcClient;
   CRect m_rcText;

@@ -1,6 +1,8 @@
 #pragma once
 // A minimal owner-drawn control for the tests and benchmarks of the shared redraw path:
 // a background layer in one colour and a white square of content on the working layer.
+#include <memory>
+
 #include "draw/owner_drawn.h"
 #include "platform/wnd/paint_helpers.h"
 
@@ -11,9 +13,8 @@ class SquareCtrl : public CWnd {
 
   SquareCtrl(CWnd* pParent, UINT nID) {
     ReplacePlaceholder(this, pParent, nID, m_rcWindow, m_rcClient);
-    m_pBuffer = new COffscreenBuffer(this, 2);
+    m_pBuffer = std::make_unique<COffscreenBuffer>(this, 2);
   }
-  ~SquareCtrl() override { delete m_pBuffer; }
 
   void SetSquare(int size) {
     m_nSquare = size;
@@ -39,7 +40,7 @@ class SquareCtrl : public CWnd {
         [this](CDC* pLayer) { FillSolid(*pLayer, CRect(2, 2, 2 + m_nSquare, 2 + m_nSquare), CONTENT); });
   }
 
-  COffscreenBuffer* m_pBuffer;
+  std::unique_ptr<COffscreenBuffer> m_pBuffer;
   bool m_bBackgroundDrawn = false;
   int m_nSquare = 0;
 };

@@ -12,7 +12,7 @@ namespace {
 
 using Bytes = std::span<const unsigned char>;
 
-constexpr std::uint32_t kInfoHeaderSize = 40;
+constexpr std::uint32_t INFO_HEADER_SIZE = 40;
 
 // The part of the bytes that holds `what`.
 Bytes Slice(Bytes bytes, std::uint64_t at, std::uint64_t count, const std::string& what) {
@@ -45,13 +45,13 @@ struct DibLayout {
 
 bool IsKnownBitmapHeaderSize(std::uint32_t size) {
   // The information header and its later versions (2 to 5), which only add fields.
-  return size == kInfoHeaderSize || size == 52 || size == 56 || size == 108 || size == 124;
+  return size == INFO_HEADER_SIZE || size == 52 || size == 56 || size == 108 || size == 124;
 }
 
 int CheckedSide(std::int64_t side, const char* name) {
-  if (side <= 0 || side > kMaxImageSide) {
+  if (side <= 0 || side > MAX_IMAGE_SIDE) {
     throw UnreadableImage("the bitmap's " + std::string(name) + " of " + std::to_string(side) +
-                          " pixels is outside 1 to " + std::to_string(kMaxImageSide));
+                          " pixels is outside 1 to " + std::to_string(MAX_IMAGE_SIDE));
   }
   return static_cast<int>(side);
 }
@@ -59,7 +59,7 @@ int CheckedSide(std::int64_t side, const char* name) {
 DibLayout ReadDibHeader(Bytes dib, bool ofIcon) {
   DibLayout layout;
   layout.headerSize = LittleEndian(dib, 0, 4, "the bitmap header");
-  if (ofIcon ? layout.headerSize != kInfoHeaderSize : !IsKnownBitmapHeaderSize(layout.headerSize)) {
+  if (ofIcon ? layout.headerSize != INFO_HEADER_SIZE : !IsKnownBitmapHeaderSize(layout.headerSize)) {
     throw UnreadableImage("a bitmap header of " + std::to_string(layout.headerSize) + " bytes is not one this reads");
   }
   const Bytes header = Slice(dib, 0, layout.headerSize, "the bitmap header");
@@ -150,8 +150,8 @@ Surface ReadColours(Bytes rows, const DibLayout& layout, const std::vector<COLOR
 }
 
 bool HoldsPng(Bytes bytes) {
-  constexpr unsigned char kSignature[] = {0x89, 'P', 'N', 'G'};
-  return bytes.size() >= sizeof kSignature && std::equal(std::begin(kSignature), std::end(kSignature), bytes.begin());
+  constexpr unsigned char SIGNATURE[] = {0x89, 'P', 'N', 'G'};
+  return bytes.size() >= sizeof SIGNATURE && std::equal(std::begin(SIGNATURE), std::end(SIGNATURE), bytes.begin());
 }
 
 // The directory entry with the most colours; the first of equals.

@@ -14,7 +14,7 @@ class UnreadableImage : public std::runtime_error {
 };
 
 // Larger pictures than this are taken for damage: nothing the program shows comes near.
-inline constexpr int kMaxImageSide = 16384;
+inline constexpr int MAX_IMAGE_SIDE = 16384;
 
 // A .bmp file: 1, 4 or 8 bits per pixel with a palette, or 24 or 32 bits, uncompressed,
 // bottom-up or top-down.

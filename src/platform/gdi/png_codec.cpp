@@ -18,7 +18,7 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-constexpr std::size_t kBytesPerPixel = 3;
+constexpr std::size_t BYTES_PER_PIXEL = 3;
 
 // libpng's error handler must not return: it jumps back to the setjmp of the function that
 // called libpng, so those functions hold nothing that would need destroying.
@@ -30,7 +30,7 @@ constexpr std::size_t kBytesPerPixel = 3;
 bool ReadLayout(png_structp png, png_infop info, std::FILE* file, png_uint_32* width, png_uint_32* height) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_init_io(png, file);
-  png_set_user_limits(png, kMaxImageSide, kMaxImageSide);
+  png_set_user_limits(png, MAX_IMAGE_SIDE, MAX_IMAGE_SIDE);
   png_read_info(png, info);
   png_set_expand(png);  // palettes and greys of fewer bits to full 8-bit samples
   png_set_strip_16(png);
@@ -40,7 +40,7 @@ bool ReadLayout(png_structp png, png_infop info, std::FILE* file, png_uint_32* w
   png_read_update_info(png, info);
   *width = png_get_image_width(png, info);
   *height = png_get_image_height(png, info);
-  return png_get_rowbytes(png, info) == *width * kBytesPerPixel;
+  return png_get_rowbytes(png, info) == *width * BYTES_PER_PIXEL;
 }
 
 bool ReadRows(png_structp png, png_bytepp rows) {
@@ -64,7 +64,7 @@ bool WriteRows(png_structp png, png_infop info, std::FILE* file, int width, int 
 std::vector<png_bytep> RowStarts(std::vector<png_byte>& pixels, int width, int height) {
   std::vector<png_bytep> rows(static_cast<std::size_t>(height));
   for (std::size_t y = 0; y < rows.size(); ++y) {
-    rows[y] = pixels.data() + y * static_cast<std::size_t>(width) * kBytesPerPixel;
+    rows[y] = pixels.data() + y * static_cast<std::size_t>(width) * BYTES_PER_PIXEL;
   }
   return rows;
 }
@@ -72,7 +72,7 @@ std::vector<png_bytep> RowStarts(std::vector<png_byte>& pixels, int width, int h
 bool WriteFile(const Surface& surface, std::FILE* file, const char* path) {
   std::vector<png_byte> pixels;
   pixels.reserve(static_cast<std::size_t>(surface.Width()) * static_cast<std::size_t>(surface.Height()) *
-                 kBytesPerPixel);
+                 BYTES_PER_PIXEL);
   for (int y = 0; y < surface.Height(); ++y) {
     for (const COLORREF* c = surface.Row(y); c != surface.Row(y) + surface.Width(); ++c) {
       pixels.insert(pixels.end(), {static_cast<png_byte>(GetRValue(*c)), static_cast<png_byte>(GetGValue(*c)),
@@ -121,13 +121,13 @@ std::optional<Surface> ReadPng(const std::string& path) {
   png_uint_32 height = 0;
   std::optional<Surface> picture;
   if (info != nullptr && ReadLayout(png, info, file.get(), &width, &height)) {
-    std::vector<png_byte> pixels(static_cast<std::size_t>(width) * height * kBytesPerPixel);
+    std::vector<png_byte> pixels(static_cast<std::size_t>(width) * height * BYTES_PER_PIXEL);
     std::vector<png_bytep> rows = RowStarts(pixels, static_cast<int>(width), static_cast<int>(height));
     if (ReadRows(png, rows.data())) {
       picture.emplace(static_cast<int>(width), static_cast<int>(height));
       const png_byte* sample = pixels.data();
       for (int y = 0; y < picture->Height(); ++y) {
-        for (COLORREF* c = picture->Row(y); c != picture->Row(y) + picture->Width(); ++c, sample += kBytesPerPixel) {
+        for (COLORREF* c = picture->Row(y); c != picture->Row(y) + picture->Width(); ++c, sample += BYTES_PER_PIXEL) {
           *c = RGB(sample[0], sample[1], sample[2]);
         }
       }

@@ -6,6 +6,7 @@
 #include "platform/wnd/paint_helpers.h"
 #include "platform/wnd/shell_palette.h"
 #include "platform/core/require.h"
+#include "platform/gdi/dc_selection.h"
 
 namespace {
 constexpr COLORREF BLACK = SHELL_BLACK;
@@ -20,7 +21,7 @@ void NotifyParent(CWnd* control, WORD code) {
 }
 
 CRect ClientRectOf(const CWnd* window) {
-  RECT rect;
+  RECT rect{};
   window->GetClientRect(&rect);
   return CRect(rect);
 }
@@ -44,10 +45,9 @@ void CStatic::OnPaint() {
     if (!m_bitmap.IsCreated()) return;
     CDC memory;
     memory.CreateCompatibleDC(&dc);
-    CBitmap* old = memory.SelectObject(&m_bitmap);
+    SelectionScope selection(memory, &m_bitmap);
     const CSize size = m_bitmap.GetSize();
     dc.BitBlt(0, 0, size.cx, size.cy, &memory, 0, 0, SRCCOPY);
-    memory.SelectObject(old);
     return;
   }
   PLATFORM_REQUIRE(type == SS_LEFT || type == SS_CENTER, "unsupported static control type");
@@ -260,7 +260,7 @@ void CEdit::OnPaint() {
   line.CreateCompatibleDC(&dc);
   CBitmap bitmap;
   bitmap.CreateCompatibleBitmap(&dc, inner.Width(), inner.Height());
-  CBitmap* oldBitmap = line.SelectObject(&bitmap);
+  SelectionScope selection(line, &bitmap);
   const CRect lineRect(0, 0, inner.Width(), inner.Height());
   FillSolid(line, lineRect, WHITE);
   DrawTextIn(line, text, CRect(offset, 0, offset + width + 1, inner.Height()),
@@ -269,35 +269,31 @@ void CEdit::OnPaint() {
 
   FillSolid(dc, client, WHITE);
   dc.BitBlt(inner.left, inner.top, inner.Width(), inner.Height(), &line, 0, 0, SRCCOPY);
-  line.SelectObject(oldBitmap);
   if (GetStyle() & WS_BORDER) FrameSolid(dc, client, BLACK);
 }
 
 // ---- template items -----------------------------------------------------------------------
 
-CWnd* CreateTemplateItem(const DialogItemTemplate& item, CWnd* dialog) {
+std::unique_ptr<CWnd> CreateTemplateItem(const DialogItemTemplate& item, CWnd* dialog) {
   PLATFORM_REQUIRE(item.style & WS_CHILD, "template item without WS_CHILD");
   const CRect rect = DialogUnitsToPixels(item.x, item.y, item.cx, item.cy);
   const CString text(item.text);
   const UINT id = static_cast<UINT>(item.id);
   switch (item.itemClass) {
     case ItemClass::Static: {
-      auto* control = new CStatic;
+      auto control = std::make_unique<CStatic>();
       control->CreateEx(0, u"STATIC", text.c_str(), item.style, rect, dialog, id);
       if ((item.style & SS_TYPEMASK) == SS_BITMAP) control->SetBitmapResource(item.imageId);
-      control->MakeAutoDelete();
       return control;
     }
     case ItemClass::Button: {
-      auto* control = new CButton;
+      auto control = std::make_unique<CButton>();
       control->CreateEx(0, u"BUTTON", text.c_str(), item.style, rect, dialog, id);
-      control->MakeAutoDelete();
       return control;
     }
     case ItemClass::Edit: {
-      auto* control = new CEdit;
+      auto control = std::make_unique<CEdit>();
       control->CreateEx(0, u"EDIT", text.c_str(), item.style, rect, dialog, id);
-      control->MakeAutoDelete();
       return control;
     }
   }

@@ -6,6 +6,8 @@
 // How the game uses it: mostly through the dialog (GetDlgItem, SetDlgItemText,
 // GetDlgItemText, SendDlgItemMessage with BM_SETCHECK and BM_GETCHECK). A push button
 // in a template is a placeholder that the game's own controls replace.
+#include <memory>
+
 #include "platform/gdi/gdi.h"
 #include "platform/wnd/dialog_template.h"
 #include "platform/wnd/wnd.h"
@@ -78,6 +80,6 @@ class CEdit : public CWnd {
   std::size_t m_nCaret = 0;  // kept within the text, which may change under it
 };
 
-// Creates the window of one template item as a child of the dialog; its object belongs
-// to the window and goes with it.
-CWnd* CreateTemplateItem(const DialogItemTemplate& item, CWnd* dialog);
+// Creates the window of one template item as a child of the dialog, which keeps the
+// object until its own window is gone.
+std::unique_ptr<CWnd> CreateTemplateItem(const DialogItemTemplate& item, CWnd* dialog);

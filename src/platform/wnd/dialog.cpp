@@ -80,7 +80,7 @@ void CDialog::CreateFromTemplate() {
   CreateEx(t.exStyle, nullptr, caption.c_str(), (t.style & ~(WS_VISIBLE | WS_CHILD)) | WS_POPUP, window, nullptr, 0);
   m_rcClientInWindow = clientInWindow;
   SetFont(&m_font);
-  for (const DialogItemTemplate& item : t.items) CreateTemplateItem(item, this);
+  for (const DialogItemTemplate& item : t.items) m_templateItems.push_back(CreateTemplateItem(item, this));
 }
 
 void CDialog::FocusFirstTabStop() {
@@ -110,6 +110,7 @@ int CDialog::DoModal() {
   }
   system.PopModal(this);
   DestroyWindow();
+  m_templateItems.clear();
   if (previousFocus != nullptr && system.IsLiveWindow(previousFocus)) system.SetFocusWindow(previousFocus);
   return m_nModalResult;
 }
@@ -181,7 +182,7 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
 
 void CDialog::OnPaint() {
   CPaintDC dc(this);
-  RECT client;
+  RECT client{};
   GetClientRect(&client);
   FillSolid(dc, client, DialogBackgroundColor());
   if (!IsFullScreen()) DrawFrame();

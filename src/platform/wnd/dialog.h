@@ -8,6 +8,7 @@
 // The board inserts its menu bar with GetCommandBar()->InsertMenuBar(IDR_MENU).
 // The application object derives from CWinApp and overrides InitInstance; main() calls
 // AfxWinMain().
+#include <memory>
 #include <vector>
 
 #include "platform/wnd/dialog_colors.h"
@@ -84,6 +85,7 @@ class CDialog : public CWnd {
   const DialogTemplate* m_pTemplate;
   CFont m_font;
   CCommandBar m_commandBar;
+  std::vector<std::unique_ptr<CWnd>> m_templateItems;  // the controls the template made
   bool m_bEndModal = false;
   int m_nModalResult = IDCANCEL;
   bool m_bDoneButtonShown = true;

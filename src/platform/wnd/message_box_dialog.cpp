@@ -8,6 +8,7 @@
 #include "platform/wnd/shell_palette.h"
 #include "platform/wnd/window_system.h"
 #include "platform/core/require.h"
+#include "platform/gdi/dc_selection.h"
 
 namespace {
 constexpr UINT BUTTONS_MASK = 0x0000000F;
@@ -29,10 +30,9 @@ int WrappedTextHeight(const CString& text, int widthUnits) {
   static Surface scratch(1, 1);
   CDC dc;
   dc.AttachSurface(&scratch, POINT{0, 0}, CRect(0, 0, 1, 1));
-  CFont* old = dc.SelectObject(&StandardFont(false));
+  SelectionScope selection(dc, &StandardFont(false));
   RECT rect{0, 0, DialogUnitsToPixelsX(widthUnits), 0};
   dc.DrawText(text, &rect, DT_WORDBREAK | DT_CALCRECT);
-  dc.SelectObject(old);
   return (rect.bottom * 8 + DIALOG_BASE_Y - 1) / DIALOG_BASE_Y;
 }
 
@@ -108,11 +108,10 @@ class CMessageBoxDlg : private MessageBoxLayout, public CDialog {
     const CRect icon = DialogUnitsToPixels(MARGIN, MARGIN, ICON_SIZE, ICON_SIZE);
     CPen pen(PS_SOLID, 1, ICON_COLOR);
     CBrush brush(ICON_COLOR);
-    CPen* oldPen = dc->SelectObject(&pen);
-    CBrush* oldBrush = dc->SelectObject(&brush);
-    dc->Ellipse(&icon);
-    dc->SelectObject(oldBrush);
-    dc->SelectObject(oldPen);
+    {
+      SelectionScope selection(*dc, &pen, &brush);
+      dc->Ellipse(&icon);
+    }
     DrawTextIn(*dc, m_nIcon == MB_ICONQUESTION ? u"?" : u"i", icon, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
                ICON_MARK_COLOR, &StandardFont(true));
     ReleaseDC(dc);

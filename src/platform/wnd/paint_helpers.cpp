@@ -2,16 +2,14 @@
 
 #include <algorithm>
 #include "platform/core/require.h"
+#include "platform/gdi/dc_selection.h"
 
 void FillSolid(CDC& dc, const RECT& rect, COLORREF color) {
   if (CRect(rect).IsRectEmpty()) return;
   CPen pen(PS_SOLID, 1, color);
   CBrush brush(color);
-  CPen* oldPen = dc.SelectObject(&pen);
-  CBrush* oldBrush = dc.SelectObject(&brush);
+  SelectionScope selection(dc, &pen, &brush);
   dc.Rectangle(&rect);
-  dc.SelectObject(oldBrush);
-  dc.SelectObject(oldPen);
 }
 
 void FrameSolid(CDC& dc, const RECT& rect, COLORREF color, int thickness) {
@@ -24,27 +22,22 @@ void FrameSolid(CDC& dc, const RECT& rect, COLORREF color, int thickness) {
 
 void DrawLine(CDC& dc, int x1, int y1, int x2, int y2, COLORREF color) {
   CPen pen(PS_SOLID, 1, color);
-  CPen* oldPen = dc.SelectObject(&pen);
+  SelectionScope selection(dc, &pen);
   dc.MoveTo(x1, y1);
   dc.LineTo(x2, y2);
-  dc.SelectObject(oldPen);
 }
 
 void DrawTextIn(CDC& dc, const CString& text, RECT rect, UINT format, COLORREF color, CFont* font) {
-  CFont* oldFont = font ? dc.SelectObject(font) : nullptr;
-  const COLORREF oldColor = dc.SetTextColor(color);
-  const int oldMode = dc.SetBkMode(TRANSPARENT);
+  SelectionScope selection(dc, font);
+  dc.SetTextColor(color);
+  dc.SetBkMode(TRANSPARENT);
   dc.DrawText(text, &rect, format);
-  dc.SetBkMode(oldMode);
-  dc.SetTextColor(oldColor);
-  if (font) dc.SelectObject(oldFont);
 }
 
 int TextWidth(CDC& dc, const CString& text, CFont* font) {
-  CFont* oldFont = font ? dc.SelectObject(font) : nullptr;
+  SelectionScope selection(dc, font);
   SIZE size{0, 0};
   GetTextExtentExPointW(&dc, text, 0, nullptr, nullptr, &size);
-  if (font) dc.SelectObject(oldFont);
   return size.cx;
 }
 

@@ -85,7 +85,7 @@ int SoftKeyboardWnd::KeyAt(CPoint point) const {
 
 void SoftKeyboardWnd::OnPaint() {
   CPaintDC dc(this);
-  RECT client;
+  RECT client{};
   GetClientRect(&client);
   FillSolid(dc, client, PANEL_COLOR);
   for (std::size_t i = 0; i < m_keys.size(); ++i) {

@@ -24,10 +24,7 @@ int LiveWindowDCCount() { return LiveDCs(); }
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
-  if (m_hWnd != nullptr) {
-    m_bAutoDelete = false;  // the object is going already
-    DestroyWindow();
-  }
+  if (m_hWnd != nullptr) DestroyWindow();
 }
 
 BOOL CWnd::Create(const char16_t* className, const char16_t* windowName, DWORD style, const RECT& rect,
@@ -69,7 +66,6 @@ BOOL CWnd::DestroyWindow() {
   host.ForgetWindow(this);
   Unlink();
   m_hWnd = nullptr;
-  PostNcDestroy();
   return TRUE;
 }
 
@@ -81,10 +77,6 @@ void CWnd::Unlink() {
   } else {
     CurrentHost().UnlinkTopLevel(this);
   }
-}
-
-void CWnd::PostNcDestroy() {
-  if (m_bAutoDelete) delete this;
 }
 
 void CWnd::ResizeSurface(int width, int height) {
@@ -121,7 +113,7 @@ void CWnd::GetClientRect(RECT* rect) const {
 }
 
 CRect ClientOf(const CWnd* window) {
-  RECT r;
+  RECT r{};
   window->GetClientRect(&r);
   return CRect(r);
 }
@@ -356,12 +348,12 @@ CPaintDC::CPaintDC(CWnd* window) {
 }
 
 SHORT GetKeyState(int virtualKey) {
-  constexpr SHORT kDown = static_cast<SHORT>(0x8000);
+  constexpr SHORT KEY_DOWN_BIT = static_cast<SHORT>(0x8000);
   const UINT modifiers = CurrentHost().KeyModifiers();
   switch (virtualKey) {
-    case VK_SHIFT: return (modifiers & MOD_SHIFT_DOWN) ? kDown : SHORT{0};
-    case VK_CONTROL: return (modifiers & MOD_CONTROL_DOWN) ? kDown : SHORT{0};
-    case VK_MENU: return (modifiers & MOD_ALT_DOWN) ? kDown : SHORT{0};
+    case VK_SHIFT: return (modifiers & MOD_SHIFT_DOWN) ? KEY_DOWN_BIT : SHORT{0};
+    case VK_CONTROL: return (modifiers & MOD_CONTROL_DOWN) ? KEY_DOWN_BIT : SHORT{0};
+    case VK_MENU: return (modifiers & MOD_ALT_DOWN) ? KEY_DOWN_BIT : SHORT{0};
     default: return 0;
   }
 }

@@ -52,8 +52,7 @@ class CWnd {
              UINT id);
   BOOL CreateEx(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, const RECT& rect,
                 CWnd* parent, UINT id);
-  // Destroys the window and its children. Windows the framework made for template items
-  // delete their objects too; the game's own objects live on without a window.
+  // Destroys the window and its children; the objects live on without a window.
   virtual BOOL DestroyWindow();
 
   CWnd* GetParent() const { return m_pParentWnd; }
@@ -116,9 +115,6 @@ class CWnd {
   // The window's own pixels (the stand-in's retained surface), for tests and back ends.
   const Surface& GetSurface() const { return m_surface; }
 
-  // The window layer deletes the object when the window is destroyed (template items).
-  void MakeAutoDelete() { m_bAutoDelete = true; }
-
   // A pen tap at a window that lets taps through reaches the window below it (a static
   // control that does not notify its parent).
   virtual bool LetsTapsThrough() const { return false; }
@@ -147,8 +143,6 @@ class CWnd {
   virtual void OnKillFocus(CWnd* newFocus);
   // Focus cues were shown (UIS_CLEAR) or hidden (UIS_SET) for UISF_HIDEFOCUS.
   virtual void OnUpdateUIState(UINT action, UINT element);
-  // Called last when the window is destroyed; framework-made windows delete themselves.
-  virtual void PostNcDestroy();
 
   // The whole window's pixels, frame included, for windows that draw their own frame.
   Surface& WindowSurface() { return m_surface; }
@@ -174,7 +168,6 @@ class CWnd {
   CRect ScreenRectFrom(CRect rect) const;
 
   HWND__ m_handle{this};
-  bool m_bAutoDelete = false;
   CWnd* m_pParentWnd = nullptr;
   std::vector<CWnd*> m_children;  // index 0 is the top of the z-order
   CRect m_rcWindow;               // in the parent's client coordinates, or the screen's
