@@ -2,6 +2,7 @@
 
 #include "draw/sound_cue.h"
 #include "persistence/hi_score_table.h"
+#include "platform/wnd/controls.h"
 #include "platform/wnd/shell.h"
 #include "resources/resource_ids.h"
 
@@ -14,6 +15,15 @@ CNameEntryDlg::~CNameEntryDlg() = default;
 BOOL CNameEntryDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   SHSipPreference(m_hWnd, SIP_UP);
+  // A character the settings file could not give back is refused as it is typed, so the
+  // rest of the name stays in the box.
+  if (auto* pEdit = dynamic_cast<CEdit*>(GetDlgItem(IDC_NAME))) {
+    pEdit->SetCharacterCheck([](char16_t c) {
+      if (IsStorableName(CString(1, c))) return true;
+      PlayCue(u"WAV_4");
+      return false;
+    });
+  }
   return TRUE;
 }
 
@@ -24,10 +34,6 @@ void CNameEntryDlg::OnOK() {
   GetDlgItemText(IDC_NAME, strName);
   if (strName.size() > kMaxNameLength) {
     Refuse(u"Your name must not be longer than 20 characters!");
-    return;
-  }
-  if (!IsStorableName(strName)) {
-    Refuse(u"Your name must not contain commas, angle brackets or special characters!");
     return;
   }
   PlayCue(u"WAV_5");

@@ -1,9 +1,10 @@
 #pragma once
-// Name entry for a new high score. It raises the soft input panel, and accepts the name
-// in the box (Enter, or a tap on the enter picture) only when it has at most 20
-// characters and the settings file can keep it as typed; otherwise it says why, empties
-// the box and stays open. An accepted name goes into the caller's string; the close box
-// leaves that string as it was.
+// Name entry for a new high score. It raises the soft input panel. A character the
+// settings file cannot keep (a comma, an angle bracket, a control or special character)
+// is not typed: the refusal cue sounds instead. It accepts the name in the box (Enter, or
+// a tap on the enter picture) only when it has at most 20 characters; otherwise it says
+// why, empties the box and stays open. An accepted name goes into the caller's string;
+// the close box leaves that string as it was.
 #include "platform/wnd/dialog.h"
 
 constexpr std::size_t kMaxNameLength = 20;  // UTF-16 code units

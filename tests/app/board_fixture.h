@@ -4,6 +4,7 @@
 // its script with the helpers below, then runs the board; checks run inside the script.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -26,6 +27,14 @@
 inline std::string FileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline bool SamePixels(const Surface& a, const Surface& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y) {
+    if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y))) return false;
+  }
+  return true;
 }
 
 // The sounds played, each with the virtual time it started at.

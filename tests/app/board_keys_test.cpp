@@ -30,14 +30,6 @@ int PixelsOf(const CWnd& window, COLORREF color) {
   return count;
 }
 
-bool SamePixels(const Surface& a, const Surface& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y) {
-    if (!std::equal(a.Row(y), a.Row(y) + a.Width(), b.Row(y))) return false;
-  }
-  return true;
-}
-
 struct GameOutcome {
   SoundTimeline sounds;
   std::vector<int> cells;
@@ -176,6 +168,22 @@ TEST_F(BoardKeysTest, TheRingShowsOnceAKeyMovesItAndGoesAtTheNextPenTap) {
   });
   Run();
   EXPECT_EQ(m_ui.SoundNames().back(), u"WAV_5");
+}
+
+TEST_F(BoardKeysTest, TheArrowsReachBonusWhileItOffersTheExtra) {
+  Roll({6, 6, 6, 6, 6});
+  Take(11);
+  Roll({5, 5, 5, 5, 5});
+  Check([this] { ASSERT_TRUE(CellOffered(13)) << "the extra is on offer"; });
+  m_ui.Key(VK_TAB).Key(VK_RIGHT).Key(VK_UP);
+  Check([this] { EXPECT_EQ(FocusedCell(), 13) << "up the right column, round the top"; });
+  m_ui.Key(VK_DOWN);
+  Check([this] { EXPECT_EQ(FocusedCell(), 1) << "down round the bottom"; });
+  m_ui.Key(VK_LEFT).Key(VK_LEFT);
+  Check([this] { EXPECT_EQ(FocusedCell(), 13) << "left round the start"; });
+  m_ui.Key(VK_RETURN).Wait(kTick);
+  Check([this] { EXPECT_EQ(CellValue(13), 100); });
+  Run();
 }
 
 TEST_F(BoardKeysTest, APenOnlyGameNeverDrawsTheRing) {

@@ -1,5 +1,7 @@
 // One turn on the board: holds, the three rolls, taps that must change nothing, and
 // "New Game" in the middle of a turn.
+#include <memory>
+
 #include "board_fixture.h"
 
 using BoardTurn = BoardTest;
@@ -18,6 +20,33 @@ TEST_F(BoardTurn, HeldDiceKeepTheirValuesThroughARollAndAreReleased) {
   Run();
   EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>({u"WAV_2", u"WAV_1", u"WAV_2", u"WAV_3", u"WAV_4", u"WAV_4",
                                                           u"WAV_1", u"WAV_2", u"WAV_3"}));
+}
+
+// As the handheld's buttons did: GO sinks while the pen is held on it and rolls only when
+// the pen is lifted there; a pen slid off first rolls nothing.
+TEST_F(BoardTurn, GoLooksPressedWhileHeldAndRollsWhenLiftedOnIt) {
+  static constexpr POINT kOnGo{213, 266};
+  static constexpr POINT kOffGo{120, 60};
+  auto atRest = std::make_shared<Surface>(1, 1);
+  Check([this, atRest] {
+    ASSERT_EQ(m_ui.Windows().HitTest(kOnGo), m_board.GetDlgItem(IDC_GO));
+    *atRest = m_ui.Screenshot();
+  });
+  m_ui.PenDown(kOnGo).Wait(kTick);
+  Check([this, atRest] {
+    EXPECT_EQ(RollsShown(), u"3") << "no roll while the pen is held";
+    EXPECT_FALSE(SamePixels(m_ui.Screenshot(), *atRest)) << "GO looks pressed";
+  });
+  m_ui.PenUp(kOffGo).Wait(kTick);
+  Check([this, atRest] {
+    EXPECT_EQ(RollsShown(), u"3") << "lifted elsewhere";
+    EXPECT_TRUE(m_ui.SoundNames() == std::vector<CString>{u"WAV_2"});
+    EXPECT_TRUE(SamePixels(m_ui.Screenshot(), *atRest)) << "GO back at rest";
+  });
+  QueueFaces({1, 2, 3, 4, 5});
+  m_ui.PenDown(kOnGo).PenUp(kOnGo).Wait(kTick);
+  Check([this] { EXPECT_EQ(RollsShown(), u"2"); });
+  Run();
 }
 
 TEST_F(BoardTurn, AfterTheThirdRollGoAndTheDiceOnlyRefuse) {

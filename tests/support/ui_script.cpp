@@ -66,6 +66,11 @@ UiScript& UiScript::PenDown(POINT point) {
   return *this;
 }
 
+UiScript& UiScript::Hover(POINT point) {
+  m_backend.Hover(point);
+  return *this;
+}
+
 UiScript& UiScript::PenUp(POINT point) {
   m_backend.PenUp(point);
   return *this;
@@ -110,6 +115,11 @@ UiScript& UiScript::ChooseMenu(const CString& itemText) {
   if (at) m_backend.At(*at);
   return TapWhereFound([itemText] { return ScreenChrome::Current().PopupItemRect(itemText); }, "no open menu item",
                        itemText);
+}
+
+UiScript& UiScript::TapInputPanelButton() {
+  return TapWhereFound([] { return ScreenChrome::Current().InputPanelButtonRect(); },
+                       "no keyboard button on the menu bar", u"");
 }
 
 UiScript& UiScript::TapCloseBox() {

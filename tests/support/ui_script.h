@@ -39,6 +39,8 @@ class UiScript {
   UiScript& Tap(POINT screenPoint);
   UiScript& PenDown(POINT screenPoint);
   UiScript& PenUp(POINT screenPoint);
+  // The mouse moves there with no button down.
+  UiScript& Hover(POINT screenPoint);
   // A tap on the centre of a control of the dialog in front, found by id or by its text.
   UiScript& TapItem(int controlId);
   UiScript& TapText(const CString& text);
@@ -48,6 +50,8 @@ class UiScript {
   UiScript& ChooseMenu(const CString& itemText);
   UiScript& TapMenuButton(const CString& buttonText);
   UiScript& TapCloseBox();
+  // The menu bar's button that raises and lowers the soft input panel.
+  UiScript& TapInputPanelButton();
   UiScript& Key(UINT virtualKey, UINT modifiers = 0);
   UiScript& Type(const CString& text);
   // The desktop asks the program to close, as its window's close button or a signal does.

@@ -16,6 +16,7 @@ struct InputEvent {
     PenDown,   // point in screen pixels
     PenMove,   // point in screen pixels, while the pen is down
     PenUp,     // point in screen pixels
+    Hover,     // point in screen pixels, the pointer moving with no button down (a mouse)
     KeyDown,   // key: a virtual-key code (VK_...), modifiers: MOD_... bits
     Character, // character: one UTF-16 code unit of typed text
     Close,     // the desktop asks the program to close

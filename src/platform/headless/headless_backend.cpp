@@ -55,6 +55,10 @@ HeadlessBackend& HeadlessBackend::PenUp(POINT point) {
   return Add(EventStep(PenEvent(InputEvent::Kind::PenUp, point)));
 }
 
+HeadlessBackend& HeadlessBackend::Hover(POINT point) {
+  return Add(EventStep(PenEvent(InputEvent::Kind::Hover, point)));
+}
+
 HeadlessBackend& HeadlessBackend::Tap(POINT point) {
   const std::optional<std::uint64_t> at = m_nextAt;
   PenDown(point);

@@ -41,6 +41,8 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& Tap(POINT screenPoint);
   HeadlessBackend& PenDown(POINT screenPoint);
   HeadlessBackend& PenUp(POINT screenPoint);
+  // The mouse moved there with no button down.
+  HeadlessBackend& Hover(POINT screenPoint);
   // A tap at a point found only when the step is due, as where a control is by then.
   HeadlessBackend& TapAt(std::function<POINT()> locate);
   HeadlessBackend& Key(UINT virtualKey, UINT modifiers = 0);  // modifiers: MOD_... bits

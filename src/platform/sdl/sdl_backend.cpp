@@ -293,7 +293,11 @@ void SdlBackend::Translate(const SDL_Event& event) {
       }
       break;
     case SDL_MOUSEMOTION:
-      if (m_penDown) PushPen(InputEvent::Kind::PenMove, ClampToScreen(m_layout, ScreenPointOfMouse(event.motion.x, event.motion.y)));
+      if (m_penDown) {
+        PushPen(InputEvent::Kind::PenMove, ClampToScreen(m_layout, ScreenPointOfMouse(event.motion.x, event.motion.y)));
+      } else {
+        PushPen(InputEvent::Kind::Hover, ScreenPointOfMouse(event.motion.x, event.motion.y));
+      }
       break;
     case SDL_MOUSEBUTTONUP:
       if (event.button.button == SDL_BUTTON_LEFT && m_penDown) {

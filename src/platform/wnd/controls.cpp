@@ -27,6 +27,20 @@ CRect ClientRectOf(const CWnd* window) {
 }
 }  // namespace
 
+// ---- a press of the pen ---------------------------------------------------------------------
+
+bool PenPress::Move(bool inside) {
+  if (!m_bDown || inside == m_bInside) return false;
+  m_bInside = inside;
+  return true;
+}
+
+bool PenPress::Up(bool inside) {
+  const bool click = m_bDown && inside;
+  m_bDown = m_bInside = false;
+  return click;
+}
+
 // ---- static -------------------------------------------------------------------------------
 
 void CStatic::SetBitmapResource(int bitmapId) {
@@ -47,7 +61,8 @@ void CStatic::OnPaint() {
     memory.CreateCompatibleDC(&dc);
     SelectionScope selection(memory, &m_bitmap);
     const CSize size = m_bitmap.GetSize();
-    dc.BitBlt(0, 0, size.cx, size.cy, &memory, 0, 0, SRCCOPY);
+    const int offset = m_press.LooksPressed() ? 1 : 0;
+    dc.BitBlt(offset, offset, size.cx, size.cy, &memory, 0, 0, SRCCOPY);
     return;
   }
   PLATFORM_REQUIRE(type == SS_LEFT || type == SS_CENTER, "unsupported static control type");
@@ -56,7 +71,19 @@ void CStatic::OnPaint() {
 }
 
 void CStatic::OnLButtonDown(UINT, CPoint) {
-  if (GetStyle() & SS_NOTIFY) NotifyParent(this, STN_CLICKED);
+  if (!(GetStyle() & SS_NOTIFY)) return;
+  m_press.Down();
+  Invalidate();
+}
+
+void CStatic::OnMouseMove(UINT, CPoint point) {
+  if (m_press.Move(ClientRectOf(this).PtInRect(point))) Invalidate();
+}
+
+void CStatic::OnLButtonUp(UINT, CPoint point) {
+  const bool click = m_press.Up(ClientRectOf(this).PtInRect(point));
+  Invalidate();
+  if (click) NotifyParent(this, STN_CLICKED);
 }
 
 // ---- button -------------------------------------------------------------------------------
@@ -83,27 +110,18 @@ LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CButton::OnLButtonDown(UINT, CPoint) {
-  m_bPressed = true;
-  m_bPenInside = true;
+  m_press.Down();
   Invalidate();
 }
 
 void CButton::OnMouseMove(UINT, CPoint point) {
-  if (!m_bPressed) return;
-  const bool inside = ClientRectOf(this).PtInRect(point);
-  if (inside != m_bPenInside) {
-    m_bPenInside = inside;
-    Invalidate();
-  }
+  if (m_press.Move(ClientRectOf(this).PtInRect(point))) Invalidate();
 }
 
 void CButton::OnLButtonUp(UINT, CPoint point) {
-  if (!m_bPressed) return;
-  m_bPressed = false;
-  m_bPenInside = false;
+  const bool click = m_press.Up(ClientRectOf(this).PtInRect(point));
   Invalidate();
-  if (!ClientRectOf(this).PtInRect(point)) return;
-  Click();
+  if (click) Click();
 }
 
 void CButton::Click() {
@@ -154,7 +172,7 @@ void CButton::OnPaint() {
 }
 
 void CButton::PaintPushButton(CDC& dc, const CRect& client) {
-  const bool down = m_bPressed && m_bPenInside;
+  const bool down = m_press.LooksPressed();
   FillSolid(dc, client, down ? BLACK : WHITE);
   FrameSolid(dc, client, BLACK, (GetStyle() & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? 2 : 1);
   DrawTextIn(dc, GetWindowTextString(), client, DT_CENTER | DT_VCENTER | DT_SINGLELINE, down ? WHITE : BLACK,
@@ -196,6 +214,7 @@ void CEdit::OnChar(UINT character, UINT, UINT) {
     text.erase(caret - 1, 1);
     --caret;
   } else if (character >= 0x20 && character != 0x7F) {
+    if (m_accepts && !m_accepts(static_cast<char16_t>(character))) return;
     text.insert(caret, 1, static_cast<char16_t>(character));
     ++caret;
   } else {

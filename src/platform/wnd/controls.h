@@ -6,11 +6,29 @@
 // How the game uses it: mostly through the dialog (GetDlgItem, SetDlgItemText,
 // GetDlgItemText, SendDlgItemMessage with BM_SETCHECK and BM_GETCHECK). A push button
 // in a template is a placeholder that the game's own controls replace.
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "platform/gdi/gdi.h"
 #include "platform/wnd/dialog_template.h"
 #include "platform/wnd/wnd.h"
+
+// A press of the pen on a control: the control looks pressed while the pen stays on it,
+// and the press is a click only when the pen is lifted there.
+class PenPress {
+ public:
+  void Down() { m_bDown = m_bInside = true; }
+  // True when the look changes.
+  bool Move(bool inside);
+  // True when the press ends on the control.
+  bool Up(bool inside);
+  bool LooksPressed() const { return m_bDown && m_bInside; }
+
+ private:
+  bool m_bDown = false;
+  bool m_bInside = false;
+};
 
 class CStatic : public CWnd {
  public:
@@ -21,11 +39,16 @@ class CStatic : public CWnd {
 
  protected:
   void OnPaint() override;
+  // A tappable static (SS_NOTIFY) tells its parent when the pen is lifted on it; a
+  // picture looks pressed, one pixel in, while the pen is held there.
   void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnLButtonUp(UINT flags, CPoint point) override;
+  void OnMouseMove(UINT flags, CPoint point) override;
   bool LetsTapsThrough() const override { return !(GetStyle() & SS_NOTIFY); }
 
  private:
   CBitmap m_bitmap;
+  PenPress m_press;
 };
 
 class CButton : public CWnd {
@@ -55,8 +78,7 @@ class CButton : public CWnd {
   void PaintCheckBox(CDC& dc, const CRect& client);
 
   int m_nCheck = BST_UNCHECKED;
-  bool m_bPressed = false;
-  bool m_bPenInside = false;
+  PenPress m_press;
 };
 
 // A one-line edit box: typing inserts at the caret; Backspace, Delete, the arrows, Home
@@ -64,6 +86,8 @@ class CButton : public CWnd {
 class CEdit : public CWnd {
  public:
   int CaretPosition() const;
+  // A typed character that `accepts` turns down is not inserted; the check may say why.
+  void SetCharacterCheck(std::function<bool(char16_t)> accepts) { m_accepts = std::move(accepts); }
 
  protected:
   void OnPaint() override;
@@ -78,6 +102,7 @@ class CEdit : public CWnd {
 
  private:
   std::size_t m_nCaret = 0;  // kept within the text, which may change under it
+  std::function<bool(char16_t)> m_accepts;
 };
 
 // Creates the window of one template item as a child of the dialog, which keeps the

@@ -104,6 +104,14 @@ void PopupMenuWnd::OnLButtonUp(UINT, CPoint point) {
   Choose(item);
 }
 
+void PopupMenuWnd::OnMouseMove(UINT flags, CPoint point) {
+  if (flags & MK_LBUTTON) return;
+  const int item = ItemAt(point);
+  if (item == m_nHighlighted) return;
+  m_nHighlighted = item;
+  Invalidate();
+}
+
 CRect PopupMenuWnd::RectOfItem(std::size_t index) const {
   int top = 1;
   for (std::size_t i = 0; i < index; ++i) {

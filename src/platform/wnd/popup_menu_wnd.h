@@ -15,6 +15,8 @@ class PopupMenuWnd : public CWnd {
   void Close();
   bool IsOpen() const { return m_pMenu != nullptr; }
   CDialog* Owner() const { return m_pOwner; }
+  // The menu shown; null while closed.
+  const MenuTemplate* Menu() const { return m_pMenu; }
 
   // The item's rectangle in client coordinates.
   std::optional<CRect> ItemRect(const CString& text) const;
@@ -27,6 +29,8 @@ class PopupMenuWnd : public CWnd {
   void OnPaint() override;
   void OnLButtonDown(UINT flags, CPoint point) override;
   void OnLButtonUp(UINT flags, CPoint point) override;
+  // A hovering pointer lights the item under it.
+  void OnMouseMove(UINT flags, CPoint point) override;
 
  private:
   CRect RectOfItem(std::size_t index) const;

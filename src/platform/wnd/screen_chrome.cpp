@@ -10,7 +10,8 @@
 ScreenChrome::ScreenChrome()
     : m_titleBar(std::make_unique<TitleBarWnd>()),
       m_menuBar(std::make_unique<MenuBarWnd>(
-          [this](const CCommandBar::Button& button, const CRect& rect, CDialog* owner) { OpenPopup(button, rect, owner); })),
+          [this](const CCommandBar::Button& button, const CRect& rect, CDialog* owner) { OpenPopup(button, rect, owner); },
+          [this] { ToggleInputPanel(); })),
       m_keyboard(std::make_unique<SoftKeyboardWnd>()),
       m_popup(std::make_unique<PopupMenuWnd>()) {}
 
@@ -34,7 +35,7 @@ void ScreenChrome::Follow() {
   CDialog* front = FrontDialog();
   if (m_popup->IsOpen() && m_popup->Owner() != ActiveDialog()) ClosePopup();
   m_titleBar->Follow(front);
-  m_menuBar->Follow(front);
+  m_menuBar->Follow(front, m_popup->Menu());
 }
 
 std::vector<CWnd*> ScreenChrome::Windows() const {
@@ -76,6 +77,14 @@ void ScreenChrome::OpenPopup(const CCommandBar::Button& button, const CRect& but
   }
   PLATFORM_REQUIRE(button.menu != nullptr && !button.menu->popupItems.empty(), "drop-down button without items");
   m_popup->Open(button.menu, buttonRect, owner);
+}
+
+void ScreenChrome::ToggleInputPanel() {
+  if (m_keyboard->IsRaised()) {
+    m_keyboard->Lower();
+  } else {
+    m_keyboard->Raise();
+  }
 }
 
 void ScreenChrome::ClosePopup() {
@@ -120,6 +129,12 @@ void ScreenChrome::PopupKey(UINT key) {
 
 std::optional<CRect> ScreenChrome::MenuButtonRect(const CString& text) const {
   std::optional<CRect> rect = m_menuBar->ButtonRect(text);
+  if (rect) m_menuBar->ClientToScreen(&*rect);
+  return rect;
+}
+
+std::optional<CRect> ScreenChrome::InputPanelButtonRect() const {
+  std::optional<CRect> rect = m_menuBar->InputPanelButtonRect();
   if (rect) m_menuBar->ClientToScreen(&*rect);
   return rect;
 }

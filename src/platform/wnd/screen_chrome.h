@@ -40,12 +40,15 @@ class ScreenChrome final : public ShellBars {
   // Screen rectangles, for scripts that tap by text; nothing when not shown.
   std::optional<CRect> MenuButtonRect(const CString& text) const;
   std::optional<CRect> PopupItemRect(const CString& text) const;
+  // The menu bar's keyboard button, shown while the dialog in front holds an edit box.
+  std::optional<CRect> InputPanelButtonRect() const;
   std::optional<CRect> CloseBoxRect() const;
   std::optional<CRect> CaptionOkRect() const;
 
  private:
   void OpenPopup(const CCommandBar::Button& button, const CRect& buttonRect, CDialog* owner);
   void ClosePopup();
+  void ToggleInputPanel();
   void ToggleMenuByKey();
   // The arrows move the highlight, Enter chooses the highlighted item, Escape closes.
   void PopupKey(UINT key);

@@ -42,12 +42,13 @@ std::vector<SoftKeyboardWnd::Key> SoftKeyboardWnd::Layout() {
   addRow(0, 0, u"1234567890", u"!@#$%^&*()", false);
   keys.push_back(Key{u"Bksp", Action::Type, u'\b', u'\b', VK_BACK, KeyCell(0, 200, 40)});
   addRow(1, 0, u"qwertyuiop", u"QWERTYUIOP", true);
-  addRow(1, 200, u"-.", u"_,", false);
+  // No comma: a name may not hold one, and the panel offers only what a name may hold.
+  addRow(1, 200, u"-.", u"_'", false);
   addRow(2, 10, u"asdfghjkl", u"ASDFGHJKL", true);
   keys.push_back(Key{u"Enter", Action::Type, u'\r', u'\r', VK_RETURN, KeyCell(2, 190, 50)});
   keys.push_back(Key{u"Shift", Action::Shift, 0, 0, 0, KeyCell(3, 0, 30)});
   addRow(3, 30, u"zxcvbnm", u"ZXCVBNM", true);
-  keys.push_back(Key{u"space", Action::Type, u' ', u' ', VK_SPACE, KeyCell(3, 170, 40)});
+  keys.push_back(Key{u"Space", Action::Type, u' ', u' ', VK_SPACE, KeyCell(3, 170, 40)});
   keys.push_back(Key{u"Hide", Action::Hide, 0, 0, 0, KeyCell(3, 210, 30)});
   return keys;
 }
@@ -98,8 +99,9 @@ void SoftKeyboardWnd::OnPaint() {
     FrameSolid(dc, face, KEY_FRAME_COLOR);
     const bool single = key.label.size() == 1;
     const CString text = single && m_bShifted ? CString(1, key.shifted) : key.label;
+    // Word labels in the regular face: the bold one does not fit the narrow keys.
     DrawTextIn(dc, text, face, DT_CENTER | DT_VCENTER | DT_SINGLELINE, lit ? PRESSED_TEXT_COLOR : KEY_TEXT_COLOR,
-               &StandardFont(!single));
+               &StandardFont(false));
   }
 }
 

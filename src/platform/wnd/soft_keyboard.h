@@ -1,5 +1,5 @@
 #pragma once
-// The soft input panel: a keyboard of letters, digits, a little punctuation, Shift, space,
+// The soft input panel: a keyboard of letters, digits, a little punctuation, Shift, Space,
 // Backspace, Enter and a key that puts the panel away, in the strip just above the menu bar. A tap on a key arrives as the
 // same key and character input a physical keyboard gives, at the window with the focus;
 // the panel itself never takes the focus, so the edit box being typed into keeps it.
@@ -24,7 +24,7 @@ class SoftKeyboardWnd : public CWnd {
   bool IsShifted() const { return m_bShifted; }
 
   // A key's screen rectangle by its unshifted label: "a", "7", "-", or one of "Shift",
-  // "space", "Bksp", "Enter", "Hide".
+  // "Space", "Bksp", "Enter", "Hide".
   std::optional<CRect> KeyRect(const CString& label) const;
 
  protected:

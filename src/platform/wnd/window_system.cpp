@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/core/require.h"
 #include "platform/wnd/shell_palette.h"
@@ -99,6 +100,7 @@ void WindowSystem::ForgetWindow(CWnd* window) {
   std::erase_if(m_timers, [window](const Timer& t) { return t.window == window; });
   if (m_focus == window) m_focus = nullptr;
   if (m_capture == window) m_capture = nullptr;
+  if (m_hover == window) m_hover = nullptr;
   // The shell's windows must not keep pointing at a window that goes.
   if (window->m_pParentWnd == nullptr && m_shell != nullptr && !m_shell->Owns(window)) m_shell->Follow();
 }
@@ -328,6 +330,9 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
         m_capture->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, PointParam(p));
       }
       return;
+    case InputEvent::Kind::Hover:
+      HandleHover(event.point);
+      return;
     case InputEvent::Kind::PenUp: {
       CWnd* target = m_capture;
       m_capture = nullptr;
@@ -370,6 +375,21 @@ void WindowSystem::HandlePenDown(const InputEvent& event) {
   POINT p = event.point;
   target->ScreenToClient(&p);
   target->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(p));
+}
+
+// A move without the button: the window under the pointer hears of it, and so does the one
+// the pointer just left, at a point outside it, so that nothing stays lit there.
+void WindowSystem::HandleHover(POINT screenPoint) {
+  if (m_capture != nullptr) return;
+  CWnd* target = HitTest(screenPoint);
+  if (target != nullptr && !AcceptsInput(target)) target = nullptr;
+  CWnd* left = std::exchange(m_hover, target);
+  for (CWnd* window : {left != target ? left : nullptr, target}) {
+    if (window == nullptr) continue;
+    POINT p = screenPoint;
+    window->ScreenToClient(&p);
+    window->SendMessage(WM_MOUSEMOVE, 0, PointParam(p));
+  }
 }
 
 void WindowSystem::HandleKey(UINT key, UINT modifiers) {

@@ -81,6 +81,7 @@ class WindowSystem final : public WindowHost {
   CWnd* HitTestTree(CWnd* window, POINT screenPoint) const;
   bool AcceptsInput(const CWnd* window) const;
   void HandlePenDown(const InputEvent& event);
+  void HandleHover(POINT screenPoint);
   void HandleKey(UINT key, UINT modifiers);
   void HandleCharacter(const InputEvent& event);
   void SetFocusCuesShown(bool shown);
@@ -109,6 +110,7 @@ class WindowSystem final : public WindowHost {
   std::deque<InputEvent> m_pendingInput;
   CWnd* m_focus = nullptr;
   CWnd* m_capture = nullptr;
+  CWnd* m_hover = nullptr;  // the window the pointer last hovered over
   bool m_bSwallowPenUp = false;
   bool m_bFocusCues = false;
   UINT m_nKeyModifiers = 0;

@@ -192,6 +192,7 @@ TEST_F(SdlBackendTest, OtherButtonsAndPressesOnTheBorderAreNoPen) {
   PushMouseButton(SDL_MOUSEBUTTONDOWN, 100, 300);  // left of the screen
   PushMotion(300, 300);
   PushMouseButton(SDL_MOUSEBUTTONUP, 300, 300);
+  EXPECT_EQ(NextOf(InputEvent::Kind::Hover).point, (POINT{20, 135})) << "without the pen down the mouse only hovers";
   EXPECT_FALSE(Next());
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/core/resources.h"
 #include "platform/wnd/screen_chrome.h"
+#include "platform/wnd/shell_palette.h"
 #include "wnd_test_support.h"
 
 namespace {
@@ -40,6 +41,32 @@ TEST_F(MenuBar, AnItemSendsItsCommandToTheDialog) {
   m_dialog.DoModal();
   EXPECT_EQ(m_dialog.commands, (std::vector<UINT>{CMD_SECOND, CMD_FIRST}));
   EXPECT_FALSE(ScreenChrome::Current().PopupIsOpen());
+}
+
+// The pop-up stands on the bar: "First" spans rows 246 to 265, "Second" 273 to 292.
+TEST_F(MenuBar, MenuLooksPressedWhileOpenAndAHoveringMouseLightsTheItemUnderIt) {
+  static constexpr POINT kMenuButton{3, 300};  // the button's face, clear of its text
+  static constexpr POINT kOnFirst{5, 250};
+  static constexpr POINT kOnSecond{5, 280};
+  const auto expectLit = [this](COLORREF button, COLORREF first, COLORREF second) {
+    const Surface screen = m_ui.Screenshot();
+    EXPECT_EQ(screen.Pixel(kMenuButton.x, kMenuButton.y), button);
+    if (!ScreenChrome::Current().PopupIsOpen()) return;
+    EXPECT_EQ(screen.Pixel(kOnFirst.x, kOnFirst.y), first);
+    EXPECT_EQ(screen.Pixel(kOnSecond.x, kOnSecond.y), second);
+  };
+  m_ui.Hover(kOnFirst).Check([&] { expectLit(BAR_COLOR, 0, 0); });
+  m_ui.TapMenuButton(u"Menu").Check([&] { expectLit(HIGHLIGHT_COLOR, MENU_BACKGROUND, MENU_BACKGROUND); });
+  m_ui.Hover(kOnFirst).Check([&] { expectLit(HIGHLIGHT_COLOR, HIGHLIGHT_COLOR, MENU_BACKGROUND); });
+  m_ui.Hover(kOnSecond).Check([&] { expectLit(HIGHLIGHT_COLOR, MENU_BACKGROUND, HIGHLIGHT_COLOR); });
+  m_ui.Hover(POINT{120, 60}).Check([&] {
+    EXPECT_TRUE(ScreenChrome::Current().PopupIsOpen()) << "hovering elsewhere closes nothing";
+    expectLit(HIGHLIGHT_COLOR, MENU_BACKGROUND, MENU_BACKGROUND);
+  });
+  m_ui.Tap(POINT{120, 60}).Check([&] { expectLit(BAR_COLOR, 0, 0); });
+  m_dialog.DoModal();
+  EXPECT_TRUE(m_dialog.commands.empty());
+  EXPECT_EQ(m_taps, 0) << "neither the hovering nor the closing tap reached the dialog";
 }
 
 TEST_F(MenuBar, ATapOnASeparatorKeepsThePopupAndATapElsewhereClosesItWithoutCommand) {

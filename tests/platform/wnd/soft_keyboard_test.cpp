@@ -49,7 +49,8 @@ TEST_F(SoftKeyboardTest, TapsTypeIntoTheFocusedEditBoxWithoutTakingTheFocusAndSh
     m_dialog.EndDialog(IDOK);
   };
   // A second tap on Shift lets it go before any key.
-  TapKeys({u"Shift", u"h", u"i", u"space", u"7", u"Bksp", u"Shift", u"1", u"Shift", u"-", u".", u"Shift", u"Shift", u"c"});
+  TapKeys({u"Shift", u"h", u"i", u"Space", u"7", u"Bksp", u"Shift", u"1", u"Shift", u"-", u".", u"Shift", u"Shift", u"c",
+           u"Shift", u"."});
   m_ui.Check([&] {
     focusKept = CWnd::GetFocus() == m_dialog.GetDlgItem(EDIT_ID);
     EXPECT_FALSE(Keyboard().IsShifted());
@@ -57,7 +58,7 @@ TEST_F(SoftKeyboardTest, TapsTypeIntoTheFocusedEditBoxWithoutTakingTheFocusAndSh
   TapKeys({u"Enter"});
   EXPECT_EQ(m_dialog.DoModal(), IDOK);
   EXPECT_TRUE(focusKept);
-  EXPECT_EQ(typed, u"Hi !_.c");
+  EXPECT_EQ(typed, u"Hi !_.c'") << "no key gives a comma, which a name may not hold";
 }
 
 TEST_F(SoftKeyboardTest, PenLiftedOutsideTheKeyTypesNothing) {
@@ -83,12 +84,53 @@ TEST_F(SoftKeyboardTest, PanelCoversTheDialogAboveTheMenuBarOnlyWhileRaised) {
   m_dialog.DoModal();
 }
 
-TEST_F(SoftKeyboardTest, TheHideKeyPutsThePanelAwayWithoutTyping) {
+TEST_F(SoftKeyboardTest, TheHideKeyPutsThePanelAwayAndTheMenuBarsKeyboardButtonBringsItBack) {
   TapKeys({u"x", u"Hide"});
   m_ui.Check([&] {
     EXPECT_FALSE(SipIsUp());
     EXPECT_EQ(EditText(), u"x");
     EXPECT_EQ(WindowSystem::Current().HitTest(KeyCentre(u"Hide")), &m_dialog);
   });
+  m_ui.TapInputPanelButton().Check([&] { EXPECT_TRUE(SipIsUp()); });
+  TapKeys({u"y"});
+  m_ui.TapInputPanelButton();
+  m_ui.Check([&] {
+    EXPECT_FALSE(SipIsUp());
+    EXPECT_EQ(EditText(), u"xy") << "the button takes no focus from the box";
+  });
+  m_dialog.DoModal();
+}
+
+TEST(SoftKeyboardButtonTest, ADialogWithoutAnEditBoxShowsNoKeyboardButton) {
+  CWinApp app;
+  UiScript ui;
+  ScriptedDialog dialog({});
+  ui.Check([] { EXPECT_FALSE(ScreenChrome::Current().InputPanelButtonRect().has_value()); });
+  dialog.DoModal();
+}
+
+// Every label, shifted or not, keeps a pixel of the key's face clear inside its frame.
+TEST_F(SoftKeyboardTest, EveryLabelFitsInsideItsKey) {
+  const std::vector<CString> labels{u"1", u"0", u"Bksp", u"q", u"w", u"m", u"-", u".", u"Enter", u"Shift", u"Space", u"Hide"};
+  const auto expectClearRings = [this, &labels](const char* state) {
+    const Surface screen = m_ui.Screenshot();
+    for (const CString& label : labels) {
+      CRect ring = *Keyboard().KeyRect(label);
+      ring.DeflateRect(2);
+      const COLORREF face = screen.Pixel(ring.left, ring.top);
+      bool clear = true;
+      for (int x = ring.left; x < ring.right; ++x) {
+        clear = clear && screen.Pixel(x, ring.top) == face && screen.Pixel(x, ring.bottom - 1) == face;
+      }
+      for (int y = ring.top; y < ring.bottom; ++y) {
+        clear = clear && screen.Pixel(ring.left, y) == face && screen.Pixel(ring.right - 1, y) == face;
+      }
+      EXPECT_TRUE(clear) << "the label touches the frame of " << std::string(label.begin(), label.end()) << ", "
+                         << state;
+    }
+  };
+  m_ui.Check([&] { expectClearRings("unshifted"); });
+  TapKeys({u"Shift"});
+  m_ui.Check([&] { expectClearRings("shifted"); });
   m_dialog.DoModal();
 }
