@@ -11,7 +11,9 @@ FUZZERS = tag_reader settings_file
 
 .PHONY: play test bench deps configure build fuzz install soak memcheck
 
-play: deps build
+# The game alone: the tests and benchmarks are built by the targets that run them.
+play: deps configure
+	cmake --build $(BUILD) -j $(JOBS) --target tumbla
 	@if [ -x $(BUILD)/src/app/tumbla ]; then $(BUILD)/src/app/tumbla; \
 	else echo "The game window is not built yet."; fi
 

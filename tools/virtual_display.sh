@@ -1,5 +1,5 @@
-# Sourced by the tools that run the game on a virtual display (needs Xvfb, from
-# scripts/install-deps --tools). start_virtual_display starts Xvfb on the first free display
+# Sourced by the tools that run the game on a virtual display (needs Xvfb, which
+# scripts/install-deps installs). start_virtual_display starts Xvfb on the first free display
 # number from 90 and points DISPLAY at it; its process id is left in xvfb_pid for the
 # caller's clean-up to end.
 start_virtual_display() {

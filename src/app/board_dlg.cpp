@@ -6,6 +6,7 @@
 #include "dialogs/name_entry_dlg.h"
 #include "dialogs/options_dlg.h"
 #include "draw/sound_cue.h"
+#include "persistence/data_file.h"
 #include "persistence/game_settings.h"
 #include "persistence/hi_score_table.h"
 #include "persistence/text_util.h"
@@ -173,8 +174,22 @@ void CBoardDlg::OnNewGame() {
   UpdateWindow();
 }
 
+bool CBoardDlg::ConfirmExit() {
+  if (m_bAskingToExit) return false;
+  m_bAskingToExit = true;
+  const bool bYes = AskYesNo(u"Are you sure that you wish to exit Tumbla?", u"Exit Tumbla?");
+  m_bAskingToExit = false;
+  return bYes;
+}
+
 void CBoardDlg::OnExit() {
-  if (AskYesNo(u"Are you sure that you wish to exit Tumbla?", u"Exit Tumbla?")) CDialog::OnOK();
+  if (ConfirmExit()) CDialog::OnOK();
+}
+
+void CBoardDlg::OnCancel() { OnExit(); }
+
+void CBoardDlg::OnClose() {
+  if (ConfirmExit()) CDialog::OnClose();
 }
 
 void CBoardDlg::OnResetHiScores() {
@@ -184,8 +199,12 @@ void CBoardDlg::OnResetHiScores() {
 }
 
 BOOL CBoardDlg::OnHelpInfo(HELPINFO* pHelpInfo) {
-  // A help viewer that does not start is not the game's failure to report.
-  CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr, nullptr);
+  if (!CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
+                      nullptr)) {
+    // On a desktop without a page viewer the player can still open the page by hand.
+    MessageBoxW(nullptr, u"No viewer for the help page could be started. The page is:\n" + CDataFile(u"Tumbla.htm").GetPath(),
+                u"Tumbla", MB_OK | MB_ICONINFORMATION);
+  }
   return CDialog::OnHelpInfo(pHelpInfo);
 }
 

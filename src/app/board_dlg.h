@@ -24,6 +24,8 @@ class CBoardDlg : public CDialog, private TurnScoring {
   BOOL OnInitDialog() override;
   // Neither Enter nor the title bar's OK closes the board.
   void OnOK() override;
+  // Escape asks first, as Exit does.
+  void OnCancel() override;
 
   // What the board shows, for whoever watches it.
   const CDieCtrl& Die(int nIndex) const { return *m_pDice[static_cast<std::size_t>(nIndex)]; }
@@ -37,6 +39,9 @@ class CBoardDlg : public CDialog, private TurnScoring {
  protected:
   void OnTimer(UINT_PTR nIDEvent) override;
   BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
+  // The desktop window's close button asks as Exit does, also over an open dialog, whose
+  // loop then ends with the board's.
+  void OnClose() override;
   // The keys that act as taps (board_keys); Enter comes here too, never to OnOK.
   void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
   bool WantsReturnKey() const override { return true; }
@@ -65,6 +70,7 @@ class CBoardDlg : public CDialog, private TurnScoring {
 
  private:
   Scorecard Card() const { return Scorecard(m_entries); }
+  bool ConfirmExit();
   void ShowRollsLeft();
 
   CCommandBar* m_pMenuBar = nullptr;
@@ -75,6 +81,8 @@ class CBoardDlg : public CDialog, private TurnScoring {
   // A game is in progress: set up and not yet ended.
   bool m_bGameStarted = false;
   bool m_bRollRequested = false;
+  // The exit question is up; a second close request does not ask again.
+  bool m_bAskingToExit = false;
   // The cells as the rules see them, in the same order.
   std::array<IScoreEntry*, kScorecardSize> m_entries{};
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/board_dlg.h"
+#include "platform/core/message_box.h"
 #include "platform/core/screen_size.h"
 #include "platform/sdl/sdl_backend.h"
 #include "resources/program_resources.h"
@@ -28,6 +29,13 @@ CDiceApp::CDiceApp() {
   }
   // The settings are loaded next, and a file error there is shown as a message box.
   m_pRun = std::make_unique<ProgramRun>(*m_pBackend);
+  if (!m_runLock.Held()) {
+    // Before the settings are made, so that this copy neither loads nor saves them.
+    MessageBoxW(nullptr, u"Tumbla is already running.", u"Tumbla", MB_OK | MB_ICONINFORMATION);
+    m_pRun.reset();
+    m_pBackend.reset();
+    std::exit(1);
+  }
 }
 
 CDiceApp::~CDiceApp() = default;
@@ -39,4 +47,11 @@ BOOL CDiceApp::InitInstance() {
   board.DoModal();
   m_pMainWnd = nullptr;
   return FALSE;
+}
+
+int CDiceApp::ExitInstance() {
+  if (!m_pBackend->DisplayLost()) return 0;
+  // The settings are saved after this, as at every end.
+  std::fprintf(stderr, "Tumbla: the connection to the display was lost; the game ends.\n");
+  return 1;
 }

@@ -4,21 +4,28 @@
 // object is made, and runs the board.
 #include <memory>
 
-#include "platform/core/backend.h"
+#include "persistence/run_lock.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/program_run.h"
 
+class SdlBackend;
+
 class CDiceApp : public CWinApp {
  public:
-  // Without a display it says so on one line and ends the program with exit code 1.
+  // Without a display it says so on one line and ends the program with exit code 1; so it
+  // does after a message box when another copy runs in the same folder.
   CDiceApp();
   ~CDiceApp() override;
 
   // Runs the board modally, then returns FALSE: the program ends when the board closes.
   BOOL InitInstance() override;
+  // 1, said on standard error, when the display went away under the game; else 0.
+  int ExitInstance() override;
 
  private:
-  std::unique_ptr<Backend> m_pBackend;
+  // Held until the settings have been saved as the program ended.
+  RunLock m_runLock;
+  std::unique_ptr<SdlBackend> m_pBackend;
   // Ends before its back end, after the settings were saved as the program ended.
   std::unique_ptr<ProgramRun> m_pRun;
 };

@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "board_fixture.h"
+#include "dialogs/options_dlg.h"
 #include "platform/core/module_path.h"
 #include "platform/core/text.h"
 #include "platform/wnd/window_system.h"
@@ -51,7 +52,7 @@ TEST_F(BoardCommands, ResetHiScoresAsksAndOnlyYesResetsAndSaves) {
   EXPECT_EQ(m_ui.MessageBoxes()[0].text, u"Are you sure that you wish to reset the high score table?");
 }
 
-TEST_F(BoardCommands, EnterNeverClosesTheBoardAndEscapeDoesWithoutAsking) {
+TEST_F(BoardCommands, EnterNeverClosesTheBoardAndEscapeAsksAsExitDoes) {
   Check([] {
     EXPECT_FALSE(ScreenChrome::Current().CaptionOkRect().has_value()) << "the title bar's OK is hidden";
     EXPECT_FALSE(ScreenChrome::Current().CloseBoxRect().has_value());
@@ -59,10 +60,28 @@ TEST_F(BoardCommands, EnterNeverClosesTheBoardAndEscapeDoesWithoutAsking) {
   m_ui.Key(VK_RETURN);
   Roll({1, 2, 3, 4, 5});
   Check([this] { EXPECT_EQ(RollsShown(), u"2"); });
-  m_ui.Key(VK_ESCAPE);
+  m_ui.Key(VK_ESCAPE).Answer(u"No");
+  Check([this] { EXPECT_EQ(RollsShown(), u"2") << "the game goes on after No"; });
+  m_ui.Key(VK_ESCAPE).Answer(u"Yes");
   Check([] { ADD_FAILURE() << "the board is still running"; });
-  EXPECT_EQ(Run(), IDCANCEL);
-  EXPECT_TRUE(m_ui.MessageBoxes().empty());
+  EXPECT_EQ(Run(), IDOK);
+  ASSERT_EQ(m_ui.MessageBoxes().size(), 2u);
+  for (const MessageBoxRecord& box : m_ui.MessageBoxes()) EXPECT_EQ(box.caption, u"Exit Tumbla?");
+}
+
+TEST_F(BoardCommands, TheWindowsCloseButtonAsksOnceAlsoOverADialogAndYesEndsEveryDialog) {
+  m_ui.CloseButton().Answer(u"No");
+  m_ui.ChooseMenu(u"Game Options");
+  // Pressed twice before the question is answered, it asks once.
+  m_ui.CloseButton().CloseButton().Answer(u"No");
+  Check([] { EXPECT_NE(InFront<COptionsDlg>(), nullptr) << "the options stay open after No"; });
+  m_ui.CloseButton().Answer(u"Yes");
+  Check([] { ADD_FAILURE() << "the board is still running"; });
+  Run();
+  ASSERT_EQ(m_ui.MessageBoxes().size(), 3u);
+  for (const MessageBoxRecord& box : m_ui.MessageBoxes()) {
+    EXPECT_EQ(box.text, u"Are you sure that you wish to exit Tumbla?");
+  }
 }
 
 TEST_F(BoardCommands, TheHelpRequestInstructionsAndF1OpenTheHelpPage) {
@@ -72,4 +91,15 @@ TEST_F(BoardCommands, TheHelpRequestInstructionsAndF1OpenTheHelpPage) {
   for (const HelpLaunchRecord& launch : m_ui.HelpLaunches()) {
     EXPECT_TRUE(launch.pagePath.ends_with(u"/Tumbla.htm")) << ToUtf8(launch.pagePath);
   }
+}
+
+TEST_F(BoardCommands, WhenNoHelpViewerStartsOneBoxNamesThePage) {
+  m_ui.RemoveHelpViewer();
+  m_ui.Key(VK_F1).Answer(u"OK");
+  Check([this] { EXPECT_EQ(ActiveDialog(), &m_board) << "the game goes on"; });
+  Run();
+  ASSERT_EQ(m_ui.HelpLaunches().size(), 1u);
+  ASSERT_EQ(m_ui.MessageBoxes().size(), 1u);
+  EXPECT_EQ(m_ui.MessageBoxes()[0].text,
+            u"No viewer for the help page could be started. The page is:\n" + m_ui.HelpLaunches()[0].pagePath);
 }

@@ -127,6 +127,23 @@ TEST_F(EndGameTest, ClosingTheNameEntryStillStoresTheTotalWithAnEmptyName) {
   EXPECT_NE(SettingsFileBytes().find(Entry(3, 170, "")), std::string::npos);
 }
 
+// A signal or a lost display ends the program as a close request does; the window's close
+// button does after its question. Either way the name being typed is dropped, not the total.
+TEST_F(EndGameTest, ACloseRequestDuringTheNameEntryStillStoresTheTotal) {
+  ScriptAllSixesGame();
+  m_ui.Type(u"Half").CloseRequest();
+  Run();
+  EXPECT_NE(SettingsFileBytes().find(Entry(3, 170, "")), std::string::npos);
+}
+
+TEST_F(EndGameTest, TheCloseButtonDuringTheNameEntryAsksAndYesStillStoresTheTotal) {
+  ScriptAllSixesGame();
+  m_ui.Type(u"Half").CloseButton().Answer(u"Yes");
+  Check([] { ADD_FAILURE() << "the program is still running"; });
+  Run();
+  EXPECT_NE(SettingsFileBytes().find(Entry(3, 170, "")), std::string::npos);
+}
+
 TEST_F(EndGameTest, TheMenuDialogsLeaveATurnAsItWas) {
   Roll({2, 3, 3, 5, 6});
   TapDie(1);

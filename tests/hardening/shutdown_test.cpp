@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "hardening/read_only_path.h"
+#include "support/virtual_display.h"
 #include "persistence/file_bytes.h"
 
 namespace {
@@ -47,16 +48,23 @@ class InstalledGame {
   void SetProgram(const fs::path& program) { m_program = program; }
 
   // Starts the game with default signal actions (a shell may have left SIGINT ignored),
-  // standard error into a file; on SDL's dummy drivers, or with no desktop named at all.
-  pid_t Start(bool bDesktop = true) const {
+  // standard error into a file; on SDL's dummy drivers, on that X display, or with no
+  // desktop named at all.
+  pid_t Start(bool bDesktop = true, const std::string& xDisplay = "") const {
     const fs::path errors = m_root / "stderr.txt";
     const pid_t pid = fork();
     if (pid != 0) return pid;
     signal(SIGINT, SIG_DFL);
     signal(SIGTERM, SIG_DFL);
+    signal(SIGHUP, SIG_DFL);
     const int fd = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     dup2(fd, STDERR_FILENO);
-    if (bDesktop) {
+    if (!xDisplay.empty()) {
+      setenv("DISPLAY", xDisplay.c_str(), 1);
+      unsetenv("WAYLAND_DISPLAY");
+      unsetenv("SDL_VIDEODRIVER");
+      setenv("SDL_AUDIODRIVER", "dummy", 1);
+    } else if (bDesktop) {
       setenv("SDL_VIDEODRIVER", "dummy", 1);
       setenv("SDL_AUDIODRIVER", "dummy", 1);
     } else {
@@ -86,23 +94,31 @@ bool CatchesSignal(pid_t pid, int signal) {
   return false;
 }
 
-// The exit status, or -1 when the game did not end in time (it is then killed).
-int SignalAndWait(pid_t pid, int signal) {
-  for (int i = 0; i < 200 && !CatchesSignal(pid, signal); ++i) std::this_thread::sleep_for(50ms);
+void WaitUntilUp(pid_t pid) {
+  for (int i = 0; i < 200 && !CatchesSignal(pid, SIGTERM); ++i) std::this_thread::sleep_for(50ms);
   std::this_thread::sleep_for(300ms);
-  kill(pid, signal);
-  for (int i = 0; i < 200; ++i) {
+}
+
+// The exit status, or -1 when the game did not end in time (it is then killed).
+int WaitForEnd(pid_t pid, std::chrono::milliseconds limit) {
+  for (auto waited = 0ms; waited < limit; waited += 10ms) {
     int status = 0;
     if (waitpid(pid, &status, WNOHANG) == pid) return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    std::this_thread::sleep_for(50ms);
+    std::this_thread::sleep_for(10ms);
   }
   kill(pid, SIGKILL);
   waitpid(pid, nullptr, 0);
   return -1;
 }
 
-TEST(Shutdown, TermAndInterruptEndTheGameAsExitDoesAndKeepTheSettings) {
-  for (int signal : {SIGTERM, SIGINT}) {
+int SignalAndWait(pid_t pid, int signal) {
+  WaitUntilUp(pid);
+  kill(pid, signal);
+  return WaitForEnd(pid, 10s);
+}
+
+TEST(Shutdown, TermInterruptAndHangUpEndTheGameAsExitDoesAndKeepTheSettings) {
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
     InstalledGame game;
     PutFile(game.Folder() / "Tumbla.ini", "<AUDIO>0\n<HISC0>321\n<HINA0>Kept\n");
     EXPECT_EQ(SignalAndWait(game.Start(), signal), 0) << signal << game.Errors();
@@ -111,6 +127,34 @@ TEST(Shutdown, TermAndInterruptEndTheGameAsExitDoesAndKeepTheSettings) {
     EXPECT_NE(saved.find("<HISC0>321\n<HINA0>Kept\n"), std::string::npos) << signal;
     EXPECT_EQ(game.Errors(), "") << signal;
   }
+}
+
+TEST(Shutdown, ASecondCopyInTheSameFolderSaysSoAndLeavesTheFileToTheFirst) {
+  InstalledGame game;
+  PutFile(game.Folder() / "Tumbla.ini", "<AUDIO>0\n<HISC0>321\n<HINA0>Kept\n");
+  const pid_t first = game.Start();
+  WaitUntilUp(first);
+  const std::string loaded = FileBytes(game.Folder() / "Tumbla.ini");
+  // Its box has nobody to answer it on the dummy display; the signal closes it.
+  EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 1) << game.Errors();
+  EXPECT_EQ(FileBytes(game.Folder() / "Tumbla.ini"), loaded);
+  EXPECT_EQ(SignalAndWait(first, SIGTERM), 0) << game.Errors();
+  EXPECT_EQ(FolderEntries(game.Folder()), 2) << "the game and its settings file";
+}
+
+TEST(Shutdown, WhenTheDisplayGoesAwayTheGameSavesSaysSoAndEndsWithinASecond) {
+  VirtualDisplay display;
+  ASSERT_TRUE(display.Running()) << display.Why();
+  InstalledGame game;
+  PutFile(game.Folder() / "Tumbla.ini", "<AUDIO>0\n<HISC0>321\n<HINA0>Kept\n");
+  const pid_t pid = game.Start(true, display.Name());
+  WaitUntilUp(pid);
+  display.End();
+  EXPECT_EQ(WaitForEnd(pid, 1s), 1) << game.Errors();
+  const std::string saved = FileBytes(game.Folder() / "Tumbla.ini");
+  EXPECT_EQ(saved.substr(0, 18), "<AUDIO>0\n<COLOR>0\n");
+  EXPECT_NE(saved.find("<HISC0>321\n<HINA0>Kept\n"), std::string::npos);
+  EXPECT_EQ(game.Errors(), "Tumbla: the connection to the display was lost; the game ends.\n");
 }
 
 TEST(Shutdown, ASignalWhileTheBoxOfAFailedLoadIsUpEndsTheGame) {

@@ -1,4 +1,5 @@
 #include "persistence/data_file.h"
+#include "persistence/run_lock.h"
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -33,6 +34,18 @@ TEST_F(DataFileTest, NamesResolveBesideTheExecutable) {
   EXPECT_EQ(ToUtf8(CDataFile(u"a.dat", u"").GetPath()), Folder() + "a.dat");
   SetModuleFilePathForTesting(u"tumbla");
   EXPECT_EQ(CDataFile(u"Tumbla.ini").GetPath(), u"/Tumbla.ini");
+}
+
+TEST_F(DataFileTest, OneCopyAtATimeHoldsTheFolderAndLeavesNothingThere) {
+  {
+    const RunLock first;
+    EXPECT_TRUE(first.Held());
+    EXPECT_FALSE(RunLock().Held()) << "a second copy in the same folder";
+  }
+  EXPECT_TRUE(RunLock().Held()) << "free again once the first has ended";
+  EXPECT_EQ(FolderEntries(temp.Folder()), 0);
+  SetModuleFilePathForTesting(Folder() + "missing/tumbla");
+  EXPECT_TRUE(RunLock().Held()) << "a folder that cannot be locked keeps nobody out";
 }
 
 TEST_F(DataFileTest, ReadsEveryByteAsOneCharacter) {

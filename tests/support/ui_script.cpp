@@ -141,6 +141,11 @@ UiScript& UiScript::CloseRequest() {
   return *this;
 }
 
+UiScript& UiScript::CloseButton() {
+  m_backend.CloseButton();
+  return *this;
+}
+
 UiScript& UiScript::Wait(std::uint64_t milliseconds) {
   m_backend.Wait(milliseconds);
   return *this;

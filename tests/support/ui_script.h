@@ -54,8 +54,10 @@ class UiScript {
   UiScript& TapInputPanelButton();
   UiScript& Key(UINT virtualKey, UINT modifiers = 0);
   UiScript& Type(const CString& text);
-  // The desktop asks the program to close, as its window's close button or a signal does.
+  // The system asks the program to end, as a signal does.
   UiScript& CloseRequest();
+  // The desktop window's close button.
+  UiScript& CloseButton();
   UiScript& Wait(std::uint64_t milliseconds);
   // Runs the check at this point of the script; the screen has been presented.
   UiScript& Check(std::function<void()> check);
@@ -71,6 +73,7 @@ class UiScript {
   const std::vector<SoundRecord>& Sounds() const { return m_backend.Sounds(); }
   std::vector<CString> SoundNames() const { return m_backend.SoundNames(); }
   const std::vector<HelpLaunchRecord>& HelpLaunches() const { return m_backend.HelpLaunches(); }
+  void RemoveHelpViewer() { m_backend.RemoveHelpViewer(); }
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
   int PresentCount() const { return m_backend.PresentCount(); }
   void ClearRecords();

@@ -19,7 +19,8 @@ struct InputEvent {
     Hover,     // point in screen pixels, the pointer moving with no button down (a mouse)
     KeyDown,   // key: a virtual-key code (VK_...), modifiers: MOD_... bits
     Character, // character: one UTF-16 code unit of typed text
-    Close,     // the desktop asks the program to close
+    Close,        // the system asks the program to end (a signal): it ends at once
+    CloseButton,  // the window's close button: the program's window decides
   };
   Kind kind;
   POINT point{0, 0};

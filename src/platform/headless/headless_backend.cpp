@@ -92,6 +92,7 @@ HeadlessBackend& HeadlessBackend::Type(const CString& text) {
 }
 
 HeadlessBackend& HeadlessBackend::CloseRequest() { return Add(EventStep(MakeEvent(InputEvent::Kind::Close))); }
+HeadlessBackend& HeadlessBackend::CloseButton() { return Add(EventStep(MakeEvent(InputEvent::Kind::CloseButton))); }
 
 HeadlessBackend& HeadlessBackend::Wait(std::uint64_t milliseconds) {
   Step step = MakeStep(Step::Kind::Wait);
@@ -172,7 +173,7 @@ void HeadlessBackend::PlayWave(std::u16string_view name, std::span<const unsigne
 
 bool HeadlessBackend::StartHelpViewer(const CString& pagePath) {
   m_helpLaunches.push_back(HelpLaunchRecord{m_nowMs, pagePath});
-  return true;
+  return !m_bHelpViewerMissing;
 }
 
 std::vector<CString> HeadlessBackend::SoundNames() const {

@@ -47,8 +47,10 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& TapAt(std::function<POINT()> locate);
   HeadlessBackend& Key(UINT virtualKey, UINT modifiers = 0);  // modifiers: MOD_... bits
   HeadlessBackend& Type(const CString& text);  // one character event per code unit
-  // The desktop asks the program to close, as its window's close button or a signal does.
+  // The system asks the program to end, as a signal does.
   HeadlessBackend& CloseRequest();
+  // The desktop window's close button.
+  HeadlessBackend& CloseButton();
   // Lets the program run for that long on the virtual clock before the next step.
   HeadlessBackend& Wait(std::uint64_t milliseconds);
   // Runs the check at this point of the script; the screen has been presented. A check may
@@ -64,6 +66,8 @@ class HeadlessBackend : public Backend {
   const std::vector<SoundRecord>& Sounds() const { return m_sounds; }
   std::vector<CString> SoundNames() const;
   const std::vector<HelpLaunchRecord>& HelpLaunches() const { return m_helpLaunches; }
+  // From now on no help viewer starts; the tries are still recorded.
+  void RemoveHelpViewer() { m_bHelpViewerMissing = true; }
   int PresentCount() const { return m_nPresents; }
   void ClearRecords();
 
@@ -100,6 +104,7 @@ class HeadlessBackend : public Backend {
   std::optional<std::uint64_t> m_nextAt;
   std::vector<SoundRecord> m_sounds;
   std::vector<HelpLaunchRecord> m_helpLaunches;
+  bool m_bHelpViewerMissing = false;
   FrameView m_frame{0, 0, nullptr};
   int m_nPresents = 0;
 };

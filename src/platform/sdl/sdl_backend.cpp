@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -18,6 +19,7 @@
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/scaled_copy.h"
 #include "platform/sdl/sound_player.h"
+#include "platform/sdl/x11_window.h"
 
 namespace {
 
@@ -77,10 +79,16 @@ class SessionBusLaunchPrevented {
   bool m_set = false;
 };
 
-ScreenLayout LayoutOfWindow(SDL_Window* window, int screenWidth, int screenHeight) {
+// The part of the window the desktop shows: its surface, cut to the window's real size.
+ScreenLayout LayoutOfWindow(SIZE surface, const std::optional<SIZE>& real, int screenWidth, int screenHeight) {
+  if (real) surface = SIZE{std::min(surface.cx, real->cx), std::min(surface.cy, real->cy)};
+  return LayoutForWindow(surface.cx, surface.cy, screenWidth, screenHeight);
+}
+
+SIZE SizeOfWindow(SDL_Window* window) {
   int width = 0, height = 0;
   SDL_GetWindowSize(window, &width, &height);
-  return LayoutForWindow(width, height, screenWidth, screenHeight);
+  return SIZE{width, height};
 }
 
 }  // namespace
@@ -91,10 +99,14 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // SDL's own handlers turn Ctrl-C and SIGTERM into a quit request, which closes the dialogs
   // and ends the program the way Exit does, so the settings file is saved on the way out.
+  // A hang-up (the terminal closed) is passed on to them as a SIGTERM. The close button is
+  // not such a request: the game asks first, so SDL must not add one of its own.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "0");
   // A board game that waits for a tap has no reason to keep the screen awake; and it pumps
   // SDL only when input comes, which is all that SDL's keeping awake would go by.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  std::signal(SIGHUP, [](int) { kill(getpid(), SIGTERM); });
   const std::string noDesktop = look.title + " needs a graphical desktop, and none could be reached: ";
   if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
     error = noDesktop + "neither DISPLAY nor WAYLAND_DISPLAY is set";
@@ -131,25 +143,42 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
   }
   SDL_SetWindowMinimumSize(window, look.screen.cx, look.screen.cy);
   SetWindowIcon(window, look.icon);
+  WatchDisplayConnection(window);
   return std::unique_ptr<SdlBackend>(new SdlBackend(window, look.screen));
 }
 
 SdlBackend::SdlBackend(SDL_Window* window, SIZE screen)
     : m_window(window),
       m_displayWait(window),
-      m_layout(LayoutOfWindow(window, screen.cx, screen.cy)),
+      m_realSize(ServerWindowSize(window)),
+      m_layout(LayoutOfWindow(SizeOfWindow(window), m_realSize, screen.cx, screen.cy)),
       m_sound(std::make_unique<SoundPlayer>()) {}
 
 SdlBackend::~SdlBackend() {
   m_sound.reset();  // the audio device closes before SDL itself
+  if (DisplayLost()) return;  // nothing of the window is left to close, and asking would fail again
   SDL_DestroyWindow(m_window);
   SDL_Quit();
+}
+
+bool SdlBackend::DisplayLost() const { return ::DisplayLost(); }
+
+std::optional<InputEvent> SdlBackend::EndWithoutDisplay(std::optional<std::uint64_t> deadlineMs) {
+  if (!m_bToldDisplayLost || !deadlineMs) {
+    m_bToldDisplayLost = true;
+    return InputEvent{InputEvent::Kind::Close};
+  }
+  const std::uint64_t now = NowMs();
+  if (now < *deadlineMs) SDL_Delay(static_cast<Uint32>(std::min<std::uint64_t>(*deadlineMs - now, INT_MAX)));
+  return std::nullopt;
 }
 
 std::uint64_t SdlBackend::NowMs() { return SDL_GetTicks64(); }
 
 std::optional<InputEvent> SdlBackend::WaitForEvent(std::optional<std::uint64_t> deadlineMs, WaitReason) {
+  if (DisplayLost()) return EndWithoutDisplay(deadlineMs);
   while (m_pending.empty()) {
+    if (DisplayLost()) return EndWithoutDisplay(deadlineMs);
     // The sound device closes after a while of silence, even while the program waits.
     std::optional<std::uint64_t> wakeAt = deadlineMs;
     const std::optional<std::uint64_t> closeDue = m_sound->CloseDueMs();
@@ -180,7 +209,7 @@ bool SdlBackend::NextEvent(SDL_Event& event, std::optional<std::uint64_t> wakeAt
     std::fprintf(stderr, "Waiting for input failed: %s\n", SDL_GetError());
     std::exit(EXIT_FAILURE);
   }
-  while (true) {
+  while (!DisplayLost()) {
     if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
     if (m_displayWait.HasInput()) {
       SDL_PumpEvents();
@@ -191,11 +220,13 @@ bool SdlBackend::NextEvent(SDL_Event& event, std::optional<std::uint64_t> wakeAt
     // Input, or a signal, which SDL turns into a quit request as it pumps.
     SDL_PumpEvents();
   }
+  return false;
 }
 
 void SdlBackend::Present(const FrameView& frame) {
+  if (DisplayLost()) return;
   if (frame.width != m_layout.screenWidth || frame.height != m_layout.screenHeight) {
-    m_layout = LayoutOfWindow(m_window, frame.width, frame.height);
+    m_layout = LayoutOfWindow(SizeOfWindow(m_window), m_realSize, frame.width, frame.height);
     m_windowStale = true;
   }
   m_shown = frame;
@@ -210,7 +241,7 @@ void SdlBackend::Present(const FrameView& frame) {
 void SdlBackend::Draw(const RECT& screenRegion) {
   SDL_Surface* surface = SDL_GetWindowSurface(m_window);
   if (surface == nullptr) return;  // minimised or being resized: the next expose repaints
-  m_layout = LayoutForWindow(surface->w, surface->h, m_layout.screenWidth, m_layout.screenHeight);
+  m_layout = LayoutOfWindow(SIZE{surface->w, surface->h}, m_realSize, m_layout.screenWidth, m_layout.screenHeight);
   if (m_shown.pixels == nullptr) return;  // nothing to show yet; the first frame paints it all
   const bool whole = m_windowStale;
   m_windowStale = false;
@@ -251,6 +282,8 @@ void SdlBackend::Draw(const RECT& screenRegion) {
 void SdlBackend::ToggleFullScreen() {
   const bool full = (SDL_GetWindowFlags(m_window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
   SDL_SetWindowFullscreen(m_window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  // Without a window manager the request is not granted, though SDL's sizes say it is.
+  m_realSize = ServerWindowSize(m_window);
   m_windowStale = true;
 }
 
@@ -278,7 +311,9 @@ void SdlBackend::Translate(const SDL_Event& event) {
       m_pending.push_back(InputEvent{InputEvent::Kind::Close});
       break;
     case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_CLOSE) m_pending.push_back(InputEvent{InputEvent::Kind::CloseButton});
       if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) m_realSize = ServerWindowSize(m_window);
         m_windowStale = true;
         Draw(RECT{0, 0, 0, 0});
       }

@@ -38,12 +38,17 @@ class SdlBackend final : public Backend {
   bool StartHelpViewer(const CString& pagePath) override;
 
   SDL_Window* Window() const { return m_window; }
+  // The X server went away or the connection to it broke: the next wait asks the program
+  // to end, and nothing is shown any more.
+  bool DisplayLost() const;
   const ScreenLayout& Layout() const { return m_layout; }
 
  private:
   SdlBackend(SDL_Window* window, SIZE screen);
   // The next event from SDL, or false once the clock has reached wakeAt (never, without one).
   bool NextEvent(SDL_Event& event, std::optional<std::uint64_t> wakeAt);
+  // A close request first, then waits that only pass the time.
+  std::optional<InputEvent> EndWithoutDisplay(std::optional<std::uint64_t> deadlineMs);
   void Translate(const SDL_Event& event);
   void PushPen(InputEvent::Kind kind, POINT screenPoint);
   POINT ScreenPointOfMouse(int windowX, int windowY) const;
@@ -53,6 +58,8 @@ class SdlBackend final : public Backend {
 
   SDL_Window* m_window;
   DisplayWait m_displayWait;
+  bool m_bToldDisplayLost = false;  // the close request for the lost display was given
+  std::optional<SIZE> m_realSize;  // as the X server has it, when it tells
   ScreenLayout m_layout;
   FrameView m_shown{0, 0, nullptr};  // the screen as last presented
   bool m_windowStale = true;         // new, exposed or resized: paint everything at the next chance

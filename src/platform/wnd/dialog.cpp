@@ -212,6 +212,7 @@ CWinApp::CWinApp() {
 CWinApp::~CWinApp() { TheApp() = nullptr; }
 
 BOOL CWinApp::InitInstance() { return FALSE; }
+int CWinApp::ExitInstance() { return 0; }
 
 void CWinApp::SetDialogBkColor(COLORREF background, COLORREF text) { SetDialogColors(background, text); }
 
@@ -222,7 +223,7 @@ int AfxWinMain() {
   PLATFORM_REQUIRE(app != nullptr, "no application object");
   const BOOL runsOwnLoop = app->InitInstance();
   PLATFORM_REQUIRE(!runsOwnLoop, "an application message loop after InitInstance is not supported");
-  return runsOwnLoop ? 1 : 0;
+  return app->ExitInstance();
 }
 
 CDialog* ActiveDialog() {

@@ -102,6 +102,8 @@ class CWinApp {
   CWinApp& operator=(const CWinApp&) = delete;
 
   virtual BOOL InitInstance();
+  // After InitInstance returned FALSE: the program's exit code.
+  virtual int ExitInstance();
   // The colours of every dialog of the program: background and static text.
   void SetDialogBkColor(COLORREF background = RGB(192, 192, 192), COLORREF text = RGB(0, 0, 0));
 
@@ -109,7 +111,8 @@ class CWinApp {
 };
 
 CWinApp* AfxGetApp();
-// Runs the application object's InitInstance; returns the program's exit code.
+// Runs the application object's InitInstance; returns the program's exit code, which
+// ExitInstance gives.
 int AfxWinMain();
 
 // The dialog whose modal loop runs innermost; null when none runs.

@@ -37,6 +37,9 @@ class WindowHost {
   // arrives meanwhile is handled afterwards, in order.
   virtual void Sleep(DWORD milliseconds) = 0;
 
+  // Every modal loop of the run ends, also those started later, and the program with them.
+  virtual void Quit() = 0;
+
  protected:
   ~WindowHost() = default;
 };

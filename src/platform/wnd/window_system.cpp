@@ -357,6 +357,14 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
     case InputEvent::Kind::Close:
       Quit();
       return;
+    case InputEvent::Kind::CloseButton:
+      // The outermost window stands for the program, whatever is open in front of it.
+      if (m_modal.empty()) {
+        Quit();
+      } else {
+        m_modal.front()->SendMessage(WM_CLOSE);
+      }
+      return;
   }
 }
 

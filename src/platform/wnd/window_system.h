@@ -64,9 +64,9 @@ class WindowSystem final : public WindowHost {
   // One turn: queued input, else paint, else a due timer, else present and wait.
   void PumpOnce();
   void Sleep(DWORD milliseconds) override;
-  // The desktop asked the program to close: every modal loop of the run ends, also those
-  // started later, such as the board's after a box shown while loading.
-  void Quit();
+  // The system asked the program to end, or its window agreed to close: every modal loop of
+  // the run ends, also those started later, such as the board's after a box shown while loading.
+  void Quit() override;
   bool IsQuitting() const { return m_bQuitting; }
   void DispatchInput(const InputEvent& event);
 

@@ -306,6 +306,9 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
       OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
       return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
     case WM_UPDATEUISTATE:
       OnUpdateUIState(LOWORD(wParam), HIWORD(wParam));
       return 0;
@@ -318,6 +321,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 bool CWnd::PreTranslateKey(UINT, UINT) { return false; }
 
 void CWnd::OnPaint() { CPaintDC dc(this); }
+void CWnd::OnClose() { CurrentHost().Quit(); }
 void CWnd::OnLButtonDown(UINT, CPoint) {}
 void CWnd::OnLButtonUp(UINT, CPoint) {}
 void CWnd::OnMouseMove(UINT, CPoint) {}

@@ -143,6 +143,9 @@ class CWnd {
   virtual void OnKillFocus(CWnd* newFocus);
   // Focus cues were shown (UIS_CLEAR) or hidden (UIS_SET) for UISF_HIDEFOCUS.
   virtual void OnUpdateUIState(UINT action, UINT element);
+  // The desktop window's close button, sent to the outermost modal window; by default the
+  // program ends, as a desktop ends a program whose window it closes.
+  virtual void OnClose();
 
   // The whole window's pixels, frame included, for windows that draw their own frame.
   Surface& WindowSurface() { return m_surface; }

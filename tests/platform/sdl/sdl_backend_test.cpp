@@ -18,6 +18,7 @@
 #include "platform/sdl/help_viewer.h"
 #include "platform/sdl/sound_player.h"
 #include "resources/program_resources.h"
+#include "support/virtual_display.h"
 
 namespace {
 
@@ -176,6 +177,41 @@ TEST_F(SdlBackendTest, AResizedWindowIsRepaintedCentredWithBlackBorders) {
   EXPECT_EQ(WindowPixel(500, 29), RGB(0, 0, 0));
 }
 
+// A bare X server grants no full-screen request, though SDL's sizes then say it did: the
+// picture must stay where the window really is, and the pen with it.
+TEST(SdlBackendOnX, FullScreenNotGrantedKeepsTheScreenWholeAndWhereThePenLands) {
+  VirtualDisplay display;
+  ASSERT_TRUE(display.Running()) << display.Why();
+  unsetenv("SDL_VIDEODRIVER");
+  unsetenv("WAYLAND_DISPLAY");
+  setenv("DISPLAY", display.Name().c_str(), 1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  std::string error;
+  const std::unique_ptr<SdlBackend> backend = Create(error);
+  ASSERT_NE(backend, nullptr) << error;
+  const std::vector<COLORREF> screen(240 * 320, RGB(0, 153, 51));
+  backend->Present(FrameView{240, 320, screen.data()});
+  const ScreenLayout windowed = backend->Layout();
+  SDL_Event f11{};
+  f11.type = SDL_KEYDOWN;
+  f11.key.windowID = SDL_GetWindowID(backend->Window());
+  f11.key.keysym.sym = SDLK_F11;
+  SDL_PushEvent(&f11);
+  while (backend->WaitForEvent(backend->NowMs() + 300, WaitReason::Idle)) {
+  }
+  backend->Present(FrameView{240, 320, screen.data()});
+  EXPECT_EQ(backend->Layout(), windowed);
+  SDL_Event press{};
+  press.type = SDL_MOUSEBUTTONDOWN;
+  press.button = {SDL_MOUSEBUTTONDOWN, 0, SDL_GetWindowID(backend->Window()), 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1,
+                  0, windowed.offsetX + 120 * windowed.scale, windowed.offsetY + 160 * windowed.scale};
+  SDL_PushEvent(&press);
+  const std::optional<InputEvent> pen = backend->WaitForEvent(backend->NowMs() + 300, WaitReason::Idle);
+  ASSERT_TRUE(pen.has_value());
+  EXPECT_EQ(pen->kind, InputEvent::Kind::PenDown);
+  EXPECT_EQ(pen->point, (POINT{120, 160}));
+}
+
 TEST_F(SdlBackendTest, ThePenFollowsTheLeftButtonInScreenPixels) {
   PushMouseButton(SDL_MOUSEBUTTONDOWN, 101, 51);
   PushMotion(600, -5);
@@ -218,12 +254,17 @@ TEST_F(SdlBackendTest, KeysComeAsVirtualKeysAndTypedTextAsUtf16Characters) {
   EXPECT_EQ(typed, u"é😀");
 }
 
-TEST_F(SdlBackendTest, F1IsAKeyLikeAnyOtherAndTheCloseButtonAsksForClosing) {
+TEST_F(SdlBackendTest, F1IsAKeyLikeAnyOtherAndTheCloseButtonIsToldFromASignal) {
   PushKey(SDLK_F1);
+  SDL_Event button{};
+  button.type = SDL_WINDOWEVENT;
+  button.window.event = SDL_WINDOWEVENT_CLOSE;
+  Push(button);
   SDL_Event quit{};
   quit.type = SDL_QUIT;
   Push(quit);
   EXPECT_EQ(NextOf(InputEvent::Kind::KeyDown).key, VK_F1);
+  NextOf(InputEvent::Kind::CloseButton);
   NextOf(InputEvent::Kind::Close);
 }
 

@@ -1,0 +1,23 @@
+#pragma once
+// One copy of the program at a time per settings folder: each copy saves the whole file as
+// it ends, so a second one would overwrite the first's new high scores with its own. The
+// lock is on the folder itself, so nothing is left behind and a read-only folder can still
+// be locked; the system drops it when the holder ends, however it ends.
+#include <string>
+
+class RunLock {
+ public:
+  // Tries to lock the folder that holds the settings file (the executable's).
+  RunLock();
+  ~RunLock();
+  RunLock(const RunLock&) = delete;
+  RunLock& operator=(const RunLock&) = delete;
+
+  // False when another copy holds the folder; true when this one does, or when the folder
+  // cannot be locked at all (then nothing could be saved there either).
+  bool Held() const { return m_bHeld; }
+
+ private:
+  int m_fd = -1;
+  bool m_bHeld = true;
+};
