@@ -7,16 +7,6 @@
 #include "platform/gdi/image_codec.h"
 
 namespace {
-std::filesystem::path GoldenFolder() {
-  const char* source = std::getenv("TUMBLA_SOURCE_DIR");
-  return std::filesystem::path(source ? source : ".") / "tests" / "goldens";
-}
-
-bool UpdateRequested() {
-  const char* flag = std::getenv("TUMBLA_UPDATE_GOLDENS");
-  return flag != nullptr && std::string(flag) == "1";
-}
-
 COLORREF Dimmed(COLORREF c) {
   return RGB(128 + GetRValue(c) / 4, 128 + GetGValue(c) / 4, 128 + GetBValue(c) / 4);
 }
@@ -42,9 +32,19 @@ std::string WriteFailure(const Surface& image, const std::optional<Surface>& gol
 }
 }  // namespace
 
+bool GoldenUpdateRequested() {
+  const char* flag = std::getenv("TUMBLA_UPDATE_GOLDENS");
+  return flag != nullptr && std::string(flag) == "1";
+}
+
+std::filesystem::path SourceTreePath(const std::filesystem::path& relative) {
+  const char* source = std::getenv("TUMBLA_SOURCE_DIR");
+  return std::filesystem::path(source ? source : ".") / relative;
+}
+
 GoldenComparison CompareWithGolden(const Surface& image, const std::string& name) {
-  const std::filesystem::path goldenPath = GoldenFolder() / (name + ".png");
-  if (UpdateRequested()) {
+  const std::filesystem::path goldenPath = SourceTreePath("tests/goldens") / (name + ".png");
+  if (GoldenUpdateRequested()) {
     std::error_code error;
     std::filesystem::create_directories(goldenPath.parent_path(), error);
     if (!WritePng(image, goldenPath.string())) return {false, "could not write " + goldenPath.string()};

@@ -8,6 +8,7 @@
 // How a test uses it:
 //   const GoldenComparison result = CompareWithGolden(backend.Screenshot(), "about_dialog");
 //   EXPECT_TRUE(result.matches) << result.message;
+#include <filesystem>
 #include <string>
 
 #include "platform/gdi/gdi.h"
@@ -18,3 +19,9 @@ struct GoldenComparison {
 };
 
 GoldenComparison CompareWithGolden(const Surface& image, const std::string& name);
+
+// TUMBLA_UPDATE_GOLDENS=1: the run rewrites reference images (and whatever is drawn from
+// the same screens) instead of comparing them.
+bool GoldenUpdateRequested();
+// A path inside the source tree: TUMBLA_SOURCE_DIR, else the working folder.
+std::filesystem::path SourceTreePath(const std::filesystem::path& relative);

@@ -103,60 +103,6 @@ class TextCanvas : public TestCanvas {
   CFont m_font;
 };
 
-TEST(Text, OpaqueLineCoversExactlyItsExtent) {
-  TextCanvas canvas(60, 30);
-  const int width = canvas.TextWidth(u"190");
-  RECT rect{5, 4, 55, 28};
-  canvas.Dc().DrawText(u"190", &rect, DT_LEFT);
-  EXPECT_EQ(canvas.Touched(), CRect(5, 4, 5 + width, 4 + 18));
-  EXPECT_EQ(canvas.Count(kWhite), 60 * 30 - width * 18);
-  EXPECT_GT(canvas.Count(kRed), 0);
-}
-
-TEST(Text, TransparentModeLeavesTheBackgroundAndBlendsEdgesOntoIt) {
-  TextCanvas canvas(60, 30);
-  canvas.Dc().SetBkMode(TRANSPARENT);
-  RECT rect{0, 0, 60, 30};
-  canvas.Dc().DrawText(u"Ag", &rect, DT_LEFT);
-  EXPECT_EQ(canvas.Count(kBlue), 0);
-  EXPECT_GT(canvas.Count(kRed), 0);
-  EXPECT_GT(canvas.Count(kWhite), 60 * 30 / 2);
-}
-
-TEST(Text, WithoutSingleLineVerticalFlagsAreIgnoredAndLinesStackFromTheTop) {
-  TextCanvas canvas(80, 60);
-  RECT rect{0, 10, 80, 60};
-  const int height = canvas.Dc().DrawText(u"12\n345", &rect, DT_CENTER | DT_VCENTER);
-  EXPECT_EQ(height, 36);
-  const int first = canvas.TextWidth(u"12");
-  const int second = canvas.TextWidth(u"345");
-  const CRect touched = canvas.Touched();
-  EXPECT_EQ(touched.top, 10);
-  EXPECT_EQ(touched.bottom, 46);
-  EXPECT_EQ(touched.left, (80 - second) / 2);
-  EXPECT_EQ(canvas.Pixels().Pixel((80 - first) / 2, 10), kBlue);
-}
-
-TEST(Text, SingleLinePlacementHonoursVerticalFlags) {
-  TextCanvas canvas(40, 50);
-  RECT rect{0, 0, 40, 50};
-  EXPECT_EQ(canvas.Dc().DrawText(u"7", &rect, DT_SINGLELINE | DT_RIGHT | DT_BOTTOM), 50);
-  EXPECT_EQ(canvas.Touched(), CRect(40 - canvas.TextWidth(u"7"), 32, 40, 50));
-  TextCanvas centred(40, 50);
-  centred.Dc().DrawText(u"7", &rect, DT_SINGLELINE | DT_VCENTER);
-  EXPECT_EQ(centred.Touched().top, 16);
-}
-
-TEST(Text, TextIsClippedToItsRectangleUnlessToldOtherwise) {
-  TextCanvas canvas(60, 30);
-  RECT rect{10, 5, 20, 12};
-  canvas.Dc().DrawText(u"888", &rect, DT_CENTER);
-  EXPECT_EQ(canvas.Touched(), CRect(10, 5, 20, 12));
-  TextCanvas unclipped(60, 30);
-  unclipped.Dc().DrawText(u"888", &rect, DT_CENTER | DT_NOCLIP);
-  EXPECT_EQ(unclipped.Touched().Height(), 18);
-}
-
 TEST(Text, WordBreakAndCalcRectMeasureWrappedLines) {
   TextCanvas canvas(10, 10);
   const int wordWidth = canvas.TextWidth(u"Hi Scores");

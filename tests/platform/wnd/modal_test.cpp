@@ -105,22 +105,4 @@ TEST_F(ModalLoops, HelpRequestReachesTheDialogInFront) {
   dialog.DoModal();
   EXPECT_EQ(helpCtrl, OPEN_INNER);  // the first tab stop has the focus
 }
-
-TEST_F(ModalLoops, LongMessageTextIsWrappedInACentredBox) {
-  ScriptedDialog dialog({ButtonItem(ASK, u"Ask", 10, 40)});
-  dialog.onCommand = [&](UINT) {
-    MessageBoxW(nullptr, u"Are you sure that you wish to reset the high score table?", u"Reset Hi Scores?",
-                MB_YESNO | MB_ICONQUESTION);
-  };
-  CRect box;
-  m_ui.TapItem(ASK).Check([&] {
-    box = ActiveDialog()->ScreenRect();
-    EXPECT_TRUE(m_ui.SaveScreenshot("message_box.png"));
-  }).Answer(u"No");
-  dialog.DoModal();
-  EXPECT_EQ(box.left + box.right, SCREEN_WIDTH);
-  EXPECT_LT(box.Width(), SCREEN_WIDTH);
-  EXPECT_GT(box.Height(), 60);  // two lines of text above the buttons
-  EXPECT_EQ(m_ui.MessageBoxes().at(0).answer, IDNO);
-}
 }  // namespace
