@@ -57,6 +57,7 @@ FieldOrder OrderOf(const std::string& format) {
 // Full and abbreviated names: index % 12 is the month - 1.
 std::vector<CString> MonthNames(const TimeLocale& locale) {
   std::vector<CString> names;
+  names.reserve(24);
   for (int month = 0; month < 12; ++month) names.push_back(FromUtf8(locale.Info(MON_1 + month)));
   for (int month = 0; month < 12; ++month) names.push_back(FromUtf8(locale.Info(ABMON_1 + month)));
   return names;

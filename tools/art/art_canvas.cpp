@@ -180,7 +180,9 @@ std::vector<CString> WrapWords(ArtCanvas& canvas, const CString& text, const Let
     std::size_t end = text.find(u' ', start);
     if (end == CString::npos) end = text.size();
     const CString word = text.substr(start, end - start);
-    const CString longer = line.empty() ? word : line + u" " + word;
+    CString longer = line;
+    if (!longer.empty()) longer += u' ';
+    longer += word;
     if (!line.empty() && canvas.MeasureText(longer, font).cx > maxWidth) {
       lines.push_back(line);
       line = word;

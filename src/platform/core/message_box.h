@@ -16,8 +16,8 @@ constexpr int IDCANCEL = 2;
 constexpr int IDYES = 6;
 constexpr int IDNO = 7;
 
-struct HWND__;
-using HWND = HWND__*;
+struct WindowHandle;
+using HWND = WindowHandle*;
 
 struct MessageBoxRequest {
   CString text;

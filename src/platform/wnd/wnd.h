@@ -20,7 +20,7 @@
 #include "platform/wnd/window_host.h"
 
 class CWnd;
-struct HWND__ {
+struct WindowHandle {
   CWnd* window;
 };
 
@@ -170,7 +170,7 @@ class CWnd {
   void ResizeSurface(int width, int height);
   CRect ScreenRectFrom(CRect rect) const;
 
-  HWND__ m_handle{this};
+  WindowHandle m_handle{this};
   CWnd* m_pParentWnd = nullptr;
   std::vector<CWnd*> m_children;  // index 0 is the top of the z-order
   CRect m_rcWindow;               // in the parent's client coordinates, or the screen's

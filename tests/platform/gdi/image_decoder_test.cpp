@@ -101,7 +101,10 @@ constexpr int kHeight = 3;
 
 bool Paletted(int bits) { return bits <= 8; }
 unsigned ColourIndex(int x, int y, int bits) { return static_cast<unsigned>(x + 2 * y) % (bits == 1 ? 2u : 6u); }
-COLORREF PaletteColour(unsigned index) { return RGB(40 * index, 255 - 30 * index, 7 * index); }
+COLORREF PaletteColour(unsigned index) {
+  const int i = static_cast<int>(index);
+  return RGB(40 * i, 255 - 30 * i, 7 * i);
+}
 COLORREF ExpectedColour(int x, int y, int bits) {
   return Paletted(bits) ? PaletteColour(ColourIndex(x, y, bits)) : RGB(50 * x, 80 * y, 255 - 40 * x);
 }
