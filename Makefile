@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TMPDIR ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
 FUZZERS = tag_reader settings_file
 
-.PHONY: play test bench deps configure build fuzz install soak memcheck
+.PHONY: play test lint bench deps configure build fuzz install soak memcheck
 
 # The game alone: the tests and benchmarks are built by the targets that run them.
 play: deps configure
@@ -30,6 +30,13 @@ test: deps build
 	  -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" -DTUMBLA_BUILD_BENCHMARKS=OFF
 	$(SANITIZER_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# clang-format's layout and clang-tidy's checks over the project's own sources; fails on any
+# finding. LINT_EXCLUDE=REGEX leaves out the files whose path matches (scripts/lint).
+LINT_EXCLUDE ?=
+lint: deps configure
+	@scripts/install-deps --lint
+	scripts/lint --build $(BUILD) --jobs $(JOBS) $(if $(LINT_EXCLUDE),--exclude '$(LINT_EXCLUDE)')
 
 # Every benchmark, as one table.
 bench: deps build
