@@ -9,8 +9,8 @@ namespace {
 
 struct Scorecard15 {
   std::array<CScoreEntry, kScorecardSize> entries{
-      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true),
-      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true),
+      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true),  CScoreEntry(true),
+      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true),  CScoreEntry(true),
       CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(false), CScoreEntry(true)};
   std::array<IScoreEntry*, kScorecardSize> pointers{};
   TurnScoring state;
@@ -21,8 +21,8 @@ struct Scorecard15 {
   }
 };
 
-const std::array<DiceValues, 4> kRolls = {
-    DiceValues{3, 3, 3, 5, 5}, DiceValues{2, 3, 4, 5, 6}, DiceValues{6, 6, 6, 6, 6}, DiceValues{1, 1, 2, 2, 3}};
+const std::array<DiceValues, 4> kRolls = {DiceValues{3, 3, 3, 5, 5}, DiceValues{2, 3, 4, 5, 6},
+                                          DiceValues{6, 6, 6, 6, 6}, DiceValues{1, 1, 2, 2, 3}};
 
 void BM_EvaluateRollAndCommit(benchmark::State& state) {
   Scorecard15 card;

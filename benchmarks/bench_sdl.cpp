@@ -18,7 +18,8 @@ constexpr int kHeight = 320;
 
 std::vector<COLORREF> Screen(COLORREF seed) {
   std::vector<COLORREF> pixels(kWidth * kHeight);
-  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = (seed + static_cast<COLORREF>(i) * 2654435761u) & 0xFFFFFF;
+  for (std::size_t i = 0; i < pixels.size(); ++i)
+    pixels[i] = (seed + static_cast<COLORREF>(i) * 2654435761u) & 0xFFFFFF;
   return pixels;
 }
 
@@ -26,7 +27,8 @@ std::vector<COLORREF> Screen(COLORREF seed) {
 std::unique_ptr<SdlBackend> InMemoryWindow(benchmark::State& state) {
   setenv("SDL_VIDEODRIVER", "dummy", 1);
   std::string error;
-  std::unique_ptr<SdlBackend> backend = SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, SIZE{kWidth, kHeight}}, error);
+  std::unique_ptr<SdlBackend> backend =
+      SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, SIZE{kWidth, kHeight}}, error);
   if (!backend) state.SkipWithError(error.c_str());
   return backend;
 }
@@ -37,7 +39,8 @@ void BM_CopyScaledWholeScreen(benchmark::State& state) {
   std::vector<std::uint32_t> window(static_cast<std::size_t>(kWidth * scale * kHeight * scale));
   const ScreenLayout layout = LayoutForWindow(kWidth * scale, kHeight * scale, kWidth, kHeight);
   for (auto _ : state) {
-    CopyScaled(FrameView{kWidth, kHeight, screen.data()}, RECT{0, 0, kWidth, kHeight}, layout, PixelFormat32{16, 8, 0, 0},
+    CopyScaled(FrameView{kWidth, kHeight, screen.data()}, RECT{0, 0, kWidth, kHeight}, layout,
+               PixelFormat32{16, 8, 0, 0},
                WindowPixels{window.data(), kWidth * scale, kWidth * scale, kHeight * scale});
     benchmark::DoNotOptimize(window.data());
   }

@@ -10,7 +10,9 @@ inline void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value,
   for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
-inline void PutTag(std::vector<std::uint8_t>& out, std::string_view tag) { out.insert(out.end(), tag.begin(), tag.end()); }
+inline void PutTag(std::vector<std::uint8_t>& out, std::string_view tag) {
+  out.insert(out.end(), tag.begin(), tag.end());
+}
 
 // False when the file could not be written whole.
 inline bool WriteBinaryFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {

@@ -21,17 +21,38 @@ constexpr int kSize = 32;
 
 // Indexes into the standard 16-colour palette.
 enum Colour : std::uint8_t {
-  Black = 0, Maroon = 1, Olive = 3, LightGrey = 7, Grey = 8, Red = 9, Yellow = 11, White = 15,
+  Black = 0,
+  Maroon = 1,
+  Olive = 3,
+  LightGrey = 7,
+  Grey = 8,
+  Red = 9,
+  Yellow = 11,
+  White = 15,
 };
 constexpr std::array<std::array<std::uint8_t, 3>, 16> kPalette = {{
-    {0, 0, 0}, {128, 0, 0}, {0, 128, 0}, {128, 128, 0}, {0, 0, 128}, {128, 0, 128},
-    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0},
-    {255, 255, 0}, {0, 0, 255}, {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+    {0, 0, 0},
+    {128, 0, 0},
+    {0, 128, 0},
+    {128, 128, 0},
+    {0, 0, 128},
+    {128, 0, 128},
+    {0, 128, 128},
+    {192, 192, 192},
+    {128, 128, 128},
+    {255, 0, 0},
+    {0, 255, 0},
+    {255, 255, 0},
+    {0, 0, 255},
+    {255, 0, 255},
+    {0, 255, 255},
+    {255, 255, 255},
 }};
 
 std::optional<Colour> ColourOfLetter(char letter) {
   switch (letter) {
-    case 'K': case 'B': return Black;
+    case 'K':
+    case 'B': return Black;
     case 'M': return Maroon;
     case 'O': return Olive;
     case 'L': return LightGrey;

@@ -148,8 +148,9 @@ Sound CupShaken() {
   Sound sound(22050, 10422);
   Noise noise(0x5EED0001);
   auto strokes = [](double t) { return Bump(t, 0.12, 0.07) + Bump(t, 0.33, 0.07); };
-  AddRattle(sound, noise, [&](double t) { return 260.0 * strokes(t); }, [&](double t) { return 0.3 + 0.7 * strokes(t); },
-            0.8, 0.0);
+  AddRattle(
+      sound, noise, [&](double t) { return 260.0 * strokes(t); }, [&](double t) { return 0.3 + 0.7 * strokes(t); }, 0.8,
+      0.0);
   AddRumble(sound, noise, 700.0, 500.0, [&](double t) { return 0.6 * strokes(t); });
   LowPass(sound, 3500.0);
   Finish(sound, 0.55, 0.004, 0.03);
@@ -161,9 +162,11 @@ Sound CupShaken() {
 Sound DiceRolling() {
   Sound sound(22050, 17037);
   Noise noise(0x5EED0002);
-  AddRattle(sound, noise, [](double t) { return 90.0 * std::exp(-t / 0.3); },
-            [](double t) { return std::exp(-t / 0.35); }, 1.0, 0.5);
-  AddRumble(sound, noise, 260.0, 300.0, [](double t) { return 1.2 * std::exp(-t / 0.3) * (1.0 - std::exp(-t / 0.01)); });
+  AddRattle(
+      sound, noise, [](double t) { return 90.0 * std::exp(-t / 0.3); }, [](double t) { return std::exp(-t / 0.35); },
+      1.0, 0.5);
+  AddRumble(sound, noise, 260.0, 300.0,
+            [](double t) { return 1.2 * std::exp(-t / 0.3) * (1.0 - std::exp(-t / 0.01)); });
   Finish(sound, 0.7, 0.002, 0.08);
   return sound;
 }

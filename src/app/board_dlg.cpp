@@ -202,7 +202,8 @@ BOOL CBoardDlg::OnHelpInfo(HELPINFO* pHelpInfo) {
   if (!CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
                       nullptr)) {
     // On a desktop without a page viewer the player can still open the page by hand.
-    MessageBoxW(nullptr, u"No viewer for the help page could be started. The page is:\n" + CDataFile(u"Tumbla.htm").GetPath(),
+    MessageBoxW(nullptr,
+                u"No viewer for the help page could be started. The page is:\n" + CDataFile(u"Tumbla.htm").GetPath(),
                 u"Tumbla", MB_OK | MB_ICONINFORMATION);
   }
   return CDialog::OnHelpInfo(pHelpInfo);

@@ -93,28 +93,15 @@ void HandleBoardKey(CWnd& board, UINT nKey) {
   const int nFocused = FocusedCell(board);
   switch (nKey) {
     case VK_SPACE:
-    case 'G':
-      Command(board, IDC_GO, STN_CLICKED, board.GetDlgItem(IDC_GO));
-      break;
+    case 'G': Command(board, IDC_GO, STN_CLICKED, board.GetDlgItem(IDC_GO)); break;
     case VK_RETURN:
       if (nFocused >= 0 && IsOffered(board, nFocused)) Tap(CellAt(board, nFocused));
       break;
-    case VK_TAB:
-      MoveFocus(board, NextOffered(board, nFocused, bShift ? -1 : 1));
-      break;
-    case VK_RIGHT:
-      MoveFocus(board, NextOffered(board, nFocused, 1));
-      break;
-    case VK_LEFT:
-      MoveFocus(board, NextOffered(board, nFocused, -1));
-      break;
-    case VK_DOWN:
-      MoveFocus(board, NextOfferedInColumn(board, nFocused, 1));
-      break;
-    case VK_UP:
-      MoveFocus(board, NextOfferedInColumn(board, nFocused, -1));
-      break;
-    default:
-      break;
+    case VK_TAB: MoveFocus(board, NextOffered(board, nFocused, bShift ? -1 : 1)); break;
+    case VK_RIGHT: MoveFocus(board, NextOffered(board, nFocused, 1)); break;
+    case VK_LEFT: MoveFocus(board, NextOffered(board, nFocused, -1)); break;
+    case VK_DOWN: MoveFocus(board, NextOfferedInColumn(board, nFocused, 1)); break;
+    case VK_UP: MoveFocus(board, NextOfferedInColumn(board, nFocused, -1)); break;
+    default: break;
   }
 }

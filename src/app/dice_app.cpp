@@ -21,8 +21,8 @@ CDiceApp::CDiceApp() {
   InstallProgramResources();
   InstallWindowResources();
   std::string error;
-  m_pBackend = SdlBackend::Create(DesktopWindowLook{"Tumbla", LoadIconW(IDI_PROGRAM), SIZE{SCREEN_WIDTH, SCREEN_HEIGHT}},
-                                  error);
+  m_pBackend =
+      SdlBackend::Create(DesktopWindowLook{"Tumbla", LoadIconW(IDI_PROGRAM), SIZE{SCREEN_WIDTH, SCREEN_HEIGHT}}, error);
   if (!m_pBackend) {
     std::fprintf(stderr, "%s\n", error.c_str());
     std::exit(1);

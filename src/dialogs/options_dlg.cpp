@@ -34,9 +34,7 @@ void COptionsDlg::RefreshChecks() {
   SendDlgItemMessage(IDC_SPEED_CHECK, BM_SETCHECK, tick(theSettings.m_nSpeed));
 }
 
-int COptionsDlg::CheckedValue(int nBoxId) {
-  return SendDlgItemMessage(nBoxId, BM_GETCHECK) == BST_CHECKED ? 1 : 0;
-}
+int COptionsDlg::CheckedValue(int nBoxId) { return SendDlgItemMessage(nBoxId, BM_GETCHECK) == BST_CHECKED ? 1 : 0; }
 
 void COptionsDlg::OnAudioCheck() { theSettings.m_nAudio = CheckedValue(IDC_AUDIO_CHECK); }
 void COptionsDlg::OnColorCheck() { theSettings.m_nColor = CheckedValue(IDC_COLOR_CHECK); }

@@ -80,9 +80,7 @@ int MonthByName(std::u16string_view word, const std::vector<CString>& names) {
   return 0;
 }
 
-bool IsSeparator(char16_t c) {
-  return c == u' ' || c == u'\t' || c == u'/' || c == u'-' || c == u'.' || c == u',';
-}
+bool IsSeparator(char16_t c) { return c == u' ' || c == u'\t' || c == u'/' || c == u'-' || c == u'.' || c == u','; }
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 

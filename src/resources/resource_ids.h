@@ -36,7 +36,7 @@ constexpr int IDB_ABOUT_ART = 186;
 constexpr int IDI_PROGRAM = 128;
 constexpr int IDI_WHITE_FACE_BASE = 128;  // + value
 constexpr int IDI_HAND = 135;
-constexpr int IDI_RED_FACE_BASE = 135;    // + value
+constexpr int IDI_RED_FACE_BASE = 135;  // + value
 
 // Board items
 constexpr int IDC_DIE_FIRST = 1000;  // to 1004

@@ -7,8 +7,8 @@ namespace {
 constexpr DWORD PLACEHOLDER = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr DWORD PICTURE = WS_CHILD | WS_VISIBLE | SS_BITMAP;
 constexpr DWORD TAPPABLE_PICTURE = PICTURE | SS_NOTIFY;
-constexpr DWORD CHECK_BOX = 0x50010003;      // child, visible, tab stop, automatic check box
-constexpr DWORD NAME_BOX = 0x50810005;       // child, visible, border, tab stop, centred, multi-line
+constexpr DWORD CHECK_BOX = 0x50010003;             // child, visible, tab stop, automatic check box
+constexpr DWORD NAME_BOX = 0x50810005;              // child, visible, border, tab stop, centred, multi-line
 constexpr DWORD GROUPED_CENTRED_TEXT = 0x50020001;  // child, visible, group, centred
 
 constexpr DWORD SCREEN_DIALOG = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
@@ -85,7 +85,8 @@ constexpr DialogItemTemplate kAboutItems[] = {
 };
 
 constexpr DialogTemplate kDialogs[] = {
-    {IDD_BOARD, SCREEN_DIALOG, WS_EX_APPWINDOW | WS_EX_CAPTIONOKBTN, u"Tumbla", u"Tahoma", 8, 0, 0, 160, 165, kBoardItems},
+    {IDD_BOARD, SCREEN_DIALOG, WS_EX_APPWINDOW | WS_EX_CAPTIONOKBTN, u"Tumbla", u"Tahoma", 8, 0, 0, 160, 165,
+     kBoardItems},
     {IDD_OPTIONS, SCREEN_DIALOG, 0, u"Tumbla", u"Tahoma", 8, 0, 0, 159, 165, kOptionsItems},
     {IDD_HISCORES, SCREEN_DIALOG, 0, u"Tumbla", u"Tahoma", 8, 0, 0, 159, 165, kHiScoresItems},
     {IDD_NAME_ENTRY, SCREEN_DIALOG, 0, u"Tumbla", u"Tahoma", 8, 0, 0, 159, 165, kNameEntryItems},

@@ -32,9 +32,9 @@ constexpr int kExtraScore = 100;
 
 // The order in which a roll writes its offers, top of the card first.
 constexpr std::array<Category, kCategoryCount> kOfferOrder = {
-    Category::Ones, Category::Twos, Category::Threes, Category::Fours, Category::Fives, Category::Sixes,
-    Category::Chance, Category::ThreeKind, Category::House, Category::FourKind, Category::FourRow,
-    Category::FiveRow, Category::Tumbla,
+    Category::Ones,    Category::Twos,    Category::Threes,    Category::Fours, Category::Fives,
+    Category::Sixes,   Category::Chance,  Category::ThreeKind, Category::House, Category::FourKind,
+    Category::FourRow, Category::FiveRow, Category::Tumbla,
 };
 
 constexpr int CellIndex(Category category) { return static_cast<int>(category); }

@@ -40,6 +40,7 @@ Surface PaintAboutArt() {
   for (const SpilledDie& die : kDice) {
     canvas.FillEllipse(die.centre.x - 8, die.centre.y - 3, die.centre.x + 11, die.centre.y + 12, kFeltShadow);
   }
-  for (const SpilledDie& die : kDice) DrawDie(canvas, Placement{die.centre, die.degrees}, 16, die.value, DieColour::Red);
+  for (const SpilledDie& die : kDice)
+    DrawDie(canvas, Placement{die.centre, die.degrees}, 16, die.value, DieColour::Red);
   return canvas.Picture();
 }

@@ -130,8 +130,8 @@ void ArtCanvas::Line(Point2 from, Point2 to, double width, COLORREF color) {
   if (length > 0) {
     const double nx = -dy / length * width / 2;
     const double ny = dx / length * width / 2;
-    const Point2 quad[] = {{from.x + nx, from.y + ny}, {to.x + nx, to.y + ny}, {to.x - nx, to.y - ny},
-                           {from.x - nx, from.y - ny}};
+    const Point2 quad[] = {
+        {from.x + nx, from.y + ny}, {to.x + nx, to.y + ny}, {to.x - nx, to.y - ny}, {from.x - nx, from.y - ny}};
     FillPolygon(quad, color);
   }
   const double r = width / 2;

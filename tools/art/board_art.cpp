@@ -56,7 +56,8 @@ void PaintTitle(ArtCanvas& canvas) {
   constexpr int kHintTop = kTitleTop + kTitleAscent - kHintAscent;
   ShadowedText(canvas, u"POCKET TUMBLA 5 DICE", kBoardTitle, RECT{4, kTitleTop, kColumnLeft, kBandHeight},
                DT_LEFT | DT_TOP | DT_SINGLELINE, kWhite, kShadowGreen);
-  canvas.Text(u"tap dice to hold", kSmall, RECT{kPanelLeft, kHintTop, canvas.Width() - 2, ItemPixels(IDD_BOARD, IDC_DIE_FIRST).top},
+  canvas.Text(u"tap dice to hold", kSmall,
+              RECT{kPanelLeft, kHintTop, canvas.Width() - 2, ItemPixels(IDD_BOARD, IDC_DIE_FIRST).top},
               DT_RIGHT | DT_TOP | DT_SINGLELINE, kPaleGreen);
 }
 

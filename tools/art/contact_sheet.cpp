@@ -22,8 +22,8 @@ constexpr COLORREF kCheckDark = RGB(150, 150, 150);
 
 struct Tile {
   CString label;
-  Surface image;               // at its own size
-  std::vector<bool> opaque;    // empty: every pixel is
+  Surface image;             // at its own size
+  std::vector<bool> opaque;  // empty: every pixel is
   POINT at{0, 0};
 };
 

@@ -4,8 +4,8 @@
 #include "platform/gdi/gdi.h"
 
 struct ContactSheet {
-  Surface picture;      // empty when the program holds no picture at all
-  int unreadable = 0;   // pictures the drawing layer could not decode, left off the sheet
+  Surface picture;     // empty when the program holds no picture at all
+  int unreadable = 0;  // pictures the drawing layer could not decode, left off the sheet
 };
 
 ContactSheet PaintContactSheet();

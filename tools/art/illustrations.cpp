@@ -23,8 +23,7 @@ std::vector<Point2> Mapped(const Placement& place, const std::vector<Point2>& lo
 }
 
 // An ellipse as a polygon, so that it turns with its placement.
-std::vector<Point2> EllipsePoints(Point2 centre, double rx, double ry, double fromDegrees = 0,
-                                  double toDegrees = 360) {
+std::vector<Point2> EllipsePoints(Point2 centre, double rx, double ry, double fromDegrees = 0, double toDegrees = 360) {
   constexpr int kSteps = 48;
   std::vector<Point2> points;
   for (int i = 0; i <= kSteps; ++i) {
@@ -36,13 +35,16 @@ std::vector<Point2> EllipsePoints(Point2 centre, double rx, double ry, double fr
 
 std::vector<Point2> RoundedSquarePoints(Point2 centre, double half, double radius) {
   std::vector<Point2> points;
-  const Point2 corners[] = {{half - radius, half - radius}, {-half + radius, half - radius},
-                            {-half + radius, -half + radius}, {half - radius, -half + radius}};
+  const Point2 corners[] = {{half - radius, half - radius},
+                            {-half + radius, half - radius},
+                            {-half + radius, -half + radius},
+                            {half - radius, -half + radius}};
   constexpr int kSteps = 6;
   for (int c = 0; c < 4; ++c) {
     for (int i = 0; i <= kSteps; ++i) {
       const double a = (90.0 * c + 90.0 * i / kSteps) * kPi / 180;
-      points.push_back({centre.x + corners[c].x + radius * std::cos(a), centre.y + corners[c].y + radius * std::sin(a)});
+      points.push_back(
+          {centre.x + corners[c].x + radius * std::cos(a), centre.y + corners[c].y + radius * std::sin(a)});
     }
   }
   return points;
@@ -101,7 +103,7 @@ void DrawDiceCup(ArtCanvas& canvas, const Placement& place) {
   constexpr double kTop = 0.5;      // half width at the opening
   constexpr double kBottom = 0.42;  // half width at the base
   constexpr double kHeight = 1.2;
-  constexpr double kTilt = 0.13;    // half height of the ellipses seen from slightly above
+  constexpr double kTilt = 0.13;  // half height of the ellipses seen from slightly above
   auto halfWidthAt = [](double y) { return kTop + (kBottom - kTop) * y / kHeight; };
 
   // Outline, then the body in bands of shading from dark at the edges to light left of centre.

@@ -43,8 +43,7 @@ int WriteBitmaps(const std::filesystem::path& folder, const std::filesystem::pat
       return 1;
     }
     if (!preview.empty() && !WritePng(picture, (preview / (stem + ".png")).string())) return 1;
-    std::printf("%s: %d x %d, %zu colours\n", path.c_str(), paletted.width, paletted.height,
-                paletted.palette.size());
+    std::printf("%s: %d x %d, %zu colours\n", path.c_str(), paletted.width, paletted.height, paletted.palette.size());
   }
   return 0;
 }

@@ -89,14 +89,14 @@ void IllustrateSpeed(ArtCanvas& canvas) {
 
 Surface PaintOptionsTitle() {
   ArtCanvas canvas(169, 23, kDialogGreen);
-  ShadowedText(canvas, u"Game Options", kTitle, RECT{0, 0, 169, 23}, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-               kWhite, kShadowGreen);
+  ShadowedText(canvas, u"Game Options", kTitle, RECT{0, 0, 169, 23}, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kWhite,
+               kShadowGreen);
   return canvas.Picture();
 }
 
 Surface PaintAudioOption() {
-  return PaintOption({182, 62, IDB_AUDIO, IDC_AUDIO_CHECK, u"Audio FX",
-                      u"Ticking the box will enable the audio FX", IllustrateAudio});
+  return PaintOption(
+      {182, 62, IDB_AUDIO, IDC_AUDIO_CHECK, u"Audio FX", u"Ticking the box will enable the audio FX", IllustrateAudio});
 }
 
 Surface PaintColourOption() {

@@ -88,10 +88,10 @@ std::vector<std::uint8_t> EncodeBmp(const PalettedPicture& picture) {
   Put16(out, 8);       // bits per pixel
   Put32(out, 0);       // no compression
   Put32(out, stride * height);
-  Put32(out, 2835);    // 72 dots per inch, in dots per metre
+  Put32(out, 2835);  // 72 dots per inch, in dots per metre
   Put32(out, 2835);
   Put32(out, colours);
-  Put32(out, 0);       // every colour is important
+  Put32(out, 0);  // every colour is important
 
   for (COLORREF c : picture.palette) {
     out.push_back(static_cast<std::uint8_t>(GetBValue(c)));

@@ -8,8 +8,8 @@
 struct PalettedPicture {
   int width = 0;
   int height = 0;
-  std::vector<COLORREF> palette;        // at most 256 colours
-  std::vector<std::uint8_t> indexes;    // width * height, row after row from the top
+  std::vector<COLORREF> palette;      // at most 256 colours
+  std::vector<std::uint8_t> indexes;  // width * height, row after row from the top
 };
 
 // Every colour of the picture when there are at most 256; otherwise the 256 most used,

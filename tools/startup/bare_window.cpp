@@ -11,7 +11,8 @@ int main() {
     std::fprintf(stderr, "bare_window: %s\n", SDL_GetError());
     return EXIT_FAILURE;
   }
-  SDL_Window* window = SDL_CreateWindow("Tumbla", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 720, 960, SDL_WINDOW_RESIZABLE);
+  SDL_Window* window =
+      SDL_CreateWindow("Tumbla", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 720, 960, SDL_WINDOW_RESIZABLE);
   SDL_Surface* surface = window != nullptr ? SDL_GetWindowSurface(window) : nullptr;
   if (surface == nullptr) {
     std::fprintf(stderr, "bare_window: %s\n", SDL_GetError());

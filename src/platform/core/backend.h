@@ -13,12 +13,12 @@
 
 struct InputEvent {
   enum class Kind {
-    PenDown,   // point in screen pixels
-    PenMove,   // point in screen pixels, while the pen is down
-    PenUp,     // point in screen pixels
-    Hover,     // point in screen pixels, the pointer moving with no button down (a mouse)
-    KeyDown,   // key: a virtual-key code (VK_...), modifiers: MOD_... bits
-    Character, // character: one UTF-16 code unit of typed text
+    PenDown,      // point in screen pixels
+    PenMove,      // point in screen pixels, while the pen is down
+    PenUp,        // point in screen pixels
+    Hover,        // point in screen pixels, the pointer moving with no button down (a mouse)
+    KeyDown,      // key: a virtual-key code (VK_...), modifiers: MOD_... bits
+    Character,    // character: one UTF-16 code unit of typed text
     Close,        // the system asks the program to end (a signal): it ends at once
     CloseButton,  // the window's close button: the program's window decides
   };

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define PLATFORM_REQUIRE(condition, what)                                            \
-  do {                                                                               \
-    if (!(condition)) {                                                              \
+#define PLATFORM_REQUIRE(condition, what)                                          \
+  do {                                                                             \
+    if (!(condition)) {                                                            \
       std::fprintf(stderr, "unsupported: %s (%s:%d)\n", what, __FILE__, __LINE__); \
-      std::abort();                                                                  \
-    }                                                                                \
+      std::abort();                                                                \
+    }                                                                              \
   } while (false)

@@ -9,7 +9,7 @@ enum class ResourceType { Bitmap, Icon, Wave };
 
 struct ResourceEntry {
   ResourceType type;
-  int id;                  // 0 for resources known by name
+  int id;                    // 0 for resources known by name
   std::u16string_view name;  // empty for resources known by id
   std::span<const unsigned char> bytes;
 };

@@ -91,8 +91,8 @@ class CRect : public RECT {
   constexpr CPoint TopLeft() const { return CPoint(left, top); }
   // The overlap of two rectangles; empty (all zero) when they do not meet.
   constexpr CRect Intersect(const RECT& o) const {
-    CRect r(left > o.left ? left : o.left, top > o.top ? top : o.top,
-            right < o.right ? right : o.right, bottom < o.bottom ? bottom : o.bottom);
+    CRect r(left > o.left ? left : o.left, top > o.top ? top : o.top, right < o.right ? right : o.right,
+            bottom < o.bottom ? bottom : o.bottom);
     return r.IsRectEmpty() ? CRect() : r;
   }
 };

@@ -95,10 +95,8 @@ DibLayout ReadDibHeader(Bytes dib, bool ofIcon) {
       break;
     }
     case 24:
-    case 32:
-      break;
-    default:
-      throw UnreadableImage(std::to_string(layout.bitsPerPixel) + " bits per pixel is not a depth this reads");
+    case 32: break;
+    default: throw UnreadableImage(std::to_string(layout.bitsPerPixel) + " bits per pixel is not a depth this reads");
   }
   return layout;
 }

@@ -115,7 +115,8 @@ std::shared_ptr<const FontFileBytes> ReadFontFile(const std::string& path) {
     std::rewind(file.get());
   }
   FT_Byte block[16384];
-  for (std::size_t got; (got = std::fread(block, 1, sizeof block, file.get())) > 0;) bytes->insert(bytes->end(), block, block + got);
+  for (std::size_t got; (got = std::fread(block, 1, sizeof block, file.get())) > 0;)
+    bytes->insert(bytes->end(), block, block + got);
   if (std::ferror(file.get()) != 0 || bytes->empty()) return nullptr;
   read[path] = bytes;
   return bytes;
@@ -193,8 +194,7 @@ std::shared_ptr<const FontFace> FontFace::Open(const FontRequest& request) {
                                           0, &handle->face) != 0) {
     return nullptr;
   }
-  std::shared_ptr<const FontFace> face(
-      new FontFace(std::move(handle), request.bold && !file->bold, request.height));
+  std::shared_ptr<const FontFace> face(new FontFace(std::move(handle), request.bold && !file->bold, request.height));
   opened = face;
   return face;
 }

@@ -7,9 +7,7 @@
 #include "platform/gdi/image_codec.h"
 
 namespace {
-COLORREF Dimmed(COLORREF c) {
-  return RGB(128 + GetRValue(c) / 4, 128 + GetGValue(c) / 4, 128 + GetBValue(c) / 4);
-}
+COLORREF Dimmed(COLORREF c) { return RGB(128 + GetRValue(c) / 4, 128 + GetGValue(c) / 4, 128 + GetBValue(c) / 4); }
 
 // Writes the actual image and the difference image; returns where they went.
 std::string WriteFailure(const Surface& image, const std::optional<Surface>& golden, const std::string& name) {
@@ -52,8 +50,8 @@ GoldenComparison CompareWithGolden(const Surface& image, const std::string& name
   }
   const std::optional<Surface> golden = ReadPng(goldenPath.string());
   if (!golden) {
-    return {false, "no reference image " + goldenPath.string() + " (run with TUMBLA_UPDATE_GOLDENS=1 to make it); actual: " +
-                       WriteFailure(image, golden, name)};
+    return {false, "no reference image " + goldenPath.string() +
+                       " (run with TUMBLA_UPDATE_GOLDENS=1 to make it); actual: " + WriteFailure(image, golden, name)};
   }
   if (golden->Width() != image.Width() || golden->Height() != image.Height()) {
     return {false, "size differs from " + goldenPath.string() + "; actual: " + WriteFailure(image, golden, name)};

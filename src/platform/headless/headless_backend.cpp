@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <utility>
 #include <limits>
+#include <utility>
 
 #include "platform/core/text.h"
 
@@ -146,16 +146,10 @@ std::optional<InputEvent> HeadlessBackend::WaitForEvent(std::optional<std::uint6
     Step current = std::move(step);
     m_script.pop_front();
     switch (current.kind) {
-      case Step::Kind::Event:
-        return current.event;
-      case Step::Kind::Wait:
-        break;
-      case Step::Kind::Check:
-        current.check();
-        break;
-      case Step::Kind::TapAt:
-        PushTapFront(current.locate());
-        break;
+      case Step::Kind::Event: return current.event;
+      case Step::Kind::Wait: break;
+      case Step::Kind::Check: current.check(); break;
+      case Step::Kind::TapAt: PushTapFront(current.locate()); break;
     }
   }
 }
@@ -191,5 +185,6 @@ void HeadlessBackend::ClearRecords() {
 
 COLORREF HeadlessBackend::PresentedPixel(int x, int y) const {
   if (m_frame.pixels == nullptr) return 0;
-  return m_frame.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_frame.width) + static_cast<std::size_t>(x)];
+  return m_frame
+      .pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_frame.width) + static_cast<std::size_t>(x)];
 }

@@ -46,7 +46,7 @@ class HeadlessBackend : public Backend {
   // A tap at a point found only when the step is due, as where a control is by then.
   HeadlessBackend& TapAt(std::function<POINT()> locate);
   HeadlessBackend& Key(UINT virtualKey, UINT modifiers = 0);  // modifiers: MOD_... bits
-  HeadlessBackend& Type(const CString& text);  // one character event per code unit
+  HeadlessBackend& Type(const CString& text);                 // one character event per code unit
   // The system asks the program to end, as a signal does.
   HeadlessBackend& CloseRequest();
   // The desktop window's close button.

@@ -2,7 +2,6 @@
 
 #include "platform/core/key_codes.h"
 
-
 UINT VirtualKeyFromSdl(SDL_Keycode key) {
   if (key >= SDLK_a && key <= SDLK_z) return static_cast<UINT>('A' + (key - SDLK_a));
   if (key >= SDLK_0 && key <= SDLK_9) return static_cast<UINT>('0' + (key - SDLK_0));

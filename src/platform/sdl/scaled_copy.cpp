@@ -10,7 +10,9 @@ std::uint32_t WindowPixel(COLORREF colour, const PixelFormat32& format) {
          static_cast<std::uint32_t>(GetBValue(colour)) << format.blueShift | format.opaqueBits;
 }
 
-const COLORREF* FrameRow(const FrameView& frame, int y) { return frame.pixels + static_cast<std::size_t>(y) * frame.width; }
+const COLORREF* FrameRow(const FrameView& frame, int y) {
+  return frame.pixels + static_cast<std::size_t>(y) * frame.width;
+}
 }  // namespace
 
 RECT WindowRegion(const ScreenLayout& layout, const RECT& screenRegion, int windowWidth, int windowHeight) {
@@ -39,7 +41,8 @@ void CopyScaled(const FrameView& frame, const RECT& screenRegion, const ScreenLa
     }
     const int lastRow = std::min(firstRow + scale, window.height);
     for (int copy = firstRow + 1; copy < lastRow; ++copy) {
-      std::memcpy(window.pixels + static_cast<std::ptrdiff_t>(copy) * window.pitch + target.left, row + target.left, rowBytes);
+      std::memcpy(window.pixels + static_cast<std::ptrdiff_t>(copy) * window.pitch + target.left, row + target.left,
+                  rowBytes);
     }
   }
 }

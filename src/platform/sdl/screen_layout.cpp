@@ -29,5 +29,6 @@ bool IsOnScreen(const ScreenLayout& layout, POINT screenPoint) {
 }
 
 POINT ClampToScreen(const ScreenLayout& layout, POINT screenPoint) {
-  return POINT{std::clamp(screenPoint.x, 0, layout.screenWidth - 1), std::clamp(screenPoint.y, 0, layout.screenHeight - 1)};
+  return POINT{std::clamp(screenPoint.x, 0, layout.screenWidth - 1),
+               std::clamp(screenPoint.y, 0, layout.screenHeight - 1)};
 }

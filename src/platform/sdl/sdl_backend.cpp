@@ -155,7 +155,7 @@ SdlBackend::SdlBackend(SDL_Window* window, SIZE screen)
       m_sound(std::make_unique<SoundPlayer>()) {}
 
 SdlBackend::~SdlBackend() {
-  m_sound.reset();  // the audio device closes before SDL itself
+  m_sound.reset();            // the audio device closes before SDL itself
   if (DisplayLost()) return;  // nothing of the window is left to close, and asking would fail again
   SDL_DestroyWindow(m_window);
   SDL_Quit();
@@ -260,7 +260,8 @@ void SdlBackend::Draw(const RECT& screenRegion) {
     SDL_FreeSurface(staging);
     return;
   }
-  const PixelFormat32 format{target->format->Rshift, target->format->Gshift, target->format->Bshift, target->format->Amask};
+  const PixelFormat32 format{target->format->Rshift, target->format->Gshift, target->format->Bshift,
+                             target->format->Amask};
   CopyScaled(m_shown, region, m_layout, format,
              WindowPixels{static_cast<std::uint32_t*>(target->pixels), target->pitch / 4, target->w, target->h});
   if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
@@ -307,9 +308,7 @@ void SdlBackend::PushPen(InputEvent::Kind kind, POINT screenPoint) {
 
 void SdlBackend::Translate(const SDL_Event& event) {
   switch (event.type) {
-    case SDL_QUIT:
-      m_pending.push_back(InputEvent{InputEvent::Kind::Close});
-      break;
+    case SDL_QUIT: m_pending.push_back(InputEvent{InputEvent::Kind::Close}); break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) m_pending.push_back(InputEvent{InputEvent::Kind::CloseButton});
       if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
@@ -364,8 +363,7 @@ void SdlBackend::Translate(const SDL_Event& event) {
         m_pending.push_back(typed);
       }
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -59,7 +59,7 @@ class SdlBackend final : public Backend {
   SDL_Window* m_window;
   DisplayWait m_displayWait;
   bool m_bToldDisplayLost = false;  // the close request for the lost display was given
-  std::optional<SIZE> m_realSize;  // as the X server has it, when it tells
+  std::optional<SIZE> m_realSize;   // as the X server has it, when it tells
   ScreenLayout m_layout;
   FrameView m_shown{0, 0, nullptr};  // the screen as last presented
   bool m_windowStale = true;         // new, exposed or resized: paint everything at the next chance

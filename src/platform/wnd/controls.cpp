@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/core/require.h"
+#include "platform/gdi/dc_selection.h"
 #include "platform/wnd/dialog_colors.h"
 #include "platform/wnd/paint_helpers.h"
 #include "platform/wnd/shell_palette.h"
-#include "platform/core/require.h"
-#include "platform/gdi/dc_selection.h"
 
 namespace {
 constexpr COLORREF BLACK = SHELL_BLACK;
@@ -101,11 +101,8 @@ LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
       PLATFORM_REQUIRE(IsCheckBox(), "BM_SETCHECK on a push button");
       SetCheck(static_cast<int>(wParam));
       return 0;
-    case BM_GETCHECK:
-      PLATFORM_REQUIRE(IsCheckBox(), "BM_GETCHECK on a push button");
-      return m_nCheck;
-    default:
-      return CWnd::WindowProc(message, wParam, lParam);
+    case BM_GETCHECK: PLATFORM_REQUIRE(IsCheckBox(), "BM_GETCHECK on a push button"); return m_nCheck;
+    default: return CWnd::WindowProc(message, wParam, lParam);
   }
 }
 
@@ -202,9 +199,7 @@ void CButton::PaintCheckBox(CDC& dc, const CRect& client) {
 
 // ---- edit ---------------------------------------------------------------------------------
 
-int CEdit::CaretPosition() const {
-  return static_cast<int>(std::min(m_nCaret, GetWindowTextString().size()));
-}
+int CEdit::CaretPosition() const { return static_cast<int>(std::min(m_nCaret, GetWindowTextString().size())); }
 
 void CEdit::OnChar(UINT character, UINT, UINT) {
   CString text = GetWindowTextString();
@@ -228,18 +223,10 @@ void CEdit::OnKeyDown(UINT key, UINT, UINT) {
   const std::size_t length = GetWindowTextString().size();
   const std::size_t caret = static_cast<std::size_t>(CaretPosition());
   switch (key) {
-    case VK_LEFT:
-      m_nCaret = caret > 0 ? caret - 1 : 0;
-      break;
-    case VK_RIGHT:
-      m_nCaret = std::min(caret + 1, length);
-      break;
-    case VK_HOME:
-      m_nCaret = 0;
-      break;
-    case VK_END:
-      m_nCaret = length;
-      break;
+    case VK_LEFT: m_nCaret = caret > 0 ? caret - 1 : 0; break;
+    case VK_RIGHT: m_nCaret = std::min(caret + 1, length); break;
+    case VK_HOME: m_nCaret = 0; break;
+    case VK_END: m_nCaret = length; break;
     case VK_DELETE:
       if (caret < length) {
         CString text = GetWindowTextString();
@@ -247,8 +234,7 @@ void CEdit::OnKeyDown(UINT key, UINT, UINT) {
         SetWindowText(text);
       }
       break;
-    default:
-      return;
+    default: return;
   }
   Invalidate();
 }

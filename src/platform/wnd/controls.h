@@ -96,9 +96,7 @@ class CEdit : public CWnd {
   void OnSetFocus(CWnd* oldFocus) override;
   void OnKillFocus(CWnd* newFocus) override;
   bool WantsFocusOnTap() const override { return true; }
-  bool WantsReturnKey() const override {
-    return (GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN);
-  }
+  bool WantsReturnKey() const override { return (GetStyle() & ES_MULTILINE) && (GetStyle() & ES_WANTRETURN); }
 
  private:
   std::size_t m_nCaret = 0;  // kept within the text, which may change under it

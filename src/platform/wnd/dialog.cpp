@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/core/require.h"
 #include "platform/core/resources.h"
 #include "platform/wnd/controls.h"
-#include "platform/core/require.h"
 #include "platform/wnd/dialog_colors.h"
 #include "platform/wnd/paint_helpers.h"
 #include "platform/wnd/screen_areas.h"
@@ -74,7 +74,8 @@ void CDialog::CreateFromTemplate() {
     const int left = area.left + (area.Width() - width) / 2;
     const int top = area.top + (area.Height() - height) / 2;
     window = CRect(left, top, left + width, top + height);
-    clientInWindow = CRect(1, 1 + DIALOG_CAPTION_HEIGHT, 1 + client.Width(), 1 + DIALOG_CAPTION_HEIGHT + client.Height());
+    clientInWindow =
+        CRect(1, 1 + DIALOG_CAPTION_HEIGHT, 1 + client.Width(), 1 + DIALOG_CAPTION_HEIGHT + client.Height());
   }
   const CString caption(t.caption);
   CreateEx(t.exStyle, nullptr, caption.c_str(), (t.style & ~(WS_VISIBLE | WS_CHILD)) | WS_POPUP, window, nullptr, 0);
@@ -169,14 +170,9 @@ BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (CWnd::OnCommand(wParam, lParam)) return TRUE;
   if (HIWORD(wParam) != BN_CLICKED) return FALSE;
   switch (LOWORD(wParam)) {
-    case IDOK:
-      OnOK();
-      return TRUE;
-    case IDCANCEL:
-      OnCancel();
-      return TRUE;
-    default:
-      return FALSE;
+    case IDOK: OnOK(); return TRUE;
+    case IDCANCEL: OnCancel(); return TRUE;
+    default: return FALSE;
   }
 }
 

@@ -71,8 +71,8 @@ const MenuTemplate* FindMenuTemplate(int id);
 const MenuBarTemplate* FindMenuBarTemplate(int id);
 
 // Dialog units of the dialog font to pixels.
-constexpr int DIALOG_BASE_X = 6;  // pixels per 4 horizontal units
-constexpr int DIALOG_BASE_Y = 13; // pixels per 8 vertical units
+constexpr int DIALOG_BASE_X = 6;   // pixels per 4 horizontal units
+constexpr int DIALOG_BASE_Y = 13;  // pixels per 8 vertical units
 int DialogUnitsToPixelsX(int units);
 int DialogUnitsToPixelsY(int units);
 // A template rectangle (x, y, width, height in dialog units) in pixels.

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/core/require.h"
+#include "platform/gdi/dc_selection.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/paint_helpers.h"
 #include "platform/wnd/shell_palette.h"
 #include "platform/wnd/window_system.h"
-#include "platform/core/require.h"
-#include "platform/gdi/dc_selection.h"
 
 namespace {
 constexpr UINT BUTTONS_MASK = 0x0000000F;
@@ -69,16 +69,11 @@ struct MessageBoxLayout {
       m_items.push_back({ItemClass::Button, u"OK", 0, IDOK, BUTTON_STYLE | BS_DEFPUSHBUTTON, firstLeft, buttonTop,
                          BUTTON_WIDTH, BUTTON_HEIGHT});
     }
-    m_template = DialogTemplate{0,
-                                WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_MODALFRAME | DS_CENTER | DS_SETFONT,
-                                0,
-                                m_request.caption,
-                                u"Tahoma",
-                                8,
-                                0,
-                                0,
-                                BOX_WIDTH,
-                                buttonTop + BUTTON_HEIGHT + MARGIN,
+    m_template = DialogTemplate{0,         WS_POPUP | WS_VISIBLE | WS_CAPTION | DS_MODALFRAME | DS_CENTER | DS_SETFONT,
+                                0,         m_request.caption,
+                                u"Tahoma", 8,
+                                0,         0,
+                                BOX_WIDTH, buttonTop + BUTTON_HEIGHT + MARGIN,
                                 m_items};
   }
 

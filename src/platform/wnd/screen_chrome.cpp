@@ -9,9 +9,9 @@
 
 ScreenChrome::ScreenChrome()
     : m_titleBar(std::make_unique<TitleBarWnd>()),
-      m_menuBar(std::make_unique<MenuBarWnd>(
-          [this](const CCommandBar::Button& button, const CRect& rect, CDialog* owner) { OpenPopup(button, rect, owner); },
-          [this] { ToggleInputPanel(); })),
+      m_menuBar(std::make_unique<MenuBarWnd>([this](const CCommandBar::Button& button, const CRect& rect,
+                                                    CDialog* owner) { OpenPopup(button, rect, owner); },
+                                             [this] { ToggleInputPanel(); })),
       m_keyboard(std::make_unique<SoftKeyboardWnd>()),
       m_popup(std::make_unique<PopupMenuWnd>()) {}
 
@@ -61,10 +61,8 @@ bool ScreenChrome::PreTranslateInput(const InputEvent& event, const CWnd* penTar
       if (!m_popup->IsOpen()) return false;
       PopupKey(event.key);
       return true;
-    case InputEvent::Kind::Character:
-      return m_popup->IsOpen();
-    default:
-      return false;
+    case InputEvent::Kind::Character: return m_popup->IsOpen();
+    default: return false;
   }
 }
 
@@ -110,20 +108,11 @@ void ScreenChrome::ToggleMenuByKey() {
 
 void ScreenChrome::PopupKey(UINT key) {
   switch (key) {
-    case VK_UP:
-      m_popup->MoveHighlight(-1);
-      break;
-    case VK_DOWN:
-      m_popup->MoveHighlight(1);
-      break;
-    case VK_RETURN:
-      m_popup->ChooseHighlighted();
-      break;
-    case VK_ESCAPE:
-      ClosePopup();
-      break;
-    default:
-      break;
+    case VK_UP: m_popup->MoveHighlight(-1); break;
+    case VK_DOWN: m_popup->MoveHighlight(1); break;
+    case VK_RETURN: m_popup->ChooseHighlighted(); break;
+    case VK_ESCAPE: ClosePopup(); break;
+    default: break;
   }
 }
 

@@ -4,8 +4,8 @@
 
 #include "platform/core/backend.h"
 #include "platform/core/module_path.h"
-#include "platform/core/resources.h"
 #include "platform/core/require.h"
+#include "platform/core/resources.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/screen_chrome.h"
 #include "platform/wnd/soft_keyboard.h"
@@ -42,7 +42,7 @@ BOOL CreateProcessW(const char16_t* application, const char16_t* commandLine, vo
                     void* threadAttributes, BOOL inheritHandles, DWORD creationFlags, void* environment,
                     const char16_t* currentDirectory, void* startupInfo, void* processInformation) {
   PLATFORM_REQUIRE(application != nullptr && std::u16string_view(application) == u"peghelp.exe",
-              "only the help viewer can be started");
+                   "only the help viewer can be started");
   constexpr std::u16string_view FILE_PREFIX = u"file:";
   const std::u16string_view page = commandLine ? std::u16string_view(commandLine) : std::u16string_view();
   PLATFORM_REQUIRE(page.starts_with(FILE_PREFIX), "the help viewer takes a file: page");

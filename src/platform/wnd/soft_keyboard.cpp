@@ -30,8 +30,7 @@ SoftKeyboardWnd::SoftKeyboardWnd() : m_keys(Layout()) {
 
 std::vector<SoftKeyboardWnd::Key> SoftKeyboardWnd::Layout() {
   std::vector<Key> keys;
-  const auto addRow = [&keys](int row, int left, std::u16string_view plain, std::u16string_view shifted,
-                              bool letters) {
+  const auto addRow = [&keys](int row, int left, std::u16string_view plain, std::u16string_view shifted, bool letters) {
     for (std::size_t i = 0; i < plain.size(); ++i) {
       const char16_t c = plain[i];
       const UINT virtualKey = letters ? static_cast<UINT>(shifted[i]) : (c >= u'0' && c <= u'9' ? c : 0U);
@@ -91,8 +90,7 @@ void SoftKeyboardWnd::OnPaint() {
   FillSolid(dc, client, PANEL_COLOR);
   for (std::size_t i = 0; i < m_keys.size(); ++i) {
     const Key& key = m_keys[i];
-    const bool lit =
-        (static_cast<int>(i) == m_nPressed && m_bPenInside) || (key.action == Action::Shift && m_bShifted);
+    const bool lit = (static_cast<int>(i) == m_nPressed && m_bPenInside) || (key.action == Action::Shift && m_bShifted);
     CRect face = key.rect;
     face.DeflateRect(1);
     FillSolid(dc, face, lit ? PRESSED_COLOR : KEY_COLOR);

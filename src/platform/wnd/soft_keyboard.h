@@ -1,8 +1,8 @@
 #pragma once
 // The soft input panel: a keyboard of letters, digits, a little punctuation, Shift, Space,
-// Backspace, Enter and a key that puts the panel away, in the strip just above the menu bar. A tap on a key arrives as the
-// same key and character input a physical keyboard gives, at the window with the focus;
-// the panel itself never takes the focus, so the edit box being typed into keeps it.
+// Backspace, Enter and a key that puts the panel away, in the strip just above the menu bar. A tap on a key arrives as
+// the same key and character input a physical keyboard gives, at the window with the focus; the panel itself never
+// takes the focus, so the edit box being typed into keeps it.
 //
 // How the game uses it: only through SHSipPreference (shell.h), which raises and lowers it.
 // Tests tap its keys by label through KeyRect.
@@ -40,8 +40,8 @@ class SoftKeyboardWnd : public CWnd {
     Action action;
     char16_t character;  // what Type types, unshifted and shifted
     char16_t shifted;
-    UINT virtualKey;     // the key Type presses first; 0 for none
-    CRect rect;          // in the panel's client coordinates
+    UINT virtualKey;  // the key Type presses first; 0 for none
+    CRect rect;       // in the panel's client coordinates
   };
 
   static std::vector<Key> Layout();

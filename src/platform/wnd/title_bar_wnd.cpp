@@ -11,13 +11,14 @@ constexpr int TITLE_BUTTON_SIZE = 20;
 }  // namespace
 
 TitleBarWnd::TitleBarWnd() {
-  CreateEx(WS_EX_TOPMOST, nullptr, nullptr, WS_POPUP | WS_VISIBLE, CRect(0, 0, SCREEN_WIDTH, TITLE_BAR_HEIGHT),
-           nullptr, 0);
+  CreateEx(WS_EX_TOPMOST, nullptr, nullptr, WS_POPUP | WS_VISIBLE, CRect(0, 0, SCREEN_WIDTH, TITLE_BAR_HEIGHT), nullptr,
+           0);
 }
 
 void TitleBarWnd::Follow(CDialog* dialog) {
   State state;
-  if (dialog != nullptr) state = State{dialog, dialog->GetWindowTextString(), dialog->ShowsCloseBox(), dialog->ShowsCaptionOk()};
+  if (dialog != nullptr)
+    state = State{dialog, dialog->GetWindowTextString(), dialog->ShowsCloseBox(), dialog->ShowsCaptionOk()};
   if (state == m_state) return;
   m_state = state;
   Invalidate();

@@ -13,9 +13,12 @@ using UINT_PTR = std::uintptr_t;
 
 constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
 constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-constexpr WPARAM MAKEWPARAM(WORD low, WORD high) { return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16); }
+constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
+  return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16);
+}
 constexpr LPARAM MAKELPARAM(int low, int high) {
-  return static_cast<LPARAM>((static_cast<std::uint32_t>(low) & 0xFFFF) | ((static_cast<std::uint32_t>(high) & 0xFFFF) << 16));
+  return static_cast<LPARAM>((static_cast<std::uint32_t>(low) & 0xFFFF) |
+                             ((static_cast<std::uint32_t>(high) & 0xFFFF) << 16));
 }
 
 // Window messages

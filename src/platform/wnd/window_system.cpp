@@ -209,7 +209,8 @@ void WindowSystem::RefreshScreen() {
   }
   const CRect dirty = m_dirty;
   m_dirty = CRect();
-  for (int y = dirty.top; y < dirty.bottom; ++y) std::fill_n(m_screen.Row(y) + dirty.left, dirty.Width(), DESKTOP_COLOR);
+  for (int y = dirty.top; y < dirty.bottom; ++y)
+    std::fill_n(m_screen.Row(y) + dirty.left, dirty.Width(), DESKTOP_COLOR);
   for (auto it = m_topLevels.rbegin(); it != m_topLevels.rend(); ++it) ComposeTree(*it, dirty);
   m_screen.MarkChanged();
   MarkRefreshed();
@@ -254,7 +255,8 @@ std::optional<std::uint64_t> WindowSystem::NextTimerDue() const {
 bool WindowSystem::FireDueTimer() {
   if (m_timers.empty()) return false;
   const std::uint64_t now = m_backend.NowMs();
-  auto due = std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) { return a.due < b.due; });
+  auto due =
+      std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) { return a.due < b.due; });
   if (due->due > now) return false;
   due->due = now + due->period;
   CWnd* window = due->window;
@@ -320,9 +322,7 @@ bool WindowSystem::AcceptsInput(const CWnd* window) const {
 
 void WindowSystem::DispatchInput(const InputEvent& event) {
   switch (event.kind) {
-    case InputEvent::Kind::PenDown:
-      HandlePenDown(event);
-      return;
+    case InputEvent::Kind::PenDown: HandlePenDown(event); return;
     case InputEvent::Kind::PenMove:
       if (m_capture != nullptr) {
         POINT p = event.point;
@@ -330,9 +330,7 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
         m_capture->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, PointParam(p));
       }
       return;
-    case InputEvent::Kind::Hover:
-      HandleHover(event.point);
-      return;
+    case InputEvent::Kind::Hover: HandleHover(event.point); return;
     case InputEvent::Kind::PenUp: {
       CWnd* target = m_capture;
       m_capture = nullptr;
@@ -351,12 +349,8 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
       HandleKey(event.key, event.modifiers);
       m_nKeyModifiers = 0;
       return;
-    case InputEvent::Kind::Character:
-      HandleCharacter(event);
-      return;
-    case InputEvent::Kind::Close:
-      Quit();
-      return;
+    case InputEvent::Kind::Character: HandleCharacter(event); return;
+    case InputEvent::Kind::Close: Quit(); return;
     case InputEvent::Kind::CloseButton:
       // The outermost window stands for the program, whatever is open in front of it.
       if (m_modal.empty()) {
@@ -371,8 +365,7 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
 void WindowSystem::HandlePenDown(const InputEvent& event) {
   SetFocusCuesShown(false);
   CWnd* target = HitTest(event.point);
-  if ((m_shell != nullptr && m_shell->PreTranslateInput(event, target)) || target == nullptr ||
-      !AcceptsInput(target)) {
+  if ((m_shell != nullptr && m_shell->PreTranslateInput(event, target)) || target == nullptr || !AcceptsInput(target)) {
     m_bSwallowPenUp = true;
     return;
   }

@@ -24,11 +24,12 @@ int LiveWindowDCCount() { return LiveDCs(); }
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
-  if (m_hWnd != nullptr) DestroyWindow();
+  // The object is going: only this class's part of it may act.
+  if (m_hWnd != nullptr) CWnd::DestroyWindow();
 }
 
-BOOL CWnd::Create(const char16_t* className, const char16_t* windowName, DWORD style, const RECT& rect,
-                  CWnd* parent, UINT id) {
+BOOL CWnd::Create(const char16_t* className, const char16_t* windowName, DWORD style, const RECT& rect, CWnd* parent,
+                  UINT id) {
   return CreateEx(0, className, windowName, style, rect, parent, id);
 }
 
@@ -275,46 +276,20 @@ CFont* CWnd::GetFont() const {
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT:
-      OnPaint();
-      return 0;
-    case WM_LBUTTONDOWN:
-      OnLButtonDown(static_cast<UINT>(wParam), PointFromLParam(lParam));
-      return 0;
-    case WM_LBUTTONUP:
-      OnLButtonUp(static_cast<UINT>(wParam), PointFromLParam(lParam));
-      return 0;
-    case WM_MOUSEMOVE:
-      OnMouseMove(static_cast<UINT>(wParam), PointFromLParam(lParam));
-      return 0;
-    case WM_TIMER:
-      OnTimer(wParam);
-      return 0;
-    case WM_COMMAND:
-      return OnCommand(wParam, lParam);
-    case WM_CHAR:
-      OnChar(static_cast<UINT>(wParam), 1, 0);
-      return 0;
-    case WM_KEYDOWN:
-      OnKeyDown(static_cast<UINT>(wParam), 1, 0);
-      return 0;
-    case WM_HELP:
-      return OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam));
-    case WM_SETFOCUS:
-      OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
-      return 0;
-    case WM_KILLFOCUS:
-      OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam)));
-      return 0;
-    case WM_CLOSE:
-      OnClose();
-      return 0;
-    case WM_UPDATEUISTATE:
-      OnUpdateUIState(LOWORD(wParam), HIWORD(wParam));
-      return 0;
-    default:
-      PLATFORM_REQUIRE(false, "message not supported by this window");
-      return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_LBUTTONDOWN: OnLButtonDown(static_cast<UINT>(wParam), PointFromLParam(lParam)); return 0;
+    case WM_LBUTTONUP: OnLButtonUp(static_cast<UINT>(wParam), PointFromLParam(lParam)); return 0;
+    case WM_MOUSEMOVE: OnMouseMove(static_cast<UINT>(wParam), PointFromLParam(lParam)); return 0;
+    case WM_TIMER: OnTimer(wParam); return 0;
+    case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_CHAR: OnChar(static_cast<UINT>(wParam), 1, 0); return 0;
+    case WM_KEYDOWN: OnKeyDown(static_cast<UINT>(wParam), 1, 0); return 0;
+    case WM_HELP: return OnHelpInfo(reinterpret_cast<HELPINFO*>(lParam));
+    case WM_SETFOCUS: OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam))); return 0;
+    case WM_KILLFOCUS: OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam))); return 0;
+    case WM_CLOSE: OnClose(); return 0;
+    case WM_UPDATEUISTATE: OnUpdateUIState(LOWORD(wParam), HIWORD(wParam)); return 0;
+    default: PLATFORM_REQUIRE(false, "message not supported by this window"); return 0;
   }
 }
 

@@ -49,7 +49,7 @@ class CWnd {
   // window (no parent) at the top of the other top-level windows. Class name and title
   // may be null.
   BOOL Create(const char16_t* className, const char16_t* windowName, DWORD style, const RECT& rect, CWnd* parent,
-             UINT id);
+              UINT id);
   BOOL CreateEx(DWORD exStyle, const char16_t* className, const char16_t* windowName, DWORD style, const RECT& rect,
                 CWnd* parent, UINT id);
   // Destroys the window and its children; the objects live on without a window.
