@@ -7,27 +7,20 @@
 #include <algorithm>
 #include <cstdint>
 #include <deque>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <limits>
 #include <utility>
 #include <string>
 #include <vector>
 
 #include "app/board_dlg.h"
+#include "persistence/file_bytes.h"
 #include "persistence/game_settings.h"
 #include "platform/core/random.h"
 #include "support/ui_script.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
-
-inline std::string FileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 inline bool SamePixels(const Surface& a, const Surface& b) {
   if (a.Width() != b.Width() || a.Height() != b.Height()) return false;

@@ -104,7 +104,6 @@ TEST(BoardKeysGameTest, AGameByKeysEndsAsTheSameGameByTaps) {
 
 class BoardKeysTest : public BoardTest {
  protected:
-  CScoreCell& CellWnd(int nIndex) { return *dynamic_cast<CScoreCell*>(m_board.GetDlgItem(IDC_CELL_FIRST + nIndex)); }
   int FocusedCell() const {
     for (int i = 0; i < kScorecardSize; ++i) {
       if (m_board.Cell(i).HasFocusRing()) return i;
@@ -183,18 +182,6 @@ TEST_F(BoardKeysTest, TheArrowsReachBonusWhileItOffersTheExtra) {
   Check([this] { EXPECT_EQ(FocusedCell(), 13) << "left round the start"; });
   m_ui.Key(VK_RETURN).Wait(kTick);
   Check([this] { EXPECT_EQ(CellValue(13), 100); });
-  Run();
-}
-
-TEST_F(BoardKeysTest, APenOnlyGameNeverDrawsTheRing) {
-  Roll({1, 2, 3, 4, 6});
-  TapDie(0);
-  Take(12);
-  Roll({2, 2, 2, 5, 5});
-  Check([this] {
-    EXPECT_FALSE(CWnd::FocusCuesShown());
-    EXPECT_EQ(RingPixels(), 0);
-  });
   Run();
 }
 

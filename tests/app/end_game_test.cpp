@@ -98,20 +98,6 @@ TEST_F(EndGameTest, ATotalEqualToTheLowestEntryShowsNothingAndWritesNothing) {
   EXPECT_EQ(theSettings.m_strHiName[9], u"Jorlamee");
 }
 
-TEST_F(EndGameTest, ATotalEqualToTheBestGoesBelowItAndTheTenthDropsOut) {
-  SetTable({kAllSixesTotal, 160, 150, 140, 130, 120, 110, 100, 90, 80});
-  ScriptAllSixesGame();
-  m_ui.Type(u"Tie").Key(VK_RETURN);
-  Check([] {
-    EXPECT_EQ(ShownRow(0), u"Avlomo \u00BB 170");
-    EXPECT_EQ(ShownRow(1), u"Tie \u00BB 170");
-    EXPECT_EQ(ShownRow(9), u"Ivvorin \u00BB 90");
-  });
-  m_ui.Key(VK_RETURN);
-  Run();
-  EXPECT_EQ(SettingsFileBytes().find("Jorlamee"), std::string::npos);
-}
-
 TEST_F(EndGameTest, ClosingTheNameEntryStillStoresTheTotalWithAnEmptyName) {
   ScriptAllSixesGame();
   m_ui.Type(u"Changed my mind").TapCloseBox();

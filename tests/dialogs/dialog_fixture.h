@@ -3,11 +3,9 @@
 // dialog colours and default settings whose file lies in a fresh temporary folder.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "persistence/file_bytes.h"
 #include "persistence/game_settings.h"
 #include "support/ui_script.h"
 #include "platform/wnd/dialog.h"
@@ -30,10 +28,7 @@ class DialogTest : public ::testing::Test {
     theSettings.Save();
   }
 
-  std::string SettingsFileBytes() const {
-    std::ifstream in(m_folder.File("Tumbla.ini"), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  std::string SettingsFileBytes() const { return FileBytes(m_folder.File("Tumbla.ini")); }
 
   UiScript& Check(std::function<void()> check) { return m_ui.Check(std::move(check)); }
 

@@ -42,13 +42,6 @@ TEST_F(HiScoresDlgTest, InsertedEntriesShowInPlaceAndTheOldTenthIsGone) {
               u"Gubbo \u00BB 130", u"Hesko \u00BB 120"});
 }
 
-TEST_F(HiScoresDlgTest, AnEmptyNameShowsOnlyTheSeparatorAndTheScore) {
-  theSettings.m_strHiName[0] = u"";
-  theSettings.m_nHiScore[0] = -5;
-  Check([this] { EXPECT_EQ(m_dlg.Row(0)->GetText(), u" \u00BB -5"); });
-  m_dlg.DoModal();
-}
-
 TEST_F(HiScoresDlgTest, TapsOnRowsAndBackgroundChangeNothingAndEnterCloses) {
   m_ui.TapItem(IDC_SCORE0).TapItem(1054).Tap(POINT{3, 290});
   Check([this] {

@@ -47,16 +47,6 @@ class NameEntryDlgTest : public DialogTest {
   CString m_strName;
 };
 
-TEST_F(NameEntryDlgTest, OpensWithTheFocusInTheEmptyBoxAndThePanelUp) {
-  Check([] {
-    EXPECT_TRUE(SipIsUp());
-    EXPECT_TRUE(ScreenChrome::Current().InputPanelButtonRect().has_value()) << "the menu bar's keyboard button";
-    EXPECT_EQ(CWnd::GetFocus(), ActiveDialog()->GetDlgItem(IDC_NAME));
-    EXPECT_EQ(ItemText(IDC_NAME), u"");
-  });
-  Run();
-}
-
 TEST_F(NameEntryDlgTest, TwentyCharactersAreAcceptedAsTyped) {
   m_ui.Type(u" Twenty characters  ").Key(VK_RETURN);
   EXPECT_EQ(Run(), IDOK);

@@ -34,14 +34,6 @@ class OptionsDlgTest : public DialogTest {
   }
 };
 
-TEST_F(OptionsDlgTest, OpensWithTheDefaultsTickedAndTheAudioBoxFocused) {
-  Check([] {
-    EXPECT_EQ(Boxes(), (Options{1, 0, 1}));
-    EXPECT_EQ(CWnd::GetFocus(), ActiveDialog()->GetDlgItem(IDC_AUDIO_CHECK));
-  });
-  Run();
-}
-
 // The boxes and, by their irregular ids, the pictures beside them.
 class OptionsSwitchTest : public OptionsDlgTest, public ::testing::WithParamInterface<std::array<int, 3>> {};
 

@@ -31,20 +31,6 @@ TEST_F(HiScoreTableTest, OnlyATotalAboveTheTenthQualifies) {
   EXPECT_EQ(settings.m_strHiName[9], u"Jorlamee");
 }
 
-TEST_F(HiScoreTableTest, ABestTotalGoesOnTopAndTheTenthDropsOut) {
-  EXPECT_EQ(InsertHiScore(settings, 300, u"Top"), 0);
-  EXPECT_EQ(Scores(), (std::vector<int>{300, 190, 180, 170, 160, 150, 140, 130, 120, 110}));
-  EXPECT_EQ(Names(), (std::vector<CString>{u"Top", u"Avlomo", u"Bexin", u"Corvina", u"Dalmo", u"Evrolde", u"Fennu",
-                                           u"Gubbo", u"Hesko", u"Ivvorin"}));
-}
-
-TEST_F(HiScoreTableTest, ATotalBetweenEntriesGoesBetweenThem) {
-  EXPECT_EQ(InsertHiScore(settings, 155, u"Mid"), 4);
-  EXPECT_EQ(Scores(), (std::vector<int>{190, 180, 170, 160, 155, 150, 140, 130, 120, 110}));
-  EXPECT_EQ(settings.m_strHiName[4], u"Mid");
-  EXPECT_EQ(settings.m_strHiName[5], u"Evrolde");
-}
-
 TEST_F(HiScoreTableTest, EqualTotalsGoBelowEveryEqualEntryInTheOrderEntered) {
   EXPECT_EQ(InsertHiScore(settings, 190, u"Second"), 1);
   EXPECT_EQ(InsertHiScore(settings, 190, u"Third"), 2);

@@ -14,14 +14,6 @@ class CountingEntry : public CScorecardEntry {
   void OnChanged() override { ++changes; }
 };
 
-TEST(ScoreEntry, StartsAsOfferedWithoutValueUntilTheFirstNewGame) {
-  CScoreEntry entry(true);
-  EXPECT_EQ(entry.GetValue(), -1);
-  EXPECT_EQ(entry.GetScore(), 0);
-  EXPECT_TRUE(entry.IsOffered());
-  EXPECT_FALSE(entry.IsFilled());
-}
-
 TEST(ScoreEntry, TakingACategoryOfferFillsItAndKeepsTheValue) {
   CScoreEntry entry(true);
   entry.SetValue(25);
@@ -39,15 +31,6 @@ TEST(ScoreEntry, TakingTheBonusOfferLeavesItOpen) {
   EXPECT_TRUE(bonus.Take());
   EXPECT_FALSE(bonus.IsFilled());
   EXPECT_FALSE(bonus.IsOffered());
-}
-
-TEST(ScoreEntry, TapWithoutOfferDoesNothing) {
-  CountingEntry entry(true);
-  entry.HideOffer();
-  entry.changes = 0;
-  EXPECT_FALSE(entry.Take());
-  EXPECT_FALSE(entry.IsFilled());
-  EXPECT_EQ(entry.changes, 0);
 }
 
 TEST(ScoreEntry, EveryVisibleChangeRedrawsOnceAndFillingAloneDoesNot) {

@@ -14,55 +14,12 @@ TEST(ScoreCategory, DieWithoutFaceCountsForNothing) {
   EXPECT_EQ(ScoreCategory(Tumbla, {0, 0, 0, 0, 0}), 0);
 }
 
-TEST(CommitTurn, WithdrawsUntakenOffersAndWritesTotals) {
-  HeadlessScorecard card;
-  EXPECT_EQ(card.Bonus().GetValue(), -1);
-  EXPECT_EQ(card.Total().GetValue(), -1);
-  card.Roll({3, 3, 3, 5, 5});
-  EXPECT_EQ(card.TakeAndCommit(card.At(House)), 1);
-  EXPECT_EQ(CountOfferedCells(card.Card()), 0);
-  EXPECT_EQ(card.state.m_nOffers, 0);
-  EXPECT_EQ(card.At(ThreeKind).GetValue(), -1);
-  EXPECT_EQ(card.At(House).GetValue(), 25);
-  EXPECT_EQ(card.Bonus().GetValue(), 0);
-  EXPECT_EQ(card.Total().GetValue(), 25);
-}
-
-TEST(CommitTurn, ScratchedCategoryCountsAsFilledWithZero) {
-  HeadlessScorecard card;
-  EXPECT_EQ(card.Score(FiveRow, {1, 1, 2, 2, 3}), 1);
-  EXPECT_TRUE(card.At(FiveRow).IsFilled());
-  EXPECT_EQ(card.At(FiveRow).GetValue(), 0);
-  EXPECT_EQ(card.Total().GetValue(), 0);
-}
-
 // Plays Tumbla with 50 first, so that every later five of a kind earns the extra.
 class ExtraOffer : public ::testing::Test {
  protected:
   void SetUp() override { card.Score(Tumbla, {2, 2, 2, 2, 2}); }
   HeadlessScorecard card;
 };
-
-TEST_F(ExtraOffer, TakingTheExtraAddsToBonusAndTotalAndFillsNothing) {
-  card.Roll({6, 6, 6, 6, 6});
-  EXPECT_EQ(card.TakeAndCommit(card.Bonus()), 1);
-  EXPECT_EQ(card.Bonus().GetValue(), 100);
-  EXPECT_FALSE(card.Bonus().IsFilled());
-  EXPECT_EQ(card.Total().GetValue(), 150);
-  EXPECT_EQ(card.state.m_nBonusTotal, 100);
-  EXPECT_FALSE(card.At(Sixes).IsFilled());
-}
-
-TEST_F(ExtraOffer, TakingACategoryLetsTheExtraGoForGood) {
-  card.Roll({6, 6, 6, 6, 6});
-  card.TakeAndCommit(card.At(Sixes));
-  EXPECT_EQ(card.Bonus().GetValue(), 0);
-  EXPECT_EQ(card.Total().GetValue(), 80);
-  card.Score(Ones, {1, 2, 3, 4, 5});
-  card.Score(Twos, {2, 2, 3, 4, 5});
-  EXPECT_EQ(card.Bonus().GetValue(), 0);
-  EXPECT_EQ(card.Total().GetValue(), 50 + 30 + 1 + 4);
-}
 
 TEST_F(ExtraOffer, LapsesAtTheNextRollThatDoesNotRenewIt) {
   card.Roll({6, 6, 6, 6, 6});

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -16,7 +15,6 @@
 
 #include "app/board_dlg.h"
 #include "dialogs/hi_scores_dlg.h"
-#include "dialogs/name_entry_dlg.h"
 #include "persistence/data_file.h"
 #include "persistence/game_settings.h"
 #include "platform/core/random.h"
@@ -130,17 +128,12 @@ class Monkey {
       m_pBoard = &board;
       board.DoModal();
       m_pBoard = nullptr;
-      ++m_nPrograms;
       // As the program ends, theSettings writes its file; the check reads it as the next
       // program's settings do.
       theSettings.Save();
       CheckSettingsFile();
     }
     ReportMemory();
-    std::printf("soak: %llu events, %d programs, %d games completed, %d hi-score entries, %d saves checked, "
-                "%d rolls checked, %.1f s\n",
-                static_cast<unsigned long long>(m_nEvents), m_nPrograms, m_nGames, m_nHiScoreEntries, m_nSaves,
-                m_nRollsChecked, std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count());
   }
 
  private:
@@ -251,7 +244,6 @@ class Monkey {
     }
     EXPECT_LE(nOffered, scoring.m_nOffers) << "event " << m_nEvents;
     if (board.RollsLeft() < m_nRollsLeftBefore) {
-      ++m_nRollsChecked;
       EXPECT_EQ(nOffered, scoring.m_nOffers) << "offers after the roll before event " << m_nEvents;
     }
     m_nRollsLeftBefore = board.RollsLeft();
@@ -270,9 +262,6 @@ class Monkey {
         EXPECT_EQ(nTotal, nFilledSum + scoring.m_nBonusTotal) << "TOTAL, event " << m_nEvents;
       }
     }
-    m_nGames += m_bGameStartedBefore && !board.IsGameStarted() ? 1 : 0;
-    m_bGameStartedBefore = board.IsGameStarted();
-
     for (int i = 0; i + 1 < kHiScoreCount; ++i) {
       EXPECT_GE(theSettings.m_nHiScore[i], theSettings.m_nHiScore[i + 1]) << "table order, event " << m_nEvents;
     }
@@ -285,9 +274,6 @@ class Monkey {
       }
     }
     m_bHiScoresBefore = shown != nullptr;
-    const bool bNameEntry = dynamic_cast<const CNameEntryDlg*>(ActiveDialog()) != nullptr;
-    m_nHiScoreEntries += bNameEntry && !m_bNameEntryBefore ? 1 : 0;
-    m_bNameEntryBefore = bNameEntry;
     CheckSettingsFile();
   }
 
@@ -296,7 +282,6 @@ class Monkey {
     const FileStamp stamp = StampOf(SettingsPath());
     if (stamp == m_settingsStamp) return;
     m_settingsStamp = stamp;
-    ++m_nSaves;
     const std::string inMemory = Describe(theSettings);
     theSettings.Load();
     EXPECT_EQ(Describe(theSettings), inMemory) << "the file as loaded, and memory, after the save before event "
@@ -321,13 +306,11 @@ class Monkey {
   UiScript m_ui;
   CBoardDlg* m_pBoard = nullptr;
   FileStamp m_settingsStamp{};
-  int m_nRollsLeftBefore = 0;
   // What the previous check saw.
-  bool m_bGameStartedBefore = false, m_bNameEntryBefore = false, m_bHiScoresBefore = false;
+  int m_nRollsLeftBefore = 0;
+  bool m_bHiScoresBefore = false;
   std::uint64_t m_nEvents = 0;
-  int m_nPrograms = 0, m_nGames = 0, m_nHiScoreEntries = 0, m_nSaves = 0, m_nRollsChecked = 0;
   long m_nWarmRssKb = 0;
-  const std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
 };
 
 }  // namespace
