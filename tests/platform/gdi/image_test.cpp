@@ -9,16 +9,11 @@ namespace {
 
 constexpr COLORREF kGreen = RGB(0, 153, 51);
 
-// Every pixel of the canvas: the icon's own where it is opaque, the background elsewhere.
 void ExpectIconDrawnAt(const TestCanvas& canvas, const Icon& icon, int left, int top) {
   const Surface& pixels = canvas.Pixels();
   for (int y = 0; y < pixels.Height(); ++y) {
     for (int x = 0; x < pixels.Width(); ++x) {
-      const int ix = x - left;
-      const int iy = y - top;
-      const bool inside = ix >= 0 && ix < icon.image.Width() && iy >= 0 && iy < icon.image.Height();
-      const bool drawn = inside && icon.opaque[static_cast<std::size_t>(iy * icon.image.Width() + ix)];
-      ASSERT_EQ(pixels.Pixel(x, y), drawn ? icon.image.Pixel(ix, iy) : kGreen) << x << "," << y;
+      ASSERT_EQ(pixels.Pixel(x, y), SeenThroughIcon(icon, x - left, y - top, kGreen)) << x << "," << y;
     }
   }
 }
