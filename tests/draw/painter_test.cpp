@@ -100,20 +100,6 @@ TEST_F(PainterTest, EveryPrimitiveLeavesTheTargetAsItFoundIt) {
   }
 }
 
-TEST(PainterColors, UtilitiesGiveTheirChannelValues) {
-  EXPECT_EQ(CPainter::ContrastColor(RGB(255, 255, 255)), RGB(223, 223, 223));
-  EXPECT_EQ(CPainter::ContrastColor(RGB(0, 0, 0)), RGB(126, 126, 126));
-  EXPECT_EQ(CPainter::LightenColor(RGB(0, 0, 0), 1), RGB(127, 127, 127));
-  EXPECT_EQ(CPainter::LightenColor(RGB(0, 0, 0), 2), RGB(191, 191, 191));
-  EXPECT_EQ(CPainter::LightenColor(RGB(0, 102, 51), 0), RGB(0, 102, 51));
-  EXPECT_EQ(CPainter::LightenColor(RGB(10, 100, 254), 1), RGB(132, 177, 254));
-  EXPECT_EQ(CPainter::BlendColor(RGB(255, 255, 255), RGB(0, 0, 0), 255), RGB(254, 254, 254));
-  EXPECT_EQ(CPainter::BlendColor(RGB(200, 0, 100), RGB(0, 200, 100), 128), RGB(100, 99, 99));
-  EXPECT_EQ(CPainter::InvertColor(RGB(0, 153, 51)), RGB(255, 102, 204));
-  EXPECT_EQ(CPainter::ContrastColor(RGB(0, 153, 51)), RGB(126, 203, 152));
-  EXPECT_EQ(CPainter::ContrastColor(RGB(200, 190, 180)), RGB(175, 166, 157));
-}
-
 TEST(PainterFonts, WithoutTahomaTheFontsFallBackToHelvetica) {
   SetApplicationFontFolder(std::nullopt);
   TestCanvas layer(100, 20, kGreen);
