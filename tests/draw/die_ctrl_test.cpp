@@ -15,13 +15,7 @@ bool ShowsIcons(const CWnd& die, std::initializer_list<UINT> iconIds) {
   for (int y = client.top; y < client.bottom; ++y) {
     for (int x = client.left; x < client.right; ++x) {
       COLORREF expected = kDiceColumn;
-      for (UINT id : iconIds) {
-        const Icon* icon = LoadIconW(id);
-        const int ix = x - 1;
-        const int iy = y - 1;
-        if (ix < 0 || iy < 0 || ix >= icon->image.Width() || iy >= icon->image.Height()) continue;
-        if (icon->opaque[static_cast<std::size_t>(iy * icon->image.Width() + ix)]) expected = icon->image.Pixel(ix, iy);
-      }
+      for (UINT id : iconIds) expected = SeenThroughIcon(*LoadIconW(id), x - 1, y - 1, expected);
       if (surface.Pixel(x, y) != expected) return false;
     }
   }

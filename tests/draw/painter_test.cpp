@@ -12,7 +12,6 @@
 namespace {
 
 constexpr COLORREF kGreen = RGB(0, 153, 51);
-constexpr COLORREF kPanel = RGB(0, 204, 51);
 constexpr COLORREF kDark = RGB(0, 102, 51);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
@@ -33,55 +32,6 @@ class PainterTest : public ::testing::Test {
  private:
   std::vector<std::unique_ptr<TestCanvas>> m_layers;
 };
-
-TEST_F(PainterTest, FillRectPaintsExactlyItsPixels) {
-  TestCanvas& inner = Layer(9, 7);
-  Painter().FillRect(2, 1, 6, 5, kWhite);
-  EXPECT_EQ(inner.Picture(kWhite), RectanglePicture(9, 7, RECT{2, 1, 6, 5}));
-}
-
-TEST_F(PainterTest, FramedRoundRectPutsTheInnerShapeOnTheInsetRectangle) {
-  TestCanvas& framed = Layer(30, 20);
-  Painter().FillRoundRectFramed(CRect(0, 0, 30, 20), 8, 2, kWhite, kPanel);
-  const std::string picture = framed.Picture(kPanel);
-  TestCanvas& reference = Layer(30, 20);
-  Painter().FillRoundRect(CRect(2, 2, 28, 18), 8, kPanel);
-  EXPECT_EQ(picture, reference.Picture(kPanel));
-  EXPECT_EQ(framed.Pixels().Pixel(15, 0), kWhite);
-  EXPECT_EQ(framed.Pixels().Pixel(15, 19), kWhite);
-}
-
-TEST_F(PainterTest, CircleIsTheEllipseOfItsBox) {
-  TestCanvas& circle = Layer(24, 24);
-  Painter().FillCircle(12, 11, 6, kWhite);
-  const std::string picture = circle.Picture(kWhite);
-  TestCanvas& ellipse = Layer(24, 24);
-  Painter().FillEllipse(CRect(6, 5, 18, 17), kWhite);
-  EXPECT_EQ(picture, ellipse.Picture(kWhite));
-}
-
-TEST_F(PainterTest, LinesLeaveTheirEndAndFramesCloseOnRightAndBottom) {
-  TestCanvas& line = Layer(8, 3);
-  Painter().DrawLine(CRect(1, 1, 7, 1), kWhite);
-  EXPECT_EQ(line.Picture(kWhite), RectanglePicture(8, 3, RECT{1, 1, 7, 2}));
-  TestCanvas& frame = Layer(6, 5);
-  Painter().FrameRect(CRect(0, 0, 5, 4), kWhite);
-  EXPECT_EQ(frame.Picture(kWhite),
-            "######\n"
-            "#....#\n"
-            "#....#\n"
-            "#....#\n"
-            "######\n");
-}
-
-TEST_F(PainterTest, LargeTextStartsAtTheTopAndPaintsItsCellsInTheBackground) {
-  TestCanvas& layer = Layer(31, 30);
-  const int width = Painter().DrawTextLarge(u"7", CRect(0, 4, 31, 30), kDark, kPanel, 1);
-  ASSERT_GT(width, 0);
-  EXPECT_EQ(layer.Count(kGreen), 31 * 30 - width * 18);
-  const int left = (31 - width) / 2;
-  EXPECT_EQ(Touched(layer.Pixels(), kGreen), CRect(left, 4, left + width, 22));
-}
 
 TEST_F(PainterTest, AlignmentOutsideTheRangeCentres) {
   const CRect rect(0, 0, 40, 20);
@@ -108,14 +58,6 @@ TEST_F(PainterTest, ClippedTextStillReportsItsWholeWidth) {
   EXPECT_GT(wide.Count(kWhite), 0);
   EXPECT_GT(Painter().DrawTextSmall(u"Hi Scores", CRect(0, 0, 10, 20), kWhite, kDark, 0), 0);
   EXPECT_LT(Painter().DrawTextSmall(u"Hi Scores", CRect(0, 0, 10, 20), kWhite, kDark, 0), full);
-}
-
-TEST_F(PainterTest, VerticalTextIsCentredOnTheRectangleHeight) {
-  TestCanvas& layer = Layer(30, 80);
-  Painter().DrawTextVertical(u"Rolls", CRect(0, 0, 30, 80), kWhite, kDark);
-  const CRect touched = Touched(layer.Pixels(), kGreen);
-  EXPECT_EQ(touched.Width(), 12);
-  EXPECT_LE(std::abs((touched.top + touched.bottom) - 80), 1);
 }
 
 TEST_F(PainterTest, EveryPrimitiveLeavesTheTargetAsItFoundIt) {
@@ -156,20 +98,6 @@ TEST_F(PainterTest, EveryPrimitiveLeavesTheTargetAsItFoundIt) {
     EXPECT_EQ(dc.GetBkColor(), RGB(10, 11, 12)) << i;
     EXPECT_EQ(dc.GetBkMode(), OPAQUE) << i;
   }
-}
-
-TEST(PainterColors, UtilitiesGiveTheirChannelValues) {
-  EXPECT_EQ(CPainter::ContrastColor(RGB(255, 255, 255)), RGB(223, 223, 223));
-  EXPECT_EQ(CPainter::ContrastColor(RGB(0, 0, 0)), RGB(126, 126, 126));
-  EXPECT_EQ(CPainter::LightenColor(RGB(0, 0, 0), 1), RGB(127, 127, 127));
-  EXPECT_EQ(CPainter::LightenColor(RGB(0, 0, 0), 2), RGB(191, 191, 191));
-  EXPECT_EQ(CPainter::LightenColor(RGB(0, 102, 51), 0), RGB(0, 102, 51));
-  EXPECT_EQ(CPainter::LightenColor(RGB(10, 100, 254), 1), RGB(132, 177, 254));
-  EXPECT_EQ(CPainter::BlendColor(RGB(255, 255, 255), RGB(0, 0, 0), 255), RGB(254, 254, 254));
-  EXPECT_EQ(CPainter::BlendColor(RGB(200, 0, 100), RGB(0, 200, 100), 128), RGB(100, 99, 99));
-  EXPECT_EQ(CPainter::InvertColor(RGB(0, 153, 51)), RGB(255, 102, 204));
-  EXPECT_EQ(CPainter::ContrastColor(RGB(0, 153, 51)), RGB(126, 203, 152));
-  EXPECT_EQ(CPainter::ContrastColor(RGB(200, 190, 180)), RGB(175, 166, 157));
 }
 
 TEST(PainterFonts, WithoutTahomaTheFontsFallBackToHelvetica) {

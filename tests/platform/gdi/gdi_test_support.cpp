@@ -58,3 +58,9 @@ CRect Touched(const Surface& surface, COLORREF background) {
   }
   return touched;
 }
+
+COLORREF SeenThroughIcon(const Icon& icon, int x, int y, COLORREF background) {
+  const int width = icon.image.Width();
+  const bool inside = x >= 0 && x < width && y >= 0 && y < icon.image.Height();
+  return inside && icon.opaque[static_cast<std::size_t>(y * width + x)] ? icon.image.Pixel(x, y) : background;
+}

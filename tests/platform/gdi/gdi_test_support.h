@@ -27,3 +27,5 @@ std::string RectanglePicture(int width, int height, const RECT& inside);
 int CountColor(const Surface& surface, COLORREF color);
 // The smallest rectangle holding every pixel that is not the background colour.
 CRect Touched(const Surface& surface, COLORREF background);
+// What the icon drawn with its top left at the origin leaves at (x, y) over the background.
+COLORREF SeenThroughIcon(const Icon& icon, int x, int y, COLORREF background);

@@ -1,29 +1,19 @@
-// Drawing icons through their masks, loading resources by id, and PNG files. How the
-// files decode is with the decoder's tests.
+// Drawing icons through their masks and loading resources by id. How the files decode is
+// with the decoder's tests; PNG files with the reference images' tests.
 #include <gtest/gtest.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <string>
 
 #include "gdi_test_support.h"
-#include "platform/gdi/image_codec.h"
 #include "resources/program_resources.h"
 
 namespace {
 
 constexpr COLORREF kGreen = RGB(0, 153, 51);
 
-// Every pixel of the canvas: the icon's own where it is opaque, the background elsewhere.
 void ExpectIconDrawnAt(const TestCanvas& canvas, const Icon& icon, int left, int top) {
   const Surface& pixels = canvas.Pixels();
   for (int y = 0; y < pixels.Height(); ++y) {
     for (int x = 0; x < pixels.Width(); ++x) {
-      const int ix = x - left;
-      const int iy = y - top;
-      const bool inside = ix >= 0 && ix < icon.image.Width() && iy >= 0 && iy < icon.image.Height();
-      const bool drawn = inside && icon.opaque[static_cast<std::size_t>(iy * icon.image.Width() + ix)];
-      ASSERT_EQ(pixels.Pixel(x, y), drawn ? icon.image.Pixel(ix, iy) : kGreen) << x << "," << y;
+      ASSERT_EQ(pixels.Pixel(x, y), SeenThroughIcon(icon, x - left, y - top, kGreen)) << x << "," << y;
     }
   }
 }
@@ -47,24 +37,6 @@ TEST(Icons, DrawingThroughTheMaskLeavesWhatLiesBeneathAndStopsAtTheEdges) {
 TEST(Bitmaps, AnIdWithoutABitmapLoadsNothing) {
   CBitmap missing;
   EXPECT_FALSE(missing.LoadBitmap(9999));
-}
-
-TEST(Png, WrittenFileReadsBackPixelForPixel) {
-  Surface surface(5, 4, RGB(0, 102, 51));
-  surface.SetPixel(4, 3, RGB(1, 2, 3));
-  surface.SetPixel(0, 0, RGB(255, 255, 255));
-  const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / ("gdi_png_" + std::to_string(getpid()) + ".png");
-  ASSERT_TRUE(WritePng(surface, path.string()));
-  const std::optional<Surface> back = ReadPng(path.string());
-  std::filesystem::remove(path);
-  ASSERT_TRUE(back.has_value());
-  ASSERT_EQ(back->Width(), 5);
-  ASSERT_EQ(back->Height(), 4);
-  for (int y = 0; y < 4; ++y) {
-    for (int x = 0; x < 5; ++x) EXPECT_EQ(back->Pixel(x, y), surface.Pixel(x, y));
-  }
-  EXPECT_FALSE(ReadPng((std::filesystem::temp_directory_path() / "no_such_file.png").string()).has_value());
 }
 
 }  // namespace

@@ -60,26 +60,6 @@ TEST(Shapes, RoundRectCornersAreAThreeTwoOneStaircaseInsideItsRectangle) {
   for (const int y : {6, 23}) EXPECT_EQ(row(y), ".###############################.") << y;
 }
 
-TEST(Shapes, EllipseTouchesTheMiddleOfEachSideAndNotTheCorners) {
-  TestCanvas canvas(14, 12, kWhite);
-  WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Ellipse(1, 1, 12, 10); });
-  const Surface& p = canvas.Pixels();
-  EXPECT_EQ(Touched(p, kWhite), CRect(1, 1, 12, 10));
-  for (const auto& middle : {CPoint(1, 5), CPoint(11, 5), CPoint(6, 1), CPoint(6, 9)}) {
-    EXPECT_EQ(p.Pixel(middle.x, middle.y), kRed);
-  }
-  for (const auto& corner : {CPoint(1, 1), CPoint(11, 1), CPoint(1, 9), CPoint(11, 9)}) {
-    EXPECT_EQ(p.Pixel(corner.x, corner.y), kWhite);
-  }
-  // Symmetric about both axes of the box.
-  for (int y = 1; y < 10; ++y) {
-    for (int x = 1; x < 12; ++x) {
-      EXPECT_EQ(p.Pixel(x, y), p.Pixel(12 - x, y)) << x << "," << y;
-      EXPECT_EQ(p.Pixel(x, y), p.Pixel(x, 10 - y)) << x << "," << y;
-    }
-  }
-}
-
 TEST(Shapes, CircleOfEvenSizeIsRound) {
   TestCanvas canvas(10, 10, kWhite);
   WithSolid(canvas.Dc(), kRed, [&] { canvas.Dc().Ellipse(0, 0, 10, 10); });

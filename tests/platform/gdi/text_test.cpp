@@ -23,29 +23,6 @@ std::shared_ptr<const FontFace> OpenFace(const char* family, int height) {
   return FontFace::Open(FontRequest{family, height, false});
 }
 
-TEST(Fonts, TahomaCellHeightsMapToTheHandheldsSizes) {
-  struct Size {
-    int requested, pixelsPerEm, ascent, descent;
-  };
-  // A negative height asks for the character height itself.
-  for (const Size& size : {Size{12, 10, 10, 2}, Size{18, 15, 15, 3}, Size{-11, 11, 11, 2}}) {
-    const auto face = OpenFace("Tahoma", size.requested);
-    ASSERT_NE(face, nullptr) << size.requested;
-    EXPECT_EQ(face->Family(), "Tahoma");
-    EXPECT_EQ(face->PixelsPerEm(), size.pixelsPerEm) << size.requested;
-    EXPECT_EQ(face->Ascent(), size.ascent) << size.requested;
-    EXPECT_EQ(face->Descent(), size.descent) << size.requested;
-  }
-}
-
-TEST(Fonts, SmallTahomaUsesItsCrispBitmaps) {
-  const auto face = OpenFace("Tahoma", 12);
-  ASSERT_NE(face, nullptr);
-  const Glyph& one = face->GetGlyph(U'1');
-  ASSERT_GT(one.coverage.size(), 0u);
-  for (std::uint8_t value : one.coverage) EXPECT_TRUE(value == 0 || value == 255);
-}
-
 // Any family not installed, Tahoma too, gets the fallback face; with no font at all
 // nothing can be opened and the reason is a plain line, without a path.
 TEST(Fonts, AFamilyNotInstalledGetsTheFallbackFaceAndWithoutAnyFontTheReasonIsTold) {

@@ -29,22 +29,6 @@ TEST(LayoutForWindow, CentresTheLargestWholeMagnificationOrShowsTheScreenUnscale
   EXPECT_EQ(LayoutForWindow(100, 100, kWidth, kHeight), (ScreenLayout{1, 0, 0, kWidth, kHeight}));
 }
 
-TEST(WindowToScreen, EveryWindowPixelOfABlockGivesThatBlocksScreenPixel) {
-  for (const auto& [windowWidth, windowHeight] : {std::pair{240, 320}, {480, 640}, {1000, 700}, {1920, 1080}, {1201, 1700}}) {
-    const ScreenLayout layout = LayoutForWindow(windowWidth, windowHeight, kWidth, kHeight);
-    for (const POINT screen : {POINT{0, 0}, POINT{239, 319}, POINT{17, 200}, POINT{120, 0}}) {
-      for (int dy = 0; dy < layout.scale; ++dy) {
-        for (int dx = 0; dx < layout.scale; ++dx) {
-          const POINT back = WindowToScreen(layout, layout.offsetX + screen.x * layout.scale + dx,
-                                            layout.offsetY + screen.y * layout.scale + dy);
-          ASSERT_EQ(back, screen) << windowWidth << "x" << windowHeight << " +" << dx << "," << dy;
-          ASSERT_TRUE(IsOnScreen(layout, back));
-        }
-      }
-    }
-  }
-}
-
 TEST(WindowToScreen, TheBlackBorderLiesOffTheScreen) {
   const ScreenLayout layout = LayoutForWindow(1920, 1080, kWidth, kHeight);  // 3x at (600, 60)
   EXPECT_EQ(WindowToScreen(layout, 599, 60), (POINT{-1, 0}));

@@ -69,9 +69,3 @@ void LoggingWnd::OnLButtonUp(UINT, CPoint point) {
 DialogItemTemplate ButtonItem(int id, std::u16string_view text, int x, int y, int cx, int cy) {
   return DialogItemTemplate{ItemClass::Button, text, 0, id, WS_CHILD | WS_VISIBLE | WS_TABSTOP, x, y, cx, cy};
 }
-
-POINT CentreOf(const CWnd* window) {
-  RECT rect;
-  window->GetWindowRect(&rect);
-  return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}

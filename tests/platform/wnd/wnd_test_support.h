@@ -68,4 +68,3 @@ class LoggingWnd : public CWnd {
 };
 
 DialogItemTemplate ButtonItem(int id, std::u16string_view text, int x, int y, int cx = 40, int cy = 14);
-POINT CentreOf(const CWnd* window);
