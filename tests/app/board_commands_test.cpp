@@ -5,8 +5,8 @@
 #include "dialogs/options_dlg.h"
 #include "platform/core/module_path.h"
 #include "platform/core/text.h"
-#include "platform/wnd/window_system.h"
 #include "platform/wnd/screen_chrome.h"
+#include "platform/wnd/window_system.h"
 
 namespace {
 std::string SettingsFileText() {

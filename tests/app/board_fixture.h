@@ -9,18 +9,18 @@
 #include <deque>
 #include <initializer_list>
 #include <limits>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/board_dlg.h"
 #include "persistence/file_bytes.h"
 #include "persistence/game_settings.h"
 #include "platform/core/random.h"
-#include "support/ui_script.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
+#include "support/ui_script.h"
 
 inline bool SamePixels(const Surface& a, const Surface& b) {
   if (a.Width() != b.Width() || a.Height() != b.Height()) return false;

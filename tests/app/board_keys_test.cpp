@@ -58,7 +58,9 @@ GameOutcome PlayGame(bool bByKeys) {
     queue({6, 6, 6, 1, 2});
     (bByKeys ? backend.Key(VK_SPACE) : backend.TapItem(IDC_GO)).Wait(kTick);
     // The number pad's digits hold dice as the top row's do.
-    for (UINT d = 0; d < 3; ++d) bByKeys ? backend.Key(d == 2 ? VK_NUMPAD0 + 1 + d : '1' + d) : backend.TapItem(IDC_DIE_FIRST + static_cast<int>(d));
+    for (UINT d = 0; d < 3; ++d)
+      bByKeys ? backend.Key(d == 2 ? VK_NUMPAD0 + 1 + d : '1' + d)
+              : backend.TapItem(IDC_DIE_FIRST + static_cast<int>(d));
     queue({6, 6});
     (bByKeys ? backend.Key('G') : backend.TapItem(IDC_GO)).Wait(kTick);
     // The focus left on the category just filled moves on to the next open one.

@@ -37,12 +37,8 @@ TEST_F(BoardTiming, ASlowerRollTakes1250MsWithItsCuesBetweenThePauses) {
   // 1230, 1260, 1290 and 1320 ms; the roll ends at 1350 ms.
   QueueFaces({6, 6, 6, 6, 6});
   m_ui.TapItem(IDC_GO);
-  m_ui.At(200).Check([this] {
-    EXPECT_EQ(BlankOnScreen(), std::vector<bool>({true, true, false, false, false}));
-  });
-  m_ui.At(1100).Check([this] {
-    EXPECT_EQ(BlankOnScreen(), std::vector<bool>({true, true, true, true, true}));
-  });
+  m_ui.At(200).Check([this] { EXPECT_EQ(BlankOnScreen(), std::vector<bool>({true, true, false, false, false})); });
+  m_ui.At(1100).Check([this] { EXPECT_EQ(BlankOnScreen(), std::vector<bool>({true, true, true, true, true})); });
   m_ui.At(1240).Check([this] {
     EXPECT_EQ(BlankOnScreen(), std::vector<bool>({false, false, true, true, true}));
     EXPECT_EQ(CellValue(CellIndex(Category::Sixes)), 0) << "the offers wait for the last die";

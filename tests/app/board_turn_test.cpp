@@ -19,7 +19,7 @@ TEST_F(BoardTurn, HeldDiceKeepTheirValuesThroughARollAndAreReleased) {
   });
   Run();
   EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>({u"WAV_2", u"WAV_1", u"WAV_2", u"WAV_3", u"WAV_4", u"WAV_4",
-                                                          u"WAV_1", u"WAV_2", u"WAV_3"}));
+                                                     u"WAV_1", u"WAV_2", u"WAV_3"}));
 }
 
 // As the handheld's buttons did: GO sinks while the pen is held on it and rolls only when

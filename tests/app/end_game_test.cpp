@@ -148,8 +148,7 @@ TEST_F(EndGameTest, TheMenuDialogsLeaveATurnAsItWas) {
   m_ui.TapCloseBox().ChooseMenu(u"Show Hi Scores");
   Check([] { EXPECT_EQ(ShownRow(0), u"Avlomo \u00BB 190"); });
   m_ui.Key(VK_RETURN).ChooseMenu(u"About Tumbla");
-  Check([] { EXPECT_EQ(ActiveDialog()->GetDlgItem(IDT_TEXT)->GetWindowTextString(),
-                       u"TUMBLA V1.01 16-Nov-03"); });
+  Check([] { EXPECT_EQ(ActiveDialog()->GetDlgItem(IDT_TEXT)->GetWindowTextString(), u"TUMBLA V1.01 16-Nov-03"); });
   m_ui.TapCloseBox().Wait(kTick);
   Check([this, snapshot, state] {
     EXPECT_EQ(ActiveDialog(), &m_board);

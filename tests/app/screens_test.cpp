@@ -32,11 +32,11 @@ Surface Magnified(const Surface& image, int scale) {
 
 class ScreensTest : public BoardTest, public ::testing::WithParamInterface<Screen> {
  public:
+  using BoardTest::Check;
   using BoardTest::m_ui;
   using BoardTest::Roll;
   using BoardTest::Take;
   using BoardTest::TapDie;
-  using BoardTest::Check;
 };
 
 namespace {
@@ -61,8 +61,7 @@ const Screen kScreens[] = {
     {"about", "about.png", 1, false, [](ScreensTest& t) { t.m_ui.ChooseMenu(u"About Tumbla"); }},
     {"exit_question", "", 1, false, [](ScreensTest& t) { t.m_ui.ChooseMenu(u"Exit"); }},
     {"name_entry", "name_entry.png", 1, true, [](ScreensTest& t) { t.m_ui.Type(u"Zo\u00EB"); }},
-    {"name_too_long", "", 1, true,
-     [](ScreensTest& t) { t.m_ui.Type(u"123456789012345678901").Key(VK_RETURN); }},
+    {"name_too_long", "", 1, true, [](ScreensTest& t) { t.m_ui.Type(u"123456789012345678901").Key(VK_RETURN); }},
 };
 }  // namespace
 

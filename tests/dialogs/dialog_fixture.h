@@ -7,13 +7,13 @@
 
 #include "persistence/file_bytes.h"
 #include "persistence/game_settings.h"
-#include "support/ui_script.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/shell.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
 #include "support/scoped_temp_folder.h"
+#include "support/ui_script.h"
 
 class DialogTest : public ::testing::Test {
  protected:

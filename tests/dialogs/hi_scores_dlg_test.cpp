@@ -37,9 +37,9 @@ TEST_F(HiScoresDlgTest, InsertedEntriesShowInPlaceAndTheOldTenthIsGone) {
   InsertHiScore(theSettings, 500, u"Top");
   InsertHiScore(theSettings, 160, u"Tied");
   InsertHiScore(theSettings, 101, u"");
-  ExpectRows({u"Top \u00BB 500", u"Avlomo \u00BB 190", u"Bexin \u00BB 180", u"Corvina \u00BB 170",
-              u"Dalmo \u00BB 160", u"Tied \u00BB 160", u"Evrolde \u00BB 150", u"Fennu \u00BB 140",
-              u"Gubbo \u00BB 130", u"Hesko \u00BB 120"});
+  ExpectRows({u"Top \u00BB 500", u"Avlomo \u00BB 190", u"Bexin \u00BB 180", u"Corvina \u00BB 170", u"Dalmo \u00BB 160",
+              u"Tied \u00BB 160", u"Evrolde \u00BB 150", u"Fennu \u00BB 140", u"Gubbo \u00BB 130",
+              u"Hesko \u00BB 120"});
 }
 
 TEST_F(HiScoresDlgTest, TapsOnRowsAndBackgroundChangeNothingAndEnterCloses) {
@@ -57,6 +57,6 @@ TEST_F(HiScoresDlgTest, RunningTheSameDialogAgainShowsTheTableOfThatMoment) {
   m_dlg.DoModal();
   InsertHiScore(theSettings, 175, u"Later");
   ExpectRows({u"Avlomo \u00BB 190", u"Bexin \u00BB 180", u"Later \u00BB 175", u"Corvina \u00BB 170",
-              u"Dalmo \u00BB 160", u"Evrolde \u00BB 150", u"Fennu \u00BB 140", u"Gubbo \u00BB 130",
-              u"Hesko \u00BB 120", u"Ivvorin \u00BB 110"});
+              u"Dalmo \u00BB 160", u"Evrolde \u00BB 150", u"Fennu \u00BB 140", u"Gubbo \u00BB 130", u"Hesko \u00BB 120",
+              u"Ivvorin \u00BB 110"});
 }

@@ -7,9 +7,7 @@
 #include "dialog_fixture.h"
 
 namespace {
-bool Ticked(int nBoxId) {
-  return ActiveDialog()->SendDlgItemMessage(nBoxId, BM_GETCHECK) == BST_CHECKED;
-}
+bool Ticked(int nBoxId) { return ActiveDialog()->SendDlgItemMessage(nBoxId, BM_GETCHECK) == BST_CHECKED; }
 
 struct Options {
   int nAudio, nColor, nSpeed;
@@ -58,7 +56,8 @@ TEST_P(OptionsSwitchTest, EachSwitchesItsOwnSettingAndItsBox) {
 
 INSTANTIATE_TEST_SUITE_P(BoxesAndPictures, OptionsSwitchTest,
                          ::testing::Values(std::array<int, 3>{IDC_AUDIO_CHECK, IDC_COLOR_CHECK, IDC_SPEED_CHECK},
-                                           std::array<int, 3>{IDC_AUDIO_PICTURE, IDC_COLOR_PICTURE, IDC_SPEED_PICTURE}));
+                                           std::array<int, 3>{IDC_AUDIO_PICTURE, IDC_COLOR_PICTURE,
+                                                              IDC_SPEED_PICTURE}));
 
 TEST_F(OptionsDlgTest, AValueOtherThanZeroOrOneShowsUntickedAndThePictureGivesZeroThenOne) {
   theSettings.m_nAudio = 2;

@@ -11,11 +11,11 @@
 #include "gdi_test_support.h"
 #include "persistence/game_settings.h"
 #include "platform/core/random.h"
-#include "support/ui_script.h"
 #include "platform/wnd/dialog.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
+#include "support/ui_script.h"
 
 class ControlHost : public CDialog {
  public:

@@ -101,9 +101,7 @@ TEST_F(DieCtrlTest, TapsToggleWhileHoldableAndAreRefusedOtherwise) {
         theSettings.m_nAudio = 2;
       })
       .TapItem(IDC_DIE_FIRST)
-      .Check([this] {
-        m_die->SetHoldable(TRUE);
-      })
+      .Check([this] { m_die->SetHoldable(TRUE); })
       .TapItem(IDC_DIE_FIRST)
       .Check([this] { EXPECT_TRUE(m_die->IsHeld()) << "the Audio option changes only the sound"; });
   Run();

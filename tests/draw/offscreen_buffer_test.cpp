@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "gdi_test_support.h"
-#include "support/ui_script.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/window_system.h"
 #include "support/square_ctrl.h"
+#include "support/ui_script.h"
 
 namespace {
 constexpr int PLACEHOLDER_ID = 1000;

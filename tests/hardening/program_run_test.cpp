@@ -13,11 +13,11 @@
 #include "persistence/game_settings.h"
 #include "platform/core/module_path.h"
 #include "platform/core/text.h"
-#include "support/ui_script.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
 #include "support/scoped_temp_folder.h"
+#include "support/ui_script.h"
 
 namespace {
 

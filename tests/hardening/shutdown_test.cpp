@@ -15,8 +15,8 @@
 #include <gtest/gtest.h>
 
 #include "hardening/read_only_path.h"
-#include "support/virtual_display.h"
 #include "persistence/file_bytes.h"
+#include "support/virtual_display.h"
 
 namespace {
 
@@ -163,8 +163,9 @@ TEST(Shutdown, ASignalWhileTheBoxOfAFailedLoadIsUpEndsTheGame) {
   EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
   // The closing save keeps the unreadable file; with nobody left to answer a box, it says so
   // on standard error, once.
-  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\nTumbla.ini could not be read when the game started, "
-                           "so it is left as it was.\n");
+  EXPECT_EQ(game.Errors(),
+            "Tumbla: Error exporting data to disk:\nTumbla.ini could not be read when the game started, "
+            "so it is left as it was.\n");
   EXPECT_TRUE(fs::is_directory(game.Folder() / "Tumbla.ini"));
 }
 

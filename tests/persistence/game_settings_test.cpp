@@ -74,7 +74,9 @@ TEST_F(GameSettingsTest, NamesTravelAsSingleBytes) {
     settings.m_nHiScore[1] = 500;
     settings.m_nColor = 2;
   }
-  EXPECT_NE(SettingsBytes().find("<HINA0>Z\xF6" "eA\n"), std::string::npos);
+  EXPECT_NE(SettingsBytes().find("<HINA0>Z\xF6"
+                                 "eA\n"),
+            std::string::npos);
   CGameSettings reloaded;
   EXPECT_EQ(reloaded.m_strHiName[0], u"Z\u00F6eA");
   EXPECT_EQ(reloaded.m_strHiName[1], CString(25, u'L'));

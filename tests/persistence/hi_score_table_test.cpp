@@ -48,8 +48,12 @@ TEST_F(HiScoreTableTest, AnUnsortedTableStillTakesOnlyTotalsAboveItsTenthEntry) 
 }
 
 TEST_F(HiScoreTableTest, StorableNamesComeBackFromTheFileAsTheyWere) {
-  const std::vector<CString> storable = {u"", u" spaced  out ", u"O'Neil-Smith 2nd", u"Zo\u00EB \u00C5ngstr\u00F6m \u00FF",
-                                         u"a;b:c!?\"#$%&()*+./=@[\\]^_`{|}~", u"12345678901234567890"};
+  const std::vector<CString> storable = {u"",
+                                         u" spaced  out ",
+                                         u"O'Neil-Smith 2nd",
+                                         u"Zo\u00EB \u00C5ngstr\u00F6m \u00FF",
+                                         u"a;b:c!?\"#$%&()*+./=@[\\]^_`{|}~",
+                                         u"12345678901234567890"};
   for (const CString& name : storable) {
     EXPECT_TRUE(IsStorableName(name)) << ToUtf8(name);
     settings.m_strHiName[4] = name;
@@ -62,9 +66,9 @@ TEST_F(HiScoreTableTest, StorableNamesComeBackFromTheFileAsTheyWere) {
 
 TEST_F(HiScoreTableTest, NamesTheFileWouldChangeAreNotStorable) {
   // Each of these comes back different, or disturbs another entry, after a save and a load.
-  const std::vector<CString> unstorable = {u"Smith, John", u"<HISC5>999", u"a<b", u"a>b", u"line\nfeed",
-                                           u"car\rriage",  u"tab\there",   u"\u0100bc", u"\u20AC", u"\u0085",
-                                           u"\u007F",      CString(1, u'\0')};
+  const std::vector<CString> unstorable = {u"Smith, John", u"<HISC5>999", u"a<b",       u"a>b",
+                                           u"line\nfeed",  u"car\rriage", u"tab\there", u"\u0100bc",
+                                           u"\u20AC",      u"\u0085",     u"\u007F",    CString(1, u'\0')};
   for (const CString& name : unstorable) EXPECT_FALSE(IsStorableName(name)) << ToUtf8(name);
 
   settings.m_strHiName[4] = u"<HISC5>999";

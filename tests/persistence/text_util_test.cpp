@@ -78,7 +78,8 @@ TEST(TagReader, ReportsMissingTagsWhenAskedTo) {
 }
 
 TEST(NumberText, IntegersAndHexadecimalBothWays) {
-  for (const auto& [value, text] : {std::pair{0, u"0"}, {-5, u"-5"}, {190, u"190"}, {-2147483647 - 1, u"-2147483648"}}) {
+  for (const auto& [value, text] :
+       {std::pair{0, u"0"}, {-5, u"-5"}, {190, u"190"}, {-2147483647 - 1, u"-2147483648"}}) {
     EXPECT_EQ(CTextUtil::IntToText(value), text);
   }
   EXPECT_EQ(CTextUtil::Hex64ToText(255), u"00000000000000FF");
@@ -96,15 +97,17 @@ TEST(NumberText, DoublesAndScaledValues) {
   EXPECT_EQ(CTextUtil::DoubleToText(-2), u"-2.0000");
   EXPECT_DOUBLE_EQ(CTextUtil::TextToDouble(u"  2.5e3xyz"), 2500.0);
   EXPECT_DOUBLE_EQ(CTextUtil::TextToDouble(u"\u0131.5"), 1.5);  // U+0131 narrows to "1"
-  const std::pair<double, const char16_t*> scaled[] = {{999, u"999"}, {0.5, u"0.5"}, {1234, u"1.23K"}, {5.6e6, u"5.6M"},
-                                                       {7e9, u"7G"},    {1.5e12, u"1.5T"}, {2e15, u"2E+15"}};
+  const std::pair<double, const char16_t*> scaled[] = {{999, u"999"},    {0.5, u"0.5"}, {1234, u"1.23K"},
+                                                       {5.6e6, u"5.6M"}, {7e9, u"7G"},  {1.5e12, u"1.5T"},
+                                                       {2e15, u"2E+15"}};
   for (const auto& [value, text] : scaled) EXPECT_EQ(CTextUtil::FormatScaled(value), text) << value;
 }
 
 TEST(DateText, UnitedKingdomDatesAndWhatIsNoDate) {
-  const std::pair<const char16_t*, const char16_t*> dates[] = {
-      {u"05/12/2003", u"5-12-2003"}, {u"5 December 03", u"5-12-2003"}, {u"29 feb 1996", u"29-2-1996"},
-      {u"1/1/45", u"1-1-1945"}};
+  const std::pair<const char16_t*, const char16_t*> dates[] = {{u"05/12/2003", u"5-12-2003"},
+                                                               {u"5 December 03", u"5-12-2003"},
+                                                               {u"29 feb 1996", u"29-2-1996"},
+                                                               {u"1/1/45", u"1-1-1945"}};
   for (const auto& [text, shown] : dates) {
     const DateTime date = CTextUtil::ParseDateUK(text);
     EXPECT_TRUE(date.m_bValid) << ToUtf8(text);

@@ -33,8 +33,8 @@ class HeadlessScorecard {
 
  private:
   std::array<CScoreEntry, kScorecardSize> entries{
-      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true),
-      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true),
+      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true),  CScoreEntry(true),
+      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true),  CScoreEntry(true),
       CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(false), CScoreEntry(true)};
   std::array<IScoreEntry*, kScorecardSize> pointers{};
 };

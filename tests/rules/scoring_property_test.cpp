@@ -33,7 +33,12 @@ int Recount(Category category, DiceValues dice) {
   };
   const bool fullHouse = faces.size() == 2 && (dice[1] != dice[2] || dice[2] != dice[3]);
   switch (category) {
-    case Ones: case Twos: case Threes: case Fours: case Fives: case Sixes: {
+    case Ones:
+    case Twos:
+    case Threes:
+    case Fours:
+    case Fives:
+    case Sixes: {
       const int face = CellIndex(category) / 2 + 1;
       return face * static_cast<int>(std::count(dice.begin(), dice.end(), face));
     }

@@ -19,12 +19,12 @@
 #include "persistence/game_settings.h"
 #include "platform/core/random.h"
 #include "platform/core/text.h"
-#include "support/ui_script.h"
 #include "platform/wnd/screen_chrome.h"
 #include "platform/wnd/window_system.h"
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
+#include "support/ui_script.h"
 
 namespace {
 
@@ -91,10 +91,23 @@ struct WeightedKey {
 // Keys as a keyboard gives them. Escape closes the board at once and the Ctrl keys start
 // over or leave, so they stay rare enough for games to end.
 constexpr WeightedKey kKeys[] = {
-    {60, VK_RETURN, 0}, {1, VK_ESCAPE, 0}, {40, VK_SPACE, 0}, {30, 'G', 0},  {50, '1', 0},
-    {30, '0', 0},       {50, 'A', 0},      {40, VK_RIGHT, 0}, {20, VK_LEFT, 0}, {20, VK_DOWN, 0},
-    {20, VK_UP, 0},     {20, VK_TAB, 0},   {15, VK_MENU, 0},  {5, VK_F1, 0},    {15, VK_BACK, 0},
-    {1, 'N', MOD_CONTROL_DOWN}, {1, 'Q', MOD_CONTROL_DOWN},
+    {60, VK_RETURN, 0},
+    {1, VK_ESCAPE, 0},
+    {40, VK_SPACE, 0},
+    {30, 'G', 0},
+    {50, '1', 0},
+    {30, '0', 0},
+    {50, 'A', 0},
+    {40, VK_RIGHT, 0},
+    {20, VK_LEFT, 0},
+    {20, VK_DOWN, 0},
+    {20, VK_UP, 0},
+    {20, VK_TAB, 0},
+    {15, VK_MENU, 0},
+    {5, VK_F1, 0},
+    {15, VK_BACK, 0},
+    {1, 'N', MOD_CONTROL_DOWN},
+    {1, 'Q', MOD_CONTROL_DOWN},
 };
 
 struct WeightedItem {
@@ -103,8 +116,8 @@ struct WeightedItem {
 };
 
 constexpr WeightedItem kMenuItems[] = {
-    {1, u"New Game"}, {6, u"Show Hi Scores"}, {6, u"Reset Hi Scores"}, {6, u"Game Options"},
-    {4, u"About Tumbla"}, {3, u"Intructions"}, {2, u"Exit"},
+    {1, u"New Game"},    {6, u"Show Hi Scores"}, {6, u"Reset Hi Scores"}, {6, u"Game Options"}, {4, u"About Tumbla"},
+    {3, u"Intructions"}, {2, u"Exit"},
 };
 
 // Typed text, including characters the settings file cannot keep.
@@ -180,7 +193,9 @@ class Monkey {
     } else if (roll < 90) {
       const WeightedKey& key = PickWeighted(kKeys);
       // Letters and digits stand for their whole row of the keyboard.
-      const UINT offset = key.key == 'A' ? static_cast<UINT>(Below(26)) : key.key == '1' ? static_cast<UINT>(Below(5)) : 0;
+      const UINT offset = key.key == 'A'   ? static_cast<UINT>(Below(26))
+                          : key.key == '1' ? static_cast<UINT>(Below(5))
+                                           : 0;
       m_ui.Key(key.key + offset, key.modifiers);
     } else {
       m_ui.Type(CString(1, kTypedCharacters[Below(static_cast<int>(std::size(kTypedCharacters)) - 1)]));
@@ -226,7 +241,7 @@ class Monkey {
   void TapInside(const std::optional<CRect>& rect) {
     const bool bAnywhere = !rect || rect->IsRectEmpty();
     m_ui.Tap(bAnywhere ? POINT{Below(kScreenWidth), Below(kScreenHeight)}
-                            : POINT{rect->left + Below(rect->Width()), rect->top + Below(rect->Height())});
+                       : POINT{rect->left + Below(rect->Width()), rect->top + Below(rect->Height())});
   }
 
   void CheckInvariants() {
@@ -284,8 +299,8 @@ class Monkey {
     m_settingsStamp = stamp;
     const std::string inMemory = Describe(theSettings);
     theSettings.Load();
-    EXPECT_EQ(Describe(theSettings), inMemory) << "the file as loaded, and memory, after the save before event "
-                                               << m_nEvents;
+    EXPECT_EQ(Describe(theSettings), inMemory)
+        << "the file as loaded, and memory, after the save before event " << m_nEvents;
   }
 
   // The first stretch of events is the warm-up; from then on the memory stays flat.

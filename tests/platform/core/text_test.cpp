@@ -9,7 +9,9 @@ TEST(TextConversion, RoundTripsEveryPlane) {
 }
 
 TEST(TextConversion, BrokenInputBecomesReplacementCharacters) {
-  EXPECT_EQ(FromUtf8("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(FromUtf8("a\xFF"
+                     "b"),
+            u"a\uFFFDb");
   EXPECT_EQ(FromUtf8("\xE2\x82"), u"\uFFFD\uFFFD");
   EXPECT_EQ(ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD");
 }

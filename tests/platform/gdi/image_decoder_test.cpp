@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <optional>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,17 +47,17 @@ struct RecordedPicture {
 // Repainted resources need their new line here: make sure the new picture looks right first.
 constexpr RecordedPicture kResources[] = {
     {"bitmaps/bitmap_142.bmp", 240, 268, 0x09e1dcabd0e29297}, {"bitmaps/bitmap_172.bmp", 48, 38, 0x76fbe23c9edd95a7},
-    {"bitmaps/bitmap_179.bmp", 169, 23, 0x2634f0e57e4f49bc}, {"bitmaps/bitmap_180.bmp", 182, 62, 0xbc0adf9043947774},
-    {"bitmaps/bitmap_181.bmp", 184, 57, 0xb44c2030fde817b5}, {"bitmaps/bitmap_182.bmp", 186, 59, 0xc611f71667d24465},
-    {"bitmaps/bitmap_183.bmp", 106, 18, 0x0d96cc06dcb52944}, {"bitmaps/bitmap_184.bmp", 197, 40, 0xcf9d26f076b8678e},
-    {"bitmaps/bitmap_185.bmp", 89, 35, 0x5a9539f043844cb1}, {"bitmaps/bitmap_186.bmp", 154, 98, 0x7fd02db16a026844},
-    {"icons/icon_128.ico", 32, 32, 0x8efc463f2462752b}, {"icons/icon_129.ico", 32, 32, 0x80c1e5a57f28fa50},
-    {"icons/icon_130.ico", 32, 32, 0x6c8032dfe6001790}, {"icons/icon_131.ico", 32, 32, 0xe980b0ac9663b4d0},
-    {"icons/icon_132.ico", 32, 32, 0x90545452dc02b990}, {"icons/icon_133.ico", 32, 32, 0x0b3371f1afd803d0},
-    {"icons/icon_134.ico", 32, 32, 0x232604c4bf618410}, {"icons/icon_135.ico", 32, 32, 0x27b63ed574450992},
-    {"icons/icon_136.ico", 32, 32, 0xd0ddb8dcdb9d7797}, {"icons/icon_137.ico", 32, 32, 0xf035020d2eb4c602},
-    {"icons/icon_138.ico", 32, 32, 0x8d8b5844c31c6d2b}, {"icons/icon_139.ico", 32, 32, 0x4504b85a143e468e},
-    {"icons/icon_140.ico", 32, 32, 0x8efc463f2462752b}, {"icons/icon_141.ico", 32, 32, 0x6366ca313e50c5ee},
+    {"bitmaps/bitmap_179.bmp", 169, 23, 0x2634f0e57e4f49bc},  {"bitmaps/bitmap_180.bmp", 182, 62, 0xbc0adf9043947774},
+    {"bitmaps/bitmap_181.bmp", 184, 57, 0xb44c2030fde817b5},  {"bitmaps/bitmap_182.bmp", 186, 59, 0xc611f71667d24465},
+    {"bitmaps/bitmap_183.bmp", 106, 18, 0x0d96cc06dcb52944},  {"bitmaps/bitmap_184.bmp", 197, 40, 0xcf9d26f076b8678e},
+    {"bitmaps/bitmap_185.bmp", 89, 35, 0x5a9539f043844cb1},   {"bitmaps/bitmap_186.bmp", 154, 98, 0x7fd02db16a026844},
+    {"icons/icon_128.ico", 32, 32, 0x8efc463f2462752b},       {"icons/icon_129.ico", 32, 32, 0x80c1e5a57f28fa50},
+    {"icons/icon_130.ico", 32, 32, 0x6c8032dfe6001790},       {"icons/icon_131.ico", 32, 32, 0xe980b0ac9663b4d0},
+    {"icons/icon_132.ico", 32, 32, 0x90545452dc02b990},       {"icons/icon_133.ico", 32, 32, 0x0b3371f1afd803d0},
+    {"icons/icon_134.ico", 32, 32, 0x232604c4bf618410},       {"icons/icon_135.ico", 32, 32, 0x27b63ed574450992},
+    {"icons/icon_136.ico", 32, 32, 0xd0ddb8dcdb9d7797},       {"icons/icon_137.ico", 32, 32, 0xf035020d2eb4c602},
+    {"icons/icon_138.ico", 32, 32, 0x8d8b5844c31c6d2b},       {"icons/icon_139.ico", 32, 32, 0x4504b85a143e468e},
+    {"icons/icon_140.ico", 32, 32, 0x8efc463f2462752b},       {"icons/icon_141.ico", 32, 32, 0x6366ca313e50c5ee},
 };
 
 fs::path ResourceFolder() {
@@ -308,7 +308,11 @@ const DamagedCase kDamaged[] = {
     {"huge width", false, [](Bytes& b) { PutAt(b, kInfo + 4, 0x7FFFFFFF, 4); }, "width of 2147483647"},
     {"zero height", false, [](Bytes& b) { PutAt(b, kInfo + 8, 0, 4); }, "height of 0"},
     {"most negative height", false, [](Bytes& b) { PutAt(b, kInfo + 8, 0x80000000u, 4); }, "height of 2147483648"},
-    {"big but allowed sides", false, [](Bytes& b) { PutAt(b, kInfo + 4, 16384, 4); PutAt(b, kInfo + 8, 16384, 4); },
+    {"big but allowed sides", false,
+     [](Bytes& b) {
+       PutAt(b, kInfo + 4, 16384, 4);
+       PutAt(b, kInfo + 8, 16384, 4);
+     },
      "pixel rows"},
     {"two planes", false, [](Bytes& b) { PutAt(b, kInfo + 12, 2, 2); }, "2 planes"},
     {"zero bits per pixel", false, [](Bytes& b) { PutAt(b, kInfo + 14, 0, 2); }, "0 bits per pixel"},

@@ -38,8 +38,8 @@ TEST(Shapes, RectangleCoversLeftTopAndLeavesRightBottomClippedToTheBitmap) {
 }
 
 TEST(Shapes, OutlineTakesThePenAndInteriorTheBrushAndANullPenLeavesOutOnePixelRightAndBelow) {
-  for (const auto& [style, interior, outline] : {std::tuple{PS_SOLID, RECT{2, 2, 6, 5}, 6 * 5 - 4 * 3},
-                                                 std::tuple{PS_NULL, RECT{1, 1, 6, 5}, 0}}) {
+  for (const auto& [style, interior, outline] :
+       {std::tuple{PS_SOLID, RECT{2, 2, 6, 5}, 6 * 5 - 4 * 3}, std::tuple{PS_NULL, RECT{1, 1, 6, 5}, 0}}) {
     TestCanvas canvas(8, 7, kWhite);
     WithTools(canvas.Dc(), style, kBlue, kRed, [&] { canvas.Dc().Rectangle(1, 1, 7, 6); });
     EXPECT_EQ(canvas.Picture(kRed), RectanglePicture(8, 7, interior)) << style;

@@ -44,8 +44,9 @@ TEST(CopyScaled, EveryWindowPixelShowsTheScreenPixelOfItsBlock) {
     for (int y = 0; y < h; ++y) {
       for (int x = 0; x < w; ++x) {
         const POINT screen = WindowToScreen(layout, x, y);
-        const std::uint32_t expected =
-            IsOnScreen(layout, screen) ? Xrgb(frame[static_cast<std::size_t>(screen.y * kWidth + screen.x)]) : kUntouched;
+        const std::uint32_t expected = IsOnScreen(layout, screen)
+                                           ? Xrgb(frame[static_cast<std::size_t>(screen.y * kWidth + screen.x)])
+                                           : kUntouched;
         ASSERT_EQ(window.At(x, y), expected) << w << "x" << h << " at " << x << "," << y;
       }
     }
@@ -55,8 +56,8 @@ TEST(CopyScaled, EveryWindowPixelShowsTheScreenPixelOfItsBlock) {
 TEST(CopyScaled, PlacesTheChannelsWhereTheWindowFormatWantsThem) {
   const std::vector<COLORREF> frame(kWidth * kHeight, RGB(0x11, 0x22, 0x33));
   Window window(kWidth, kHeight);
-  CopyScaled(FrameView{kWidth, kHeight, frame.data()}, RECT{0, 0, 1, 1}, LayoutForWindow(kWidth, kHeight, kWidth, kHeight),
-             kAbgr, window.View());
+  CopyScaled(FrameView{kWidth, kHeight, frame.data()}, RECT{0, 0, 1, 1},
+             LayoutForWindow(kWidth, kHeight, kWidth, kHeight), kAbgr, window.View());
   EXPECT_EQ(window.At(0, 0), 0xFF332211u);
 }
 

@@ -12,13 +12,17 @@ TEST(StartScale, TakesTheLargestFactorThatFitsTheUsableAreaButNeverBelowTwo) {
     int width, height, scale;
   };
   const Desktop desktops[] = {
-      {1920, 1040, 3}, {2560, 1400, 4}, {3840, 2120, 6},
+      {1920, 1040, 3},
+      {2560, 1400, 4},
+      {3840, 2120, 6},
       {800, 2000, 3},  // tall and narrow
       {1920, 3 * kHeight + kWindowFrameAllowance, 3},
       {1920, 3 * kHeight + kWindowFrameAllowance - 1, 2},  // no room left for the title bar
-      {640, 480, 2},   {0, 0, 2},
+      {640, 480, 2},
+      {0, 0, 2},
   };
-  for (const Desktop& d : desktops) EXPECT_EQ(StartScale(d.width, d.height, kWidth, kHeight), d.scale) << d.width << "x" << d.height;
+  for (const Desktop& d : desktops)
+    EXPECT_EQ(StartScale(d.width, d.height, kWidth, kHeight), d.scale) << d.width << "x" << d.height;
 }
 
 TEST(LayoutForWindow, CentresTheLargestWholeMagnificationOrShowsTheScreenUnscaledFromTheCorner) {

@@ -3,12 +3,12 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <thread>
 #include <vector>
@@ -203,8 +203,16 @@ TEST(SdlBackendOnX, FullScreenNotGrantedKeepsTheScreenWholeAndWhereThePenLands) 
   EXPECT_EQ(backend->Layout(), windowed);
   SDL_Event press{};
   press.type = SDL_MOUSEBUTTONDOWN;
-  press.button = {SDL_MOUSEBUTTONDOWN, 0, SDL_GetWindowID(backend->Window()), 0, SDL_BUTTON_LEFT, SDL_PRESSED, 1,
-                  0, windowed.offsetX + 120 * windowed.scale, windowed.offsetY + 160 * windowed.scale};
+  press.button = {SDL_MOUSEBUTTONDOWN,
+                  0,
+                  SDL_GetWindowID(backend->Window()),
+                  0,
+                  SDL_BUTTON_LEFT,
+                  SDL_PRESSED,
+                  1,
+                  0,
+                  windowed.offsetX + 120 * windowed.scale,
+                  windowed.offsetY + 160 * windowed.scale};
   SDL_PushEvent(&press);
   const std::optional<InputEvent> pen = backend->WaitForEvent(backend->NowMs() + 300, WaitReason::Idle);
   ASSERT_TRUE(pen.has_value());

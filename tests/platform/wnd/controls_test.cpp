@@ -49,15 +49,15 @@ TEST_F(Controls, EditBoxTypesAndEditsAtTheCaret) {
   m_ui.Type(u"abc")
       .Key(VK_LEFT)
       .Key(VK_LEFT)
-      .Type(u"X")          // aX|bc
-      .Key(VK_DELETE)      // aX|c
+      .Type(u"X")      // aX|bc
+      .Key(VK_DELETE)  // aX|c
       .Key(VK_HOME)
-      .Key(VK_DELETE)      // |Xc
+      .Key(VK_DELETE)  // |Xc
       .Key(VK_END)
-      .Type(u"de")         // Xcde|
-      .Type(u"\b")         // Xcd|
+      .Type(u"de")  // Xcde|
+      .Type(u"\b")  // Xcd|
       .Key(VK_RIGHT)
-      .Key(VK_RETURN);     // multi-line without want-return: the dialog's OK
+      .Key(VK_RETURN);  // multi-line without want-return: the dialog's OK
   EXPECT_EQ(dialog.DoModal(), IDOK);
   EXPECT_EQ(text, u"Xcd");
   EXPECT_EQ(oks, 1);

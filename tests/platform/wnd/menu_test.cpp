@@ -110,7 +110,8 @@ TEST_F(MenuBar, TheMenuKeyOpensNothingUnderAnotherDialog) {
   ScriptedDialog inner({}, DS_CENTER);
   bool open = true;
   m_dialog.onCommand = [&](UINT) { inner.DoModal(); };
-  m_ui.Key(VK_F10).Key(VK_RETURN)
+  m_ui.Key(VK_F10)
+      .Key(VK_RETURN)
       .Key(VK_F10)
       .Check([&] { open = ScreenChrome::Current().PopupIsOpen(); })
       .Key(VK_ESCAPE);

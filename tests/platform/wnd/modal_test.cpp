@@ -30,8 +30,8 @@ TEST_F(ModalLoops, NestedDialogsAndMessageBoxesFollowTheScript) {
       .TapItem(ASK)
       .Key(VK_ESCAPE)  // the box answers No
       .TapItem(ASK)
-      .Key(VK_RETURN)  // the default button: Yes
-      .Key(VK_ESCAPE)  // closes the inner dialog
+      .Key(VK_RETURN)   // the default button: Yes
+      .Key(VK_ESCAPE)   // closes the inner dialog
       .Key(VK_RETURN);  // OK on the outer one
   EXPECT_EQ(outer.DoModal(), IDOK);
   EXPECT_EQ(events, (std::vector<std::string>{"inner tap", "answer 6", "answer 7", "answer 6", "inner returned 2"}));

@@ -24,8 +24,8 @@ TEST_F(Shell, ASoundResourceIsPlayedByNameAndAMissingOneSkipped) {
 
 TEST_F(Shell, TheHelpViewerOpensThePageBesideTheExecutable) {
   SetModuleFilePathForTesting(u"/opt/tumbla/bin/Tumbla");
-  EXPECT_TRUE(CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             nullptr, nullptr));
+  EXPECT_TRUE(CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
+                             nullptr));
   SetModuleFilePathForTesting(u"");
   ASSERT_EQ(m_ui.HelpLaunches().size(), 1u);
   EXPECT_EQ(m_ui.HelpLaunches()[0].pagePath, u"/opt/tumbla/bin/Tumbla.htm");

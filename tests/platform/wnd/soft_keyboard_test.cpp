@@ -19,8 +19,15 @@ POINT KeyCentre(const CString& label) {
 }
 
 DialogItemTemplate EditItem() {
-  return DialogItemTemplate{ItemClass::Edit, u"", 0, EDIT_ID,
-                            WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_CENTER | ES_MULTILINE, 33, 49, 92, 12};
+  return DialogItemTemplate{ItemClass::Edit,
+                            u"",
+                            0,
+                            EDIT_ID,
+                            WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_CENTER | ES_MULTILINE,
+                            33,
+                            49,
+                            92,
+                            12};
 }
 
 class SoftKeyboardTest : public WndTest {
@@ -49,8 +56,8 @@ TEST_F(SoftKeyboardTest, TapsTypeIntoTheFocusedEditBoxWithoutTakingTheFocusAndSh
     m_dialog.EndDialog(IDOK);
   };
   // A second tap on Shift lets it go before any key.
-  TapKeys({u"Shift", u"h", u"i", u"Space", u"7", u"Bksp", u"Shift", u"1", u"Shift", u"-", u".", u"Shift", u"Shift", u"c",
-           u"Shift", u"."});
+  TapKeys({u"Shift", u"h", u"i", u"Space", u"7", u"Bksp", u"Shift", u"1", u"Shift", u"-", u".", u"Shift", u"Shift",
+           u"c", u"Shift", u"."});
   m_ui.Check([&] {
     focusKept = CWnd::GetFocus() == m_dialog.GetDlgItem(EDIT_ID);
     EXPECT_FALSE(Keyboard().IsShifted());
@@ -111,7 +118,8 @@ TEST(SoftKeyboardButtonTest, ADialogWithoutAnEditBoxShowsNoKeyboardButton) {
 
 // Every label, shifted or not, keeps a pixel of the key's face clear inside its frame.
 TEST_F(SoftKeyboardTest, EveryLabelFitsInsideItsKey) {
-  const std::vector<CString> labels{u"1", u"0", u"Bksp", u"q", u"w", u"m", u"-", u".", u"Enter", u"Shift", u"Space", u"Hide"};
+  const std::vector<CString> labels{u"1", u"0", u"Bksp",  u"q",     u"w",     u"m",
+                                    u"-", u".", u"Enter", u"Shift", u"Space", u"Hide"};
   const auto expectClearRings = [this, &labels](const char* state) {
     const Surface screen = m_ui.Screenshot();
     for (const CString& label : labels) {

@@ -47,8 +47,8 @@ TEST_F(WindowTree, TapGoesToTheTopmostVisibleChildAndNeverToItsParent) {
   Tap(POINT{50, 76});
 
   EXPECT_EQ(m_log, (std::vector<std::string>{"first down 40,40", "first up 40,40", "second down 40,40",
-                                              "second up 40,40", "top down 5,5", "top up 5,5", "second down 10,10",
-                                              "second up 10,10", "first down 40,40", "first up 40,40"}));
+                                             "second up 40,40", "top down 5,5", "top up 5,5", "second down 10,10",
+                                             "second up 10,10", "first down 40,40", "first up 40,40"}));
 }
 
 TEST_F(WindowTree, PenUpGoesToTheWindowThatTookThePenDown) {

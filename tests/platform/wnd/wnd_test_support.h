@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "support/ui_script.h"
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/window_system.h"
+#include "support/ui_script.h"
 
 constexpr COLORREF TEST_GREEN = RGB(0, 153, 51);
 constexpr COLORREF TEST_WHITE = RGB(255, 255, 255);
