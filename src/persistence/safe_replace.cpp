@@ -51,7 +51,13 @@ int FollowLinks(std::string path, std::string& target) {
     std::error_code error;
     const std::string next = std::filesystem::read_symlink(path, error).string();
     if (error) return error.value();
-    path = next.starts_with('/') ? next : Split(path).folder + "/" + next;
+    if (next.starts_with('/')) {
+      path = next;
+    } else {
+      path = Split(path).folder;
+      path += '/';
+      path += next;
+    }
   }
   return ELOOP;
 }

@@ -92,6 +92,7 @@ class BoardTest : public ::testing::Test {
 
   std::vector<int> DiceShown() const {
     std::vector<int> values;
+    values.reserve(kDiceCount);
     for (int i = 0; i < kDiceCount; ++i) values.push_back(m_board.Die(i).GetValue());
     return values;
   }

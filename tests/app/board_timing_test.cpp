@@ -20,6 +20,7 @@ class BoardTiming : public BoardTest {
   // Whether each die looks blank on the screen, in id order.
   std::vector<bool> BlankOnScreen() {
     std::vector<bool> blank;
+    blank.reserve(kDiceCount);
     for (int i = 0; i < kDiceCount; ++i) blank.push_back(LooksBlank(m_ui, m_board.Die(i)));
     return blank;
   }

@@ -25,7 +25,7 @@ class HiScoresDlgTest : public DialogTest {
     return texts;
   }
 
-  void ExpectRows(std::vector<CString> expected) {
+  void ExpectRows(const std::vector<CString>& expected) {
     Check([this, expected] { EXPECT_EQ(ShownRows(), expected); });
     m_dlg.DoModal();
   }

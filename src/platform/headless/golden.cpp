@@ -14,7 +14,7 @@ std::string WriteFailure(const Surface& image, const std::optional<Surface>& gol
   const std::filesystem::path folder = std::filesystem::current_path() / "golden_failures";
   std::error_code error;
   std::filesystem::create_directories(folder, error);
-  const std::string actualPath = (folder / (name + ".actual.png")).string();
+  std::string actualPath = (folder / (name + ".actual.png")).string();
   WritePng(image, actualPath);
   if (!golden || golden->Width() != image.Width() || golden->Height() != image.Height()) return actualPath;
   Surface diff(image.Width(), image.Height());

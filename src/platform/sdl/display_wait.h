@@ -7,7 +7,7 @@
 // is not available and SDL's wait serves.
 
 struct SDL_Window;
-struct _XDisplay;
+struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib's own name for its display
 
 class DisplayWait {
  public:
