@@ -31,13 +31,13 @@ SoundPlayer::~SoundPlayer() {
 
 std::optional<SoundPlayer::Decoded> SoundPlayer::Decode(std::span<const unsigned char> wave,
                                                         const std::optional<Format>& target) {
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec waveFormat{};
   Uint8* raw = nullptr;
   Uint32 length = 0;
   SDL_RWops* source = SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size()));
-  if (source == nullptr || SDL_LoadWAV_RW(source, 1, &spec, &raw, &length) == nullptr) return std::nullopt;
+  if (source == nullptr || SDL_LoadWAV_RW(source, 1, &waveFormat, &raw, &length) == nullptr) return std::nullopt;
   const std::unique_ptr<Uint8, WaveDeleter> samples(raw);
-  const Format own{spec.format, spec.channels, spec.freq};
+  const Format own{waveFormat.format, waveFormat.channels, waveFormat.freq};
   if (!target || *target == own) return Decoded{own, std::vector<std::uint8_t>(raw, raw + length)};
   const std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(SDL_NewAudioStream(
       own.sampleFormat, own.channels, own.frequency, target->sampleFormat, target->channels, target->frequency));
