@@ -7,12 +7,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <filesystem>
 #include <random>
 #include <string_view>
-#include <system_error>
 
 #include "persistence/file_handle.h"
+#include "platform/core/read_link.h"
 
 namespace {
 
@@ -48,9 +47,8 @@ int FollowLinks(std::string path, std::string& target) {
       target = path;
       return 0;
     }
-    std::error_code error;
-    const std::string next = std::filesystem::read_symlink(path, error).string();
-    if (error) return error.value();
+    std::string next;
+    if (const int error = ReadLink(path, next); error != 0) return error;
     if (next.starts_with('/')) {
       path = next;
     } else {

@@ -5,7 +5,7 @@
 
 #include "board_fixture.h"
 #include "dialogs/name_entry_dlg.h"
-#include "platform/gdi/image_codec.h"
+#include "platform/gdi/png_file.h"
 #include "platform/headless/golden.h"
 
 class ScreensTest;

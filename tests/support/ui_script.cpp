@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "platform/core/text.h"
-#include "platform/gdi/image_codec.h"
+#include "platform/gdi/png_file.h"
 
 namespace {
 [[noreturn]] void ScriptFailure(const char* what, const CString& name) {

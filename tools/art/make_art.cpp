@@ -12,7 +12,7 @@
 #include "binary_output.h"
 #include "contact_sheet.h"
 #include "paletted_bmp.h"
-#include "platform/gdi/image_codec.h"
+#include "platform/gdi/png_file.h"
 
 namespace {
 

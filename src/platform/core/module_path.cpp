@@ -1,8 +1,6 @@
 #include "platform/core/module_path.h"
 
-#include <filesystem>
-#include <system_error>
-
+#include "platform/core/read_link.h"
 #include "platform/core/text.h"
 
 namespace {
@@ -14,9 +12,8 @@ std::string& Override() {
 
 std::string GetModuleFileBytes() {
   if (!Override().empty()) return Override();
-  std::error_code error;
-  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : exe.string();
+  std::string exe;
+  return ReadLink("/proc/self/exe", exe) == 0 ? exe : std::string();
 }
 
 CString GetModuleFilePath() { return FromUtf8(GetModuleFileBytes()); }

@@ -35,20 +35,34 @@ constexpr int LF_FACESIZE = 32;
 // ---- pixels ---------------------------------------------------------------------------
 // A block of pixels, row after row. Every change counts up ChangeCount, so that the
 // window layer can tell cheaply whether the screen must be presented again.
+// A window's pixels. A surface painted only in one colour holds no pixels but that colour:
+// a window hidden under its children, such as the board's under its picture, costs nothing.
 class Surface {
  public:
   Surface() = default;
-  Surface(int width, int height, COLORREF fill = 0);
+  Surface(int width, int height, COLORREF fill = 0) : m_width(width), m_height(height), m_fill(fill) {}
   int Width() const { return m_width; }
   int Height() const { return m_height; }
-  COLORREF Pixel(int x, int y) const { return m_pixels[static_cast<std::size_t>(y) * m_width + x]; }
+  COLORREF Pixel(int x, int y) const { return Row(y)[x]; }
   void SetPixel(int x, int y, COLORREF c) {
-    m_pixels[static_cast<std::size_t>(y) * m_width + x] = c;
+    Row(y)[x] = c;
     MarkChanged();
   }
-  COLORREF* Row(int y) { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
-  const COLORREF* Row(int y) const { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
-  const COLORREF* Data() const { return m_pixels.data(); }
+  COLORREF* Row(int y) {
+    if (m_pixels.empty()) Materialize();
+    return m_pixels.data() + static_cast<std::size_t>(y) * m_width;
+  }
+  const COLORREF* Row(int y) const {
+    if (m_pixels.empty()) return SolidRow();
+    return m_pixels.data() + static_cast<std::size_t>(y) * m_width;
+  }
+  // Every row, one after another.
+  const COLORREF* Data() {
+    if (m_pixels.empty()) Materialize();
+    return m_pixels.data();
+  }
+  // The whole surface in one colour.
+  void Fill(COLORREF color);
   void MarkChanged() {
     ++m_changes;
     ++s_anyChanges;
@@ -58,9 +72,14 @@ class Surface {
   static std::uint64_t AnyChangeCount() { return s_anyChanges; }
 
  private:
+  void Materialize();
+  const COLORREF* SolidRow() const;
+
   int m_width = 0;
   int m_height = 0;
-  std::vector<COLORREF> m_pixels;
+  COLORREF m_fill = 0;                       // every pixel, while m_pixels is empty
+  std::vector<COLORREF> m_pixels;            // row after row, once drawn in
+  mutable std::vector<COLORREF> m_solidRow;  // one row of m_fill, for reading
   std::uint64_t m_changes = 0;
   inline static std::uint64_t s_anyChanges = 0;
 };

@@ -1,6 +1,5 @@
 #pragma once
-// Image files: the program's bitmap and icon resources decoded from their bytes, and PNG
-// files read and written (screenshots and the reference images of tests).
+// Image files: the program's bitmap and icon resources decoded from their bytes.
 #include <optional>
 #include <span>
 #include <string>
@@ -15,8 +14,3 @@ std::optional<Surface> DecodeBitmapImage(std::span<const unsigned char> bytes, s
 // The image of an icon file with the most colours, its AND mask (and a 32-bit image's own
 // alpha) as the opaque flags; failing as above.
 std::optional<Icon> DecodeIconImage(std::span<const unsigned char> bytes, std::string* whyNot = nullptr);
-
-// An 8-bit RGB file; false, with the reason on standard error, when it cannot be written.
-bool WritePng(const Surface& surface, const std::string& path);
-// Any PNG file's colours (alpha dropped); nothing when it is missing or unreadable.
-std::optional<Surface> ReadPng(const std::string& path);

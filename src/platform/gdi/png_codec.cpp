@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/gdi/dib_decoder.h"
-#include "platform/gdi/image_codec.h"
+#include "platform/gdi/png_file.h"
 
 namespace {
 

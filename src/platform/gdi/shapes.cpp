@@ -32,10 +32,24 @@ BOOL PaintShape(const Canvas& canvas, const DcSelection& selection, const RECT& 
   return TRUE;
 }
 
+// A rectangle of one colour over the whole surface, which then needs no pixels of its own.
+bool FilledWhole(const Canvas& canvas, const DcSelection& selection, const RECT& box) {
+  const CSize size(canvas.surface->Width(), canvas.surface->Height());
+  if (canvas.clip != CRect(0, 0, size.cx, size.cy)) return false;
+  if (HasOutline(selection.pen) && selection.pen->Color() != selection.brush->Color()) return false;
+  CRect filled(ShrunkForMissingOutline(box, selection.pen));
+  filled.OffsetRect(canvas.origin.x, canvas.origin.y);
+  if (filled.left > 0 || filled.top > 0 || filled.right < size.cx || filled.bottom < size.cy) return false;
+  canvas.surface->Fill(selection.brush->Color());
+  return true;
+}
+
 }  // namespace
 
 BOOL CDC::Rectangle(int left, int top, int right, int bottom) {
-  return PaintShape(m_state->MakeCanvas(), m_state->selection, RECT{left, top, right, bottom}, RectangleSpans);
+  const Canvas canvas = m_state->MakeCanvas();
+  if (canvas.IsValid() && FilledWhole(canvas, m_state->selection, RECT{left, top, right, bottom})) return TRUE;
+  return PaintShape(canvas, m_state->selection, RECT{left, top, right, bottom}, RectangleSpans);
 }
 
 BOOL CDC::Rectangle(const RECT* rect) { return Rectangle(rect->left, rect->top, rect->right, rect->bottom); }

@@ -1,11 +1,26 @@
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/gdi/gdi.h"
 
-Surface::Surface(int width, int height, COLORREF fill)
-    : m_width(width),
-      m_height(height),
-      m_pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill) {}
+void Surface::Fill(COLORREF color) {
+  if (m_pixels.empty()) {
+    m_fill = color;
+  } else {
+    std::fill(m_pixels.begin(), m_pixels.end(), color);
+  }
+  MarkChanged();
+}
+
+void Surface::Materialize() {
+  m_pixels.assign(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), m_fill);
+  m_solidRow = {};
+}
+
+const COLORREF* Surface::SolidRow() const {
+  if (m_solidRow.empty() || m_solidRow.front() != m_fill) m_solidRow.assign(static_cast<std::size_t>(m_width), m_fill);
+  return m_solidRow.data();
+}
 
 int MulDiv(int a, int b, int c) {
   if (c == 0) return -1;

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "platform/gdi/image_codec.h"
+#include "platform/gdi/png_file.h"
 
 namespace {
 COLORREF Dimmed(COLORREF c) { return RGB(128 + GetRValue(c) / 4, 128 + GetGValue(c) / 4, 128 + GetBValue(c) / 4); }

@@ -44,8 +44,10 @@ bool PenPress::Up(bool inside) {
 // ---- static -------------------------------------------------------------------------------
 
 void CStatic::SetBitmapResource(int bitmapId) {
-  if (!m_bitmap.LoadBitmap(static_cast<UINT>(bitmapId))) return;
-  const CSize size = m_bitmap.GetSize();
+  CBitmap bitmap;
+  if (!bitmap.LoadBitmap(static_cast<UINT>(bitmapId))) return;
+  m_bitmapId = static_cast<UINT>(bitmapId);
+  const CSize size = bitmap.GetSize();
   SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE);
   Invalidate();
 }
@@ -56,11 +58,12 @@ void CStatic::OnPaint() {
   FillSolid(dc, client, DialogBackgroundColor());
   const DWORD type = GetStyle() & SS_TYPEMASK;
   if (type == SS_BITMAP) {
-    if (!m_bitmap.IsCreated()) return;
+    CBitmap bitmap;
+    if (m_bitmapId == 0 || !bitmap.LoadBitmap(m_bitmapId)) return;
     CDC memory;
     memory.CreateCompatibleDC(&dc);
-    SelectionScope selection(memory, &m_bitmap);
-    const CSize size = m_bitmap.GetSize();
+    SelectionScope selection(memory, &bitmap);
+    const CSize size = bitmap.GetSize();
     const int offset = m_press.LooksPressed() ? 1 : 0;
     dc.BitBlt(offset, offset, size.cx, size.cy, &memory, 0, 0, SRCCOPY);
     return;

@@ -35,7 +35,6 @@ class CStatic : public CWnd {
   // A picture (SS_BITMAP) shows a bitmap resource at its top-left corner and takes the
   // bitmap's size; a missing bitmap shows nothing but the dialog background.
   void SetBitmapResource(int bitmapId);
-  bool HasBitmap() const { return m_bitmap.IsCreated(); }
 
  protected:
   void OnPaint() override;
@@ -47,7 +46,9 @@ class CStatic : public CWnd {
   bool LetsTapsThrough() const override { return !(GetStyle() & SS_NOTIFY); }
 
  private:
-  CBitmap m_bitmap;
+  // Decoded afresh for each paint: the window keeps what it painted, and holding the decoded
+  // picture as well would keep a second copy of the largest image, the board, all game long.
+  UINT m_bitmapId = 0;  // 0: no picture
   PenPress m_press;
 };
 

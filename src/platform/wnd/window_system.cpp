@@ -173,8 +173,10 @@ void WindowSystem::ComposeTree(CWnd* window, const CRect& clip) {
   const CRect area = rect.Intersect(clip);
   if (!area.IsRectEmpty()) {
     const std::size_t bytes = static_cast<std::size_t>(area.Width()) * sizeof(COLORREF);
+    // Read only: a window painted in one colour keeps holding no pixels of its own.
+    const Surface& pixels = window->m_surface;
     for (int y = area.top; y < area.bottom; ++y) {
-      std::memcpy(m_screen.Row(y) + area.left, window->m_surface.Row(y - rect.top) + (area.left - rect.left), bytes);
+      std::memcpy(m_screen.Row(y) + area.left, pixels.Row(y - rect.top) + (area.left - rect.left), bytes);
     }
   }
   const CRect childClip = window->ScreenClientRect().Intersect(clip);

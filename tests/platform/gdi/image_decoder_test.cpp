@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/gdi/image_codec.h"
+#include "platform/gdi/png_file.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include <unistd.h>
 
-#include "platform/gdi/image_codec.h"
+#include "platform/gdi/png_file.h"
 #include "platform/headless/golden.h"
 
 namespace {
