@@ -111,16 +111,23 @@ std::vector<COLORREF> ReadPalette(Bytes dib, const DibLayout& layout) {
   return palette;
 }
 
-// Calls visit(x, y, row) for every pixel, y counted from the picture's top; rows holds
-// height rows of stride bytes.
+// Calls visit(y, row) for every row, y counted from the picture's top; rows holds height
+// rows of stride bytes.
 template <typename Visit>
-void ForEachPixel(Bytes rows, int width, int height, std::uint64_t stride, bool topDown, Visit visit) {
+void ForEachRow(Bytes rows, int height, std::uint64_t stride, bool topDown, Visit visit) {
   for (int stored = 0; stored < height; ++stored) {
     const Bytes row = rows.subspan(static_cast<std::size_t>(stride) * static_cast<std::size_t>(stored),
                                    static_cast<std::size_t>(stride));
-    const int y = topDown ? stored : height - 1 - stored;
-    for (int x = 0; x < width; ++x) visit(x, y, row);
+    visit(topDown ? stored : height - 1 - stored, row);
   }
+}
+
+// Calls visit(x, y, row) for every pixel, as ForEachRow does for every row.
+template <typename Visit>
+void ForEachPixel(Bytes rows, int width, int height, std::uint64_t stride, bool topDown, Visit visit) {
+  ForEachRow(rows, height, stride, topDown, [&](int y, Bytes row) {
+    for (int x = 0; x < width; ++x) visit(x, y, row);
+  });
 }
 
 // The value of pixel x in a row of bits-wide values packed from each byte's top bit down.
@@ -129,10 +136,7 @@ unsigned PackedValue(Bytes row, int x, int bits) {
   return row[bit / 8] >> (8 - bits - static_cast<int>(bit % 8)) & ((1u << bits) - 1);
 }
 
-COLORREF PixelColour(Bytes row, int x, int bits, const std::vector<COLORREF>& palette) {
-  const std::size_t at = static_cast<std::size_t>(x) * static_cast<std::size_t>(bits / 8);
-  if (bits >= 24) return RGB(row[at + 2], row[at + 1], row[at]);
-  const unsigned index = PackedValue(row, x, bits);
+COLORREF PaletteColour(unsigned index, const std::vector<COLORREF>& palette) {
   if (index >= palette.size()) {
     throw UnreadableImage("colour " + std::to_string(index) + " lies past the palette of " +
                           std::to_string(palette.size()));
@@ -140,10 +144,23 @@ COLORREF PixelColour(Bytes row, int x, int bits, const std::vector<COLORREF>& pa
   return palette[index];
 }
 
+COLORREF PixelColour(Bytes row, int x, int bits, const std::vector<COLORREF>& palette) {
+  const std::size_t at = static_cast<std::size_t>(x) * static_cast<std::size_t>(bits / 8);
+  if (bits >= 24) return RGB(row[at + 2], row[at + 1], row[at]);
+  return PaletteColour(PackedValue(row, x, bits), palette);
+}
+
 Surface ReadColours(Bytes rows, const DibLayout& layout, const std::vector<COLORREF>& palette) {
   Surface image(layout.width, layout.height);
-  ForEachPixel(rows, layout.width, layout.height, layout.Stride(), layout.topDown,
-               [&](int x, int y, Bytes row) { image.Row(y)[x] = PixelColour(row, x, layout.bitsPerPixel, palette); });
+  ForEachRow(rows, layout.height, layout.Stride(), layout.topDown, [&](int y, Bytes row) {
+    COLORREF* pixels = image.Row(y);
+    if (layout.bitsPerPixel == 8) {
+      // The board and most pictures: one byte a pixel, read without unpacking bits.
+      for (int x = 0; x < layout.width; ++x) pixels[x] = PaletteColour(row[static_cast<std::size_t>(x)], palette);
+    } else {
+      for (int x = 0; x < layout.width; ++x) pixels[x] = PixelColour(row, x, layout.bitsPerPixel, palette);
+    }
+  });
   return image;
 }
 

@@ -13,7 +13,12 @@ void Surface::Fill(COLORREF color) {
 }
 
 void Surface::Materialize() {
-  m_pixels.assign(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height), m_fill);
+  const std::size_t count = static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height);
+  if (m_fill == 0) {
+    m_pixels = std::vector<COLORREF>(count);  // zeroes are cleared by the library in bulk
+  } else {
+    m_pixels.assign(count, m_fill);
+  }
   m_solidRow = {};
 }
 

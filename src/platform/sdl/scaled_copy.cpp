@@ -28,16 +28,27 @@ void CopyScaled(const FrameView& frame, const RECT& screenRegion, const ScreenLa
   if (target.right <= target.left || target.bottom <= target.top) return;
   const auto rowBytes = static_cast<std::size_t>(target.right - target.left) * sizeof(std::uint32_t);
   const int scale = layout.scale;
+  // A copy: the compiler cannot know that the window's pixels do not overlap the format, and
+  // would read it again for every pixel written.
+  const PixelFormat32 windowFormat = format;
   for (int y = screenRegion.top; y < screenRegion.bottom; ++y) {
     const int firstRow = layout.offsetY + y * scale;
     if (firstRow >= window.height) break;
     std::uint32_t* row = window.pixels + static_cast<std::ptrdiff_t>(firstRow) * window.pitch;
     const COLORREF* source = FrameRow(frame, y);
-    for (int x = screenRegion.left; x < screenRegion.right; ++x) {
-      const std::uint32_t pixel = WindowPixel(source[x], format);
-      const int from = layout.offsetX + x * scale;
-      const int to = std::min(from + scale, window.width);
-      for (int column = from; column < to; ++column) row[column] = pixel;
+    // Neighbours mostly share a colour, converted once for the run.
+    COLORREF colour = source[screenRegion.left];
+    std::uint32_t pixel = WindowPixel(colour, windowFormat);
+    // Blocks that the window cuts off on the right end the row, so all before them are whole.
+    std::uint32_t* block = row + layout.offsetX + screenRegion.left * scale;
+    for (int x = screenRegion.left; x < screenRegion.right; ++x, block += scale) {
+      if (source[x] != colour) {
+        colour = source[x];
+        pixel = WindowPixel(colour, windowFormat);
+      }
+      const int columns = std::min(scale, window.width - static_cast<int>(block - row));
+      if (columns <= 0) break;
+      std::fill_n(block, columns, pixel);
     }
     const int lastRow = std::min(firstRow + scale, window.height);
     for (int copy = firstRow + 1; copy < lastRow; ++copy) {

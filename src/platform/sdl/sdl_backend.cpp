@@ -311,10 +311,18 @@ void SdlBackend::Translate(const SDL_Event& event) {
     case SDL_QUIT: m_pending.push_back(InputEvent{InputEvent::Kind::Close}); break;
     case SDL_WINDOWEVENT:
       if (event.window.event == SDL_WINDOWEVENT_CLOSE) m_pending.push_back(InputEvent{InputEvent::Kind::CloseButton});
-      if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) m_realSize = ServerWindowSize(m_window);
+      if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        m_realSize = ServerWindowSize(m_window);
         m_windowStale = true;
         Draw(RECT{0, 0, 0, 0});
+      } else if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        // The window's pixels are kept by SDL and still hold the last frame: they only need
+        // showing again, unless they were never painted whole.
+        if (m_windowStale) {
+          Draw(RECT{0, 0, 0, 0});
+        } else {
+          SDL_UpdateWindowSurface(m_window);
+        }
       }
       break;
     case SDL_MOUSEBUTTONDOWN:

@@ -44,10 +44,11 @@ bool PenPress::Up(bool inside) {
 // ---- static -------------------------------------------------------------------------------
 
 void CStatic::SetBitmapResource(int bitmapId) {
-  CBitmap bitmap;
-  if (!bitmap.LoadBitmap(static_cast<UINT>(bitmapId))) return;
+  auto bitmap = std::make_unique<CBitmap>();
+  if (!bitmap->LoadBitmap(static_cast<UINT>(bitmapId))) return;
   m_bitmapId = static_cast<UINT>(bitmapId);
-  const CSize size = bitmap.GetSize();
+  const CSize size = bitmap->GetSize();
+  m_decoded = std::move(bitmap);
   SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE);
   Invalidate();
 }
@@ -58,14 +59,21 @@ void CStatic::OnPaint() {
   FillSolid(dc, client, DialogBackgroundColor());
   const DWORD type = GetStyle() & SS_TYPEMASK;
   if (type == SS_BITMAP) {
-    CBitmap bitmap;
-    if (m_bitmapId == 0 || !bitmap.LoadBitmap(m_bitmapId)) return;
-    CDC memory;
-    memory.CreateCompatibleDC(&dc);
-    SelectionScope selection(memory, &bitmap);
-    const CSize size = bitmap.GetSize();
-    const int offset = m_press.LooksPressed() ? 1 : 0;
-    dc.BitBlt(offset, offset, size.cx, size.cy, &memory, 0, 0, SRCCOPY);
+    if (m_bitmapId == 0) return;
+    if (!m_decoded) {
+      auto decoded = std::make_unique<CBitmap>();
+      if (!decoded->LoadBitmap(m_bitmapId)) return;
+      m_decoded = std::move(decoded);
+    }
+    {
+      CDC memory;
+      memory.CreateCompatibleDC(&dc);
+      SelectionScope selection(memory, m_decoded.get());
+      const CSize size = m_decoded->GetSize();
+      const int offset = m_press.LooksPressed() ? 1 : 0;
+      dc.BitBlt(offset, offset, size.cx, size.cy, &memory, 0, 0, SRCCOPY);
+    }
+    m_decoded.reset();
     return;
   }
   PLATFORM_REQUIRE(type == SS_LEFT || type == SS_CENTER, "unsupported static control type");

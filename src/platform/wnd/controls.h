@@ -46,9 +46,11 @@ class CStatic : public CWnd {
   bool LetsTapsThrough() const override { return !(GetStyle() & SS_NOTIFY); }
 
  private:
-  // Decoded afresh for each paint: the window keeps what it painted, and holding the decoded
-  // picture as well would keep a second copy of the largest image, the board, all game long.
+  // The picture is decoded for a paint and let go after it: the window keeps what it painted,
+  // and holding the decoded picture as well would keep a second copy of the largest image,
+  // the board, all game long. The decoding that told the picture's size serves the first paint.
   UINT m_bitmapId = 0;  // 0: no picture
+  std::unique_ptr<CBitmap> m_decoded;
   PenPress m_press;
 };
 
