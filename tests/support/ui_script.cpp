@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "platform/core/text.h"
-#include "platform/gdi/png_file.h"
 
 namespace {
 [[noreturn]] void ScriptFailure(const char* what, const CString& name) {
@@ -56,34 +55,13 @@ void UiScript::StartNextRun() {
 
 // ---- the script ---------------------------------------------------------------------------
 
-UiScript& UiScript::Tap(POINT point) {
-  m_backend.Tap(point);
-  return *this;
-}
-
-UiScript& UiScript::PenDown(POINT point) {
-  m_backend.PenDown(point);
-  return *this;
-}
-
-UiScript& UiScript::Hover(POINT point) {
-  m_backend.Hover(point);
-  return *this;
-}
-
-UiScript& UiScript::PenUp(POINT point) {
-  m_backend.PenUp(point);
-  return *this;
-}
-
 UiScript& UiScript::TapWhereFound(std::function<std::optional<CRect>()> find, const char* what, CString name) {
-  m_backend.TapAt([find = std::move(find), what, name = std::move(name)] {
+  return Forward(m_backend.TapAt([find = std::move(find), what, name = std::move(name)] {
     ScreenChrome::Current().Follow();
     const std::optional<CRect> rect = find();
     if (!rect) ScriptFailure(what, name);
     return Centre(*rect);
-  });
-  return *this;
+  }));
 }
 
 UiScript& UiScript::TapItem(int controlId) {
@@ -126,41 +104,6 @@ UiScript& UiScript::TapCloseBox() {
   return TapWhereFound([] { return ScreenChrome::Current().CloseBoxRect(); }, "no close box on the title bar", u"");
 }
 
-UiScript& UiScript::Key(UINT virtualKey, UINT modifiers) {
-  m_backend.Key(virtualKey, modifiers);
-  return *this;
-}
-
-UiScript& UiScript::Type(const CString& text) {
-  m_backend.Type(text);
-  return *this;
-}
-
-UiScript& UiScript::CloseRequest() {
-  m_backend.CloseRequest();
-  return *this;
-}
-
-UiScript& UiScript::CloseButton() {
-  m_backend.CloseButton();
-  return *this;
-}
-
-UiScript& UiScript::Wait(std::uint64_t milliseconds) {
-  m_backend.Wait(milliseconds);
-  return *this;
-}
-
-UiScript& UiScript::Check(std::function<void()> check) {
-  m_backend.Check(std::move(check));
-  return *this;
-}
-
-UiScript& UiScript::At(std::uint64_t timeMs) {
-  m_backend.At(timeMs);
-  return *this;
-}
-
 // ---- what happened ------------------------------------------------------------------------
 
 void UiScript::ClearRecords() {
@@ -172,5 +115,3 @@ Surface UiScript::Screenshot() {
   Windows().RefreshScreen();
   return Windows().ScreenPixels();
 }
-
-bool UiScript::SaveScreenshot(const std::string& pngPath) { return WritePng(Screenshot(), pngPath); }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/core/message_box.h"
@@ -36,11 +37,11 @@ class UiScript {
   UiScript& operator=(const UiScript&) = delete;
 
   // ---- the script -----------------------------------------------------------------------
-  UiScript& Tap(POINT screenPoint);
-  UiScript& PenDown(POINT screenPoint);
-  UiScript& PenUp(POINT screenPoint);
+  UiScript& Tap(POINT screenPoint) { return Forward(m_backend.Tap(screenPoint)); }
+  UiScript& PenDown(POINT screenPoint) { return Forward(m_backend.PenDown(screenPoint)); }
+  UiScript& PenUp(POINT screenPoint) { return Forward(m_backend.PenUp(screenPoint)); }
   // The mouse moves there with no button down.
-  UiScript& Hover(POINT screenPoint);
+  UiScript& Hover(POINT screenPoint) { return Forward(m_backend.Hover(screenPoint)); }
   // A tap on the centre of a control of the dialog in front, found by id or by its text.
   UiScript& TapItem(int controlId);
   UiScript& TapText(const CString& text);
@@ -52,17 +53,17 @@ class UiScript {
   UiScript& TapCloseBox();
   // The menu bar's button that raises and lowers the soft input panel.
   UiScript& TapInputPanelButton();
-  UiScript& Key(UINT virtualKey, UINT modifiers = 0);
-  UiScript& Type(const CString& text);
+  UiScript& Key(UINT virtualKey, UINT modifiers = 0) { return Forward(m_backend.Key(virtualKey, modifiers)); }
+  UiScript& Type(const CString& text) { return Forward(m_backend.Type(text)); }
   // The system asks the program to end, as a signal does.
-  UiScript& CloseRequest();
+  UiScript& CloseRequest() { return Forward(m_backend.CloseRequest()); }
   // The desktop window's close button.
-  UiScript& CloseButton();
-  UiScript& Wait(std::uint64_t milliseconds);
+  UiScript& CloseButton() { return Forward(m_backend.CloseButton()); }
+  UiScript& Wait(std::uint64_t milliseconds) { return Forward(m_backend.Wait(milliseconds)); }
   // Runs the check at this point of the script; the screen has been presented.
-  UiScript& Check(std::function<void()> check);
+  UiScript& Check(std::function<void()> check) { return Forward(m_backend.Check(std::move(check))); }
   // The next step arrives at that virtual time, also while the program sleeps.
-  UiScript& At(std::uint64_t timeMs);
+  UiScript& At(std::uint64_t timeMs) { return Forward(m_backend.At(timeMs)); }
   bool ScriptDone() const { return m_backend.ScriptDone(); }
 
   // The run ends and a new one begins on an empty screen, on the same clock and records,
@@ -82,15 +83,14 @@ class UiScript {
   // ---- the screen -----------------------------------------------------------------------
   // The screen as the program leaves it now (brought up to date first).
   Surface Screenshot();
-  bool SaveScreenshot(const std::string& pngPath);
   COLORREF PresentedPixel(int x, int y) const { return m_backend.PresentedPixel(x, y); }
 
   // ---- looking at the run ----------------------------------------------------------------
   WindowSystem& Windows() { return m_run->Windows(); }
-  ScreenChrome& Chrome() { return ScreenChrome::Current(); }
-  HeadlessBackend& Backend() { return m_backend; }
 
  private:
+  // The back end's steps return the back end; the script's return the script.
+  UiScript& Forward(HeadlessBackend&) { return *this; }
   void BeginRun();
   void EndRun();
   UiScript& TapWhereFound(std::function<std::optional<CRect>()> find, const char* what, CString name);
