@@ -10,10 +10,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gdi/image_codec.h"
@@ -80,15 +82,25 @@ auto DecodeExactly(Decode decode, const Bytes& bytes, std::string* whyNot) {
   return decode(std::span<const unsigned char>(block.get(), bytes.size()), whyNot);
 }
 
-bool Decodes(bool icon, const Bytes& bytes, std::string* whyNot) {
-  return icon ? DecodeExactly(DecodeIconImage, bytes, whyNot).has_value()
-              : DecodeExactly(DecodeBitmapImage, bytes, whyNot).has_value();
+// A bitmap comes back as an icon without a mask.
+std::optional<Icon> Decode(bool icon, const Bytes& bytes, std::string* whyNot) {
+  if (icon) return DecodeExactly(DecodeIconImage, bytes, whyNot);
+  std::optional<Surface> image = DecodeExactly(DecodeBitmapImage, bytes, whyNot);
+  return image ? std::optional<Icon>(Icon{std::move(*image), {}}) : std::nullopt;
 }
 
 // ---- files put together field by field ------------------------------------------------------
 
-void Put(Bytes& out, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
+// Little-endian fields, each a value and its size in bytes.
+void Put(Bytes& out, std::initializer_list<std::pair<std::uint32_t, int>> fields) {
+  for (const auto& [value, size] : fields) {
+    for (int i = 0; i < size; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
+  }
+}
+
+void PutBgr(Bytes& out, COLORREF c) {
+  out.insert(out.end(), {static_cast<unsigned char>(GetBValue(c)), static_cast<unsigned char>(GetGValue(c)),
+                         static_cast<unsigned char>(GetRValue(c))});
 }
 
 void PutAt(Bytes& out, std::size_t at, std::uint32_t value, int size) {
@@ -100,6 +112,7 @@ constexpr int kWidth = 5;
 constexpr int kHeight = 3;
 
 bool Paletted(int bits) { return bits <= 8; }
+unsigned Colours(int bits) { return Paletted(bits) ? (bits == 1 ? 2u : 6u) : 0u; }
 unsigned ColourIndex(int x, int y, int bits) { return static_cast<unsigned>(x + 2 * y) % (bits == 1 ? 2u : 6u); }
 COLORREF PaletteColour(unsigned index) {
   const int i = static_cast<int>(index);
@@ -117,8 +130,7 @@ Bytes PixelRow(int y, int bits) {
   for (int x = 0; x < kWidth; ++x) {
     const COLORREF c = ExpectedColour(x, y, bits);
     if (!Paletted(bits)) {
-      row.insert(row.end(), {static_cast<unsigned char>(GetBValue(c)), static_cast<unsigned char>(GetGValue(c)),
-                             static_cast<unsigned char>(GetRValue(c))});
+      PutBgr(row, c);
       if (bits == 32) row.push_back(0);
       continue;
     }
@@ -136,18 +148,13 @@ Bytes PixelRow(int y, int bits) {
 
 // Information header, palette and rows; for an icon the header counts the mask's rows too.
 Bytes Dib(int bits, bool topDown, bool icon) {
-  const unsigned colours = Paletted(bits) ? (bits == 1 ? 2u : 6u) : 0u;
   Bytes dib;
-  Put(dib, 40, 4);
-  Put(dib, kWidth, 4);
-  Put(dib, static_cast<std::uint32_t>(icon ? 2 * kHeight : topDown ? -kHeight : kHeight), 4);
-  Put(dib, 1, 2);
-  Put(dib, static_cast<std::uint32_t>(bits), 2);
-  for (int field = 0; field < 6; ++field) Put(dib, field == 4 ? colours : 0, 4);
-  for (unsigned i = 0; i < colours; ++i) {
-    const COLORREF c = PaletteColour(i);
-    dib.insert(dib.end(), {static_cast<unsigned char>(GetBValue(c)), static_cast<unsigned char>(GetGValue(c)),
-                           static_cast<unsigned char>(GetRValue(c)), 0});
+  const auto height = static_cast<std::uint32_t>(icon ? 2 * kHeight : topDown ? -kHeight : kHeight);
+  Put(dib, {{40, 4}, {kWidth, 4}, {height, 4}, {1, 2}, {static_cast<std::uint32_t>(bits), 2}});
+  Put(dib, {{0, 4}, {0, 4}, {0, 4}, {0, 4}, {Colours(bits), 4}, {0, 4}});
+  for (unsigned i = 0; i < Colours(bits); ++i) {
+    PutBgr(dib, PaletteColour(i));
+    dib.push_back(0);
   }
   for (int stored = 0; stored < kHeight; ++stored) {
     const Bytes row = PixelRow(topDown ? stored : kHeight - 1 - stored, bits);
@@ -161,11 +168,9 @@ constexpr std::size_t kBmpInfoHeader = 14;
 
 Bytes BmpFile(int bits, bool topDown = false) {
   const Bytes dib = Dib(bits, topDown, false);
-  const std::size_t palette = Paletted(bits) ? (bits == 1 ? 2u : 6u) * 4 : 0;
   Bytes file = {'B', 'M'};
-  Put(file, static_cast<std::uint32_t>(kBmpInfoHeader + dib.size()), 4);
-  Put(file, 0, 4);
-  Put(file, static_cast<std::uint32_t>(kBmpInfoHeader + 40 + palette), 4);
+  const auto size = static_cast<std::uint32_t>(kBmpInfoHeader + dib.size());
+  Put(file, {{size, 4}, {0, 4}, {static_cast<std::uint32_t>(kBmpInfoHeader + 40 + 4 * Colours(bits)), 4}});
   file.insert(file.end(), dib.begin(), dib.end());
   return file;
 }
@@ -189,16 +194,11 @@ constexpr std::size_t kIcoEntrySize = 16;
 // An icon file of the images in order, each with its directory entry's colour count.
 Bytes IcoFile(const std::vector<std::pair<unsigned, Bytes>>& images) {
   Bytes file;
-  Put(file, 0, 2);
-  Put(file, 1, 2);
-  Put(file, static_cast<std::uint32_t>(images.size()), 2);
+  Put(file, {{0, 2}, {1, 2}, {static_cast<std::uint32_t>(images.size()), 2}});
   std::size_t at = kIcoFirstEntry + kIcoEntrySize * images.size();
   for (const auto& [colours, image] : images) {
     file.insert(file.end(), {kWidth, kHeight, static_cast<unsigned char>(colours), 0});
-    Put(file, 1, 2);
-    Put(file, 0, 2);
-    Put(file, static_cast<std::uint32_t>(image.size()), 4);
-    Put(file, static_cast<std::uint32_t>(at), 4);
+    Put(file, {{1, 2}, {0, 2}, {static_cast<std::uint32_t>(image.size()), 4}, {static_cast<std::uint32_t>(at), 4}});
     at += image.size();
   }
   for (const auto& entry : images) file.insert(file.end(), entry.second.begin(), entry.second.end());
@@ -217,21 +217,13 @@ TEST(ImageDecoder, EveryResourceDecodesToItsRecordedPixels) {
   EXPECT_EQ(files, std::size(kResources)) << "a picture without its recorded line";
   for (const RecordedPicture& recorded : kResources) {
     SCOPED_TRACE(recorded.file);
-    const Bytes bytes = ReadFile(ResourceFolder() / recorded.file);
     std::string whyNot;
-    if (fs::path(recorded.file).extension() == ".bmp") {
-      const std::optional<Surface> image = DecodeExactly(DecodeBitmapImage, bytes, &whyNot);
-      ASSERT_TRUE(image.has_value()) << whyNot;
-      EXPECT_EQ(image->Width(), recorded.width);
-      EXPECT_EQ(image->Height(), recorded.height);
-      EXPECT_EQ(Checksum(*image), recorded.checksum);
-    } else {
-      const std::optional<Icon> icon = DecodeExactly(DecodeIconImage, bytes, &whyNot);
-      ASSERT_TRUE(icon.has_value()) << whyNot;
-      EXPECT_EQ(icon->image.Width(), recorded.width);
-      EXPECT_EQ(icon->image.Height(), recorded.height);
-      EXPECT_EQ(Checksum(icon->image, icon->opaque), recorded.checksum);
-    }
+    const std::optional<Icon> decoded =
+        Decode(fs::path(recorded.file).extension() == ".ico", ReadFile(ResourceFolder() / recorded.file), &whyNot);
+    ASSERT_TRUE(decoded.has_value()) << whyNot;
+    EXPECT_EQ(decoded->image.Width(), recorded.width);
+    EXPECT_EQ(decoded->image.Height(), recorded.height);
+    EXPECT_EQ(Checksum(decoded->image, decoded->opaque), recorded.checksum);
   }
 }
 
@@ -241,13 +233,8 @@ TEST(ImageDecoder, EveryDepthReadsTheSamePictureBottomUpTopDownAndAsIconWithItsM
       SCOPED_TRACE(testing::Message() << bits << " bits, " << form);
       const bool icon = form == std::string("icon");
       std::string whyNot;
-      std::optional<Icon> decoded;
-      if (icon) {
-        decoded = DecodeExactly(DecodeIconImage, IcoFile(bits), &whyNot);
-      } else if (auto image =
-                     DecodeExactly(DecodeBitmapImage, BmpFile(bits, form == std::string("top-down")), &whyNot)) {
-        decoded = Icon{std::move(*image), {}};
-      }
+      const std::optional<Icon> decoded =
+          Decode(icon, icon ? IcoFile(bits) : BmpFile(bits, form == std::string("top-down")), &whyNot);
       ASSERT_TRUE(decoded.has_value()) << whyNot;
       ASSERT_EQ(decoded->image.Width(), kWidth);
       ASSERT_EQ(decoded->image.Height(), kHeight);
@@ -280,7 +267,7 @@ TEST(ImageDecoder, EveryTruncationFailsWithoutReadingPastTheData) {
     const Bytes whole = icon ? IcoFile(4) : BmpFile(4);
     for (std::size_t size = 0; size < whole.size(); ++size) {
       std::string whyNot;
-      EXPECT_FALSE(Decodes(icon, Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)), &whyNot));
+      EXPECT_FALSE(Decode(icon, Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(size)), &whyNot));
       EXPECT_NE(whyNot.find("too short"), std::string::npos) << icon << " " << size << ": " << whyNot;
     }
   }
@@ -343,7 +330,7 @@ TEST(ImageDecoder, DamagedFilesFailWithTheirReason) {
     Bytes bytes = damaged.icon ? IcoFile(8) : BmpFile(8);
     damaged.damage(bytes);
     std::string whyNot;
-    EXPECT_FALSE(Decodes(damaged.icon, bytes, &whyNot));
+    EXPECT_FALSE(Decode(damaged.icon, bytes, &whyNot));
     EXPECT_NE(whyNot.find(damaged.reason), std::string::npos) << whyNot;
   }
 }
