@@ -74,14 +74,12 @@ TEST_F(SoftKeyboardTest, PenLiftedOutsideTheKeyTypesNothing) {
   m_dialog.DoModal();
 }
 
+// How the raised panel looks is held by the name entry's reference image.
 TEST_F(SoftKeyboardTest, PanelCoversTheDialogAboveTheMenuBarOnlyWhileRaised) {
   const POINT inside{120, 250};  // within the panel and on the dialog's background
-  const POINT above{120, PANEL.top - 1};
   m_ui.Check([&] {
-    const Surface screen = m_ui.Screenshot();
-    EXPECT_NE(screen.Pixel(inside.x, inside.y), TEST_GREEN);
-    EXPECT_EQ(screen.Pixel(above.x, above.y), TEST_GREEN);
     EXPECT_EQ(WindowSystem::Current().HitTest(inside), &Keyboard());
+    EXPECT_EQ(WindowSystem::Current().HitTest(POINT{120, PANEL.top - 1}), &m_dialog);
     SHSipPreference(m_dialog.GetSafeHwnd(), SIP_FORCEDOWN);
   });
   m_ui.Check([&] {
@@ -116,11 +114,12 @@ TEST(SoftKeyboardButtonTest, ADialogWithoutAnEditBoxShowsNoKeyboardButton) {
   dialog.DoModal();
 }
 
-// Every label, shifted or not, keeps a pixel of the key's face clear inside its frame.
-TEST_F(SoftKeyboardTest, EveryLabelFitsInsideItsKey) {
+// Every shifted label keeps a pixel of the key's face clear inside its frame; the unshifted
+// ones are held by the name entry's reference image.
+TEST_F(SoftKeyboardTest, EveryShiftedLabelFitsInsideItsKey) {
   const std::vector<CString> labels{u"1", u"0", u"Bksp",  u"q",     u"w",     u"m",
                                     u"-", u".", u"Enter", u"Shift", u"Space", u"Hide"};
-  const auto expectClearRings = [this, &labels](const char* state) {
+  const auto expectClearRings = [this, &labels] {
     const Surface screen = m_ui.Screenshot();
     for (const CString& label : labels) {
       CRect ring = *Keyboard().KeyRect(label);
@@ -133,12 +132,10 @@ TEST_F(SoftKeyboardTest, EveryLabelFitsInsideItsKey) {
       for (int y = ring.top; y < ring.bottom; ++y) {
         clear = clear && screen.Pixel(ring.left, y) == face && screen.Pixel(ring.right - 1, y) == face;
       }
-      EXPECT_TRUE(clear) << "the label touches the frame of " << std::string(label.begin(), label.end()) << ", "
-                         << state;
+      EXPECT_TRUE(clear) << "the label touches the frame of " << std::string(label.begin(), label.end());
     }
   };
-  m_ui.Check([&] { expectClearRings("unshifted"); });
   TapKeys({u"Shift"});
-  m_ui.Check([&] { expectClearRings("shifted"); });
+  m_ui.Check(expectClearRings);
   m_dialog.DoModal();
 }
