@@ -115,20 +115,19 @@ TEST_F(EndGameTest, ClosingTheNameEntryStillStoresTheTotalWithAnEmptyName) {
 
 // A signal or a lost display ends the program as a close request does; the window's close
 // button does after its question. Either way the name being typed is dropped, not the total.
-TEST_F(EndGameTest, ACloseRequestDuringTheNameEntryStillStoresTheTotal) {
+class EndGameClosedTest : public EndGameTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(EndGameClosedTest, ACloseDuringTheNameEntryStillStoresTheTotal) {
   ScriptAllSixesGame();
-  m_ui.Type(u"Half").CloseRequest();
+  m_ui.Type(u"Half");
+  (GetParam() ? m_ui.CloseButton().Answer(u"Yes") : m_ui.CloseRequest()).Check([] {
+    ADD_FAILURE() << "the program is still running";
+  });
   Run();
   EXPECT_NE(SettingsFileBytes().find(Entry(3, 170, "")), std::string::npos);
 }
 
-TEST_F(EndGameTest, TheCloseButtonDuringTheNameEntryAsksAndYesStillStoresTheTotal) {
-  ScriptAllSixesGame();
-  m_ui.Type(u"Half").CloseButton().Answer(u"Yes");
-  Check([] { ADD_FAILURE() << "the program is still running"; });
-  Run();
-  EXPECT_NE(SettingsFileBytes().find(Entry(3, 170, "")), std::string::npos);
-}
+INSTANTIATE_TEST_SUITE_P(RequestOrButton, EndGameClosedTest, ::testing::Bool());
 
 TEST_F(EndGameTest, TheMenuDialogsLeaveATurnAsItWas) {
   Roll({2, 3, 3, 5, 6});

@@ -3,19 +3,10 @@
 // enter picture.
 #include "dialogs/name_entry_dlg.h"
 
-#include <optional>
-
 #include "dialog_fixture.h"
-#include "platform/wnd/screen_chrome.h"
-#include "platform/wnd/soft_keyboard.h"
 
 namespace {
 const CString kTooLong = u"Your name must not be longer than 20 characters!";
-
-POINT SoftKey(const CString& label) {
-  const std::optional<CRect> rect = ScreenChrome::Current().SoftKeyboard().KeyRect(label);
-  return rect ? POINT{(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2} : POINT{0, 0};
-}
 }  // namespace
 
 class NameEntryDlgTest : public DialogTest {
@@ -106,15 +97,4 @@ TEST_F(NameEntryDlgTest, WithAudioOffTheRulesAndMessagesStayButNothingSounds) {
   EXPECT_EQ(m_strName, u"Quiet");
   EXPECT_EQ(MessageTexts(), std::vector<CString>{kTooLong});
   EXPECT_TRUE(m_ui.SoundNames().empty());
-}
-
-TEST_F(NameEntryDlgTest, ANameTypedOnTheSoftKeyboardIsAcceptedByItsEnterKey) {
-  for (const char16_t* key : {u"Shift", u"a", u"n", u"n", u"Space", u"Shift", u"b", u"7", u"Bksp", u"2"}) {
-    m_ui.Tap(SoftKey(key));
-  }
-  Check([] { EXPECT_EQ(ItemText(IDC_NAME), u"Ann B2"); });
-  m_ui.Tap(SoftKey(u"Enter"));
-  EXPECT_EQ(Run(), IDOK);
-  EXPECT_EQ(m_strName, u"Ann B2");
-  EXPECT_FALSE(SipIsUp());
 }
