@@ -10,6 +10,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/hi_scores_dlg.h"
 #include "dialogs/options_dlg.h"
+#include "gdi_test_support.h"
 #include "platform/wnd/screen_chrome.h"
 #include "platform/wnd/shell.h"
 #include "platform/wnd/window_system.h"
@@ -21,14 +22,7 @@ constexpr COLORREF kCheckBoxFocus = RGB(0, 51, 153);
 constexpr std::uint64_t kTick = 60;
 
 // How many pixels of that colour a window shows.
-int PixelsOf(const CWnd& window, COLORREF color) {
-  const Surface& surface = window.GetSurface();
-  int count = 0;
-  for (int y = 0; y < surface.Height(); ++y) {
-    for (int x = 0; x < surface.Width(); ++x) count += surface.Row(y)[x] == color ? 1 : 0;
-  }
-  return count;
-}
+int PixelsOf(const CWnd& window, COLORREF color) { return CountColor(window.GetSurface(), color); }
 
 struct GameOutcome {
   SoundTimeline sounds;

@@ -28,6 +28,20 @@ std::unique_ptr<SdlBackend> Create(std::string& error) {
   return SdlBackend::Create(DesktopWindowLook{"Tumbla", nullptr, kScreen}, error);
 }
 
+void Push(SDL_Event event) {
+  event.common.timestamp = SDL_GetTicks();
+  ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
+}
+
+Uint32 WindowId(SDL_Window* window) { return SDL_GetWindowID(window); }
+
+void PushMouseButton(SDL_Window* window, Uint32 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
+  Push(SDL_Event{.button = {type, 0, WindowId(window), 0, button, 0, 0, 0, x, y}});
+}
+void PushKey(SDL_Window* window, SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
+  Push(SDL_Event{.key = {SDL_KEYDOWN, 0, WindowId(window), 0, 0, 0, 0, {SDL_SCANCODE_UNKNOWN, key, modifiers, 0}}});
+}
+
 // SDL's dummy drivers: a window and a sound device that exist only in memory.
 class SdlBackendTest : public testing::Test {
  protected:
@@ -57,22 +71,13 @@ class SdlBackendTest : public testing::Test {
     return *event;
   }
 
-  void Push(SDL_Event event) {
-    event.common.timestamp = SDL_GetTicks();
-    ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError();
-  }
-
-  Uint32 WindowId() { return SDL_GetWindowID(m_backend->Window()); }
-
   void PushMouseButton(Uint32 type, int x, int y, Uint8 button = SDL_BUTTON_LEFT) {
-    Push(SDL_Event{.button = {type, 0, WindowId(), 0, button, 0, 0, 0, x, y}});
+    ::PushMouseButton(m_backend->Window(), type, x, y, button);
   }
   void PushMotion(int x, int y) {
-    Push(SDL_Event{.motion = {SDL_MOUSEMOTION, 0, WindowId(), 0, SDL_BUTTON_LMASK, x, y, 0, 0}});
+    Push(SDL_Event{.motion = {SDL_MOUSEMOTION, 0, WindowId(m_backend->Window()), 0, SDL_BUTTON_LMASK, x, y, 0, 0}});
   }
-  void PushKey(SDL_Keycode key, Uint16 modifiers = KMOD_NONE) {
-    Push(SDL_Event{.key = {SDL_KEYDOWN, 0, WindowId(), 0, 0, 0, 0, {SDL_SCANCODE_UNKNOWN, key, modifiers, 0}}});
-  }
+  void PushKey(SDL_Keycode key, Uint16 modifiers = KMOD_NONE) { ::PushKey(m_backend->Window(), key, modifiers); }
 
   // The backend repaints from the frame it was last given, so the frame outlives each test's steps.
   void Present() { m_backend->Present(FrameView{240, 320, m_screen.data()}); }
@@ -192,28 +197,13 @@ TEST(SdlBackendOnX, FullScreenNotGrantedKeepsTheScreenWholeAndWhereThePenLands) 
   const std::vector<COLORREF> screen(240 * 320, RGB(0, 153, 51));
   backend->Present(FrameView{240, 320, screen.data()});
   const ScreenLayout windowed = backend->Layout();
-  SDL_Event f11{};
-  f11.type = SDL_KEYDOWN;
-  f11.key.windowID = SDL_GetWindowID(backend->Window());
-  f11.key.keysym.sym = SDLK_F11;
-  SDL_PushEvent(&f11);
+  PushKey(backend->Window(), SDLK_F11);
   while (backend->WaitForEvent(backend->NowMs() + 300, WaitReason::Idle)) {
   }
   backend->Present(FrameView{240, 320, screen.data()});
   EXPECT_EQ(backend->Layout(), windowed);
-  SDL_Event press{};
-  press.type = SDL_MOUSEBUTTONDOWN;
-  press.button = {SDL_MOUSEBUTTONDOWN,
-                  0,
-                  SDL_GetWindowID(backend->Window()),
-                  0,
-                  SDL_BUTTON_LEFT,
-                  SDL_PRESSED,
-                  1,
-                  0,
-                  windowed.offsetX + 120 * windowed.scale,
-                  windowed.offsetY + 160 * windowed.scale};
-  SDL_PushEvent(&press);
+  PushMouseButton(backend->Window(), SDL_MOUSEBUTTONDOWN, windowed.offsetX + 120 * windowed.scale,
+                  windowed.offsetY + 160 * windowed.scale);
   const std::optional<InputEvent> pen = backend->WaitForEvent(backend->NowMs() + 300, WaitReason::Idle);
   ASSERT_TRUE(pen.has_value());
   EXPECT_EQ(pen->kind, InputEvent::Kind::PenDown);
