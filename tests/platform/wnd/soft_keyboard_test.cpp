@@ -18,21 +18,12 @@ POINT KeyCentre(const CString& label) {
   return rect ? POINT{(rect->left + rect->right) / 2, (rect->top + rect->bottom) / 2} : POINT{0, 0};
 }
 
-DialogItemTemplate EditItem() {
-  return DialogItemTemplate{ItemClass::Edit,
-                            u"",
-                            0,
-                            EDIT_ID,
-                            WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_CENTER | ES_MULTILINE,
-                            33,
-                            49,
-                            92,
-                            12};
-}
+constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_CENTER | ES_MULTILINE;
+constexpr DialogItemTemplate kEditItem{ItemClass::Edit, u"", 0, EDIT_ID, kEditStyle, 33, 49, 92, 12};
 
 class SoftKeyboardTest : public WndTest {
  protected:
-  SoftKeyboardTest() : m_dialog({EditItem()}) {
+  SoftKeyboardTest() : m_dialog({kEditItem}) {
     m_dialog.onInit = [this] { SHSipPreference(m_dialog.GetSafeHwnd(), SIP_UP); };
   }
   ~SoftKeyboardTest() override { SHSipPreference(nullptr, SIP_FORCEDOWN); }

@@ -4,13 +4,8 @@
 
 TestTemplate::TestTemplate(std::vector<DialogItemTemplate> items, DWORD style, DWORD exStyle)
     : m_items(std::move(items)) {
-  m_template =
-      DialogTemplate{0,         WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | style,
-                     exStyle,   u"Test",
-                     u"Tahoma", 8,
-                     0,         0,
-                     160,       165,
-                     m_items};
+  constexpr DWORD kFrame = WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT;
+  m_template = DialogTemplate{0, kFrame | style, exStyle, u"Test", u"Tahoma", 8, 0, 0, 160, 165, m_items};
 }
 
 ScriptedDialog::ScriptedDialog(std::vector<DialogItemTemplate> items, DWORD style, DWORD exStyle)
