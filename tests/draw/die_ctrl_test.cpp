@@ -36,22 +36,14 @@ class DieCtrlTest : public ControlTest {
   std::unique_ptr<CDieCtrl> m_die;
 };
 
-TEST_F(DieCtrlTest, StartsWithARandomFace) {
-  QueueRandom({4});  // 4 % 6 + 1
+// The first number is the face the die starts with.
+TEST_F(DieCtrlTest, StartsWithARandomFaceAndReducesRandomNumbersAsUnsignedNumbers) {
+  QueueRandom({4, 0xFFFFFFFFu, 0x80000000u, 11});
   m_ui.Check([this] {
-    EXPECT_EQ(m_host.GetDlgItem(IDC_DIE_FIRST), m_die.get());
-    EXPECT_EQ(m_die->GetValue(), 5);
+    EXPECT_EQ(m_die->GetValue(), 5);  // 4 % 6 + 1
     EXPECT_FALSE(m_die->IsHeld());
     EXPECT_TRUE(m_die->IsHoldable());
     EXPECT_TRUE(ShowsIcons(*m_die, {WhiteFace(5)}));
-  });
-  Run();
-}
-
-TEST_F(DieCtrlTest, RandomNumbersAreReducedAsUnsignedNumbers) {
-  QueueRandom({0, 0xFFFFFFFFu, 0x80000000u, 11});
-  m_ui.Check([this] {
-    EXPECT_EQ(m_die->GetValue(), 1);
     EXPECT_EQ(m_die->Roll(), 4);  // 4294967295 % 6 = 3
     EXPECT_EQ(m_die->Roll(), 3);  // 2147483648 % 6 = 2
     EXPECT_EQ(m_die->Roll(), 6);
