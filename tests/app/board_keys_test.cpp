@@ -1,10 +1,7 @@
-// The whole program by keyboard: keys act as the taps they stand for (same sounds at the
-// same times, same scores, same settings file), the focus ring over the offers shows only
-// once a key has moved it, and the menu and every dialog answer to keys.
-#include <algorithm>
+// The whole program by keyboard: keys act as the taps they stand for, with their sounds;
+// the focus ring over the offers shows only once a key has moved it, and the menu and
+// every dialog answer to keys.
 #include <memory>
-#include <string>
-#include <utility>
 
 #include "board_fixture.h"
 #include "dialogs/about_dlg.h"
@@ -12,91 +9,15 @@
 #include "dialogs/options_dlg.h"
 #include "gdi_test_support.h"
 #include "platform/wnd/screen_chrome.h"
-#include "platform/wnd/shell.h"
-#include "platform/wnd/window_system.h"
 #include "support/scoped_temp_folder.h"
 
 namespace {
 constexpr COLORREF kFocusRing = RGB(255, 255, 0);
 constexpr COLORREF kCheckBoxFocus = RGB(0, 51, 153);
-constexpr std::uint64_t kTick = 60;
 
 // How many pixels of that colour a window shows.
 int PixelsOf(const CWnd& window, COLORREF color) { return CountColor(window.GetSurface(), color); }
-
-struct GameOutcome {
-  SoundTimeline sounds;
-  std::vector<int> cells;
-  std::string file;
-  int result = 0;
-};
-
-// One whole game from a fresh settings file and a fresh clock. Every turn: a roll, three
-// dice held, a second roll that makes five sixes, and the category of that turn taken, top
-// of the card first. The total, 170, reaches the table; the name is typed, the table
-// closed, the program left through "Exit".
-GameOutcome PlayGame(bool bByKeys) {
-  ScopedTempFolder folder;
-  CWinApp app;
-  app.SetDialogBkColor(RGB(0, 153, 51), RGB(255, 255, 255));
-  theSettings.SetDefaults();
-  theSettings.m_nSpeed = 0;  // the roll's pauses too must fall at the same times
-  theSettings.Save();
-  std::deque<int> faces{1, 1, 1, 1, 1};
-  ScriptDice(faces);
-  const auto queue = [&faces](std::initializer_list<int> values) { faces.insert(faces.end(), values); };
-
-  UiScript backend;
-  CBoardDlg board;
-  for (int c = 0; c < kCategoryCount; ++c) {
-    queue({6, 6, 6, 1, 2});
-    (bByKeys ? backend.Key(VK_SPACE) : backend.TapItem(IDC_GO)).Wait(kTick);
-    // The number pad's digits hold dice as the top row's do.
-    for (UINT d = 0; d < 3; ++d)
-      bByKeys ? backend.Key(d == 2 ? VK_NUMPAD0 + 1 + d : '1' + d)
-              : backend.TapItem(IDC_DIE_FIRST + static_cast<int>(d));
-    queue({6, 6});
-    (bByKeys ? backend.Key('G') : backend.TapItem(IDC_GO)).Wait(kTick);
-    // The focus left on the category just filled moves on to the next open one.
-    (bByKeys ? backend.Key(VK_TAB).Key(VK_RETURN) : backend.TapItem(IDC_CELL_FIRST + c)).Wait(kTick);
-  }
-  backend.Type(u"Keys").Key(VK_RETURN);
-  // Steps a check adds go after those queued, so the rest of the script is added here too.
-  backend.Check([&backend, bByKeys] {
-    EXPECT_NE(InFront<CHiScoresDlg>(), nullptr);
-    if (bByKeys) {
-      backend.Key(VK_ESCAPE).Key('Q', MOD_CONTROL_DOWN).Key(VK_RETURN);
-    } else {
-      const CRect box = ScreenChrome::Current().CloseBoxRect().value_or(CRect());
-      backend.Tap(POINT{(box.left + box.right) / 2, (box.top + box.bottom) / 2}).ChooseMenu(u"Exit").Answer(u"Yes");
-    }
-  });
-
-  GameOutcome outcome;
-  outcome.result = board.DoModal();
-  EXPECT_TRUE(faces.empty()) << "scripted faces left over";
-  SetRandomSource({});
-  SHSipPreference(nullptr, SIP_FORCEDOWN);
-  outcome.sounds = TimelineOf(backend);
-  for (int i = 0; i < kScorecardSize; ++i) outcome.cells.push_back(board.Cell(i).GetValue());
-  outcome.file = FileBytes(folder.File("Tumbla.ini"));
-  return outcome;
-}
 }  // namespace
-
-TEST(BoardKeysGameTest, AGameByKeysEndsAsTheSameGameByTaps) {
-  InstallProgramResources();
-  InstallWindowResources();
-  const GameOutcome pen = PlayGame(false);
-  const GameOutcome keys = PlayGame(true);
-  EXPECT_EQ(pen.cells[kTotalIndex], 170);
-  EXPECT_NE(pen.file.find("<HINA3>Keys\n"), std::string::npos);
-  EXPECT_EQ(pen.result, IDOK);
-  EXPECT_EQ(keys.result, pen.result);
-  EXPECT_EQ(keys.cells, pen.cells);
-  EXPECT_EQ(keys.file, pen.file);
-  EXPECT_EQ(keys.sounds, pen.sounds);
-}
 
 class BoardKeysTest : public BoardTest {
  protected:
@@ -112,6 +33,32 @@ class BoardKeysTest : public BoardTest {
     return count;
   }
 };
+
+// Space and G roll, the digits of both rows hold dice, Tab goes to the first open category
+// and Enter takes it, all with the sounds of the taps they stand for; Ctrl+Q asks to leave.
+TEST_F(BoardKeysTest, KeysRollHoldTakeAndLeaveAsTheirTapsDo) {
+  for (const UINT nRoll : {UINT{VK_SPACE}, UINT{'G'}}) {
+    QueueFaces({1, 1, 1, 2, 3});
+    m_ui.Key(nRoll).Wait(kTick).Key('1').Key('5').Key(VK_NUMPAD0 + 1).Key(VK_NUMPAD0 + 5).Key('2');
+    Check([this] {
+      for (int i = 0; i < kDiceCount; ++i) EXPECT_EQ(m_board.Die(i).IsHeld(), i == 1) << "die " << i;
+    });
+    m_ui.Key(VK_TAB).Key(VK_RETURN).Wait(kTick);
+  }
+  Check([this] {
+    EXPECT_EQ(CellValue(CellIndex(Category::Ones)), 3);
+    EXPECT_EQ(CellValue(CellIndex(Category::ThreeKind)), 8) << "the second Tab went on to the next open category";
+  });
+  m_ui.Key('Q', MOD_CONTROL_DOWN).Answer(u"Yes");
+  EXPECT_EQ(Run(), IDOK);
+  const std::vector<CString> turn = {u"WAV_1", u"WAV_2", u"WAV_3", u"WAV_4", u"WAV_4",
+                                     u"WAV_4", u"WAV_4", u"WAV_4", u"WAV_5"};
+  std::vector<CString> sounds = {u"WAV_2"};
+  for (int nTurn = 0; nTurn < 2; ++nTurn) sounds.insert(sounds.end(), turn.begin(), turn.end());
+  EXPECT_EQ(m_ui.SoundNames(), sounds);
+  ASSERT_EQ(m_ui.MessageBoxes().size(), 1u);
+  EXPECT_EQ(m_ui.MessageBoxes()[0].caption, u"Exit Tumbla?");
+}
 
 TEST_F(BoardKeysTest, TheRingShowsOnceAKeyMovesItAndGoesAtTheNextPenTap) {
   Roll({1, 2, 3, 4, 6});
