@@ -14,25 +14,8 @@ class CountingEntry : public CScorecardEntry {
   void OnChanged() override { ++changes; }
 };
 
-TEST(ScoreEntry, TakingACategoryOfferFillsItAndKeepsTheValue) {
-  CScoreEntry entry(true);
-  entry.SetValue(25);
-  entry.ShowOffer();
-  EXPECT_TRUE(entry.Take());
-  EXPECT_TRUE(entry.IsFilled());
-  EXPECT_FALSE(entry.IsOffered());
-  EXPECT_EQ(entry.GetScore(), 25);
-}
-
-TEST(ScoreEntry, TakingTheBonusOfferLeavesItOpen) {
-  CScoreEntry bonus(false);
-  bonus.SetValue(100);
-  bonus.ShowOffer();
-  EXPECT_TRUE(bonus.Take());
-  EXPECT_FALSE(bonus.IsFilled());
-  EXPECT_FALSE(bonus.IsOffered());
-}
-
+// What taking an offer fills and scores the whole games show; what they cannot show is a
+// cell left drawn as it was.
 TEST(ScoreEntry, EveryVisibleChangeRedrawsOnceAndFillingAloneDoesNot) {
   CountingEntry entry(true);
   entry.SetValue(3);

@@ -46,20 +46,6 @@ TEST_F(ExtraOffer, LapsedExtraKeepsTheBonusCollectedBefore) {
   EXPECT_FALSE(card.Bonus().IsOffered());
 }
 
-// The player may take the extra and roll again before the board's tick commits the turn.
-TEST_F(ExtraOffer, TakenExtraSurvivesARollBeforeTheCommit) {
-  card.Roll({6, 6, 6, 6, 6});
-  card.Bonus().Take();
-  card.Roll({1, 2, 3, 4, 6});
-  EXPECT_EQ(card.state.m_nOffers, 12);
-  EXPECT_EQ(CountOfferedCells(card.Card()), 12);
-  card.Roll({6, 6, 6, 6, 6});
-  EXPECT_FALSE(card.Bonus().IsOffered());
-  card.TakeAndCommit(card.At(Sixes));
-  EXPECT_EQ(card.state.m_nBonusTotal, 100);
-  EXPECT_EQ(card.Total().GetValue(), 50 + 30 + 100);
-}
-
 // A Tumbla filled by a tap, then another roll before the first commit of the game.
 TEST(ExtraOfferBeforeFirstCommit, LapsingKeepsBonusWithoutValue) {
   HeadlessScorecard card;
