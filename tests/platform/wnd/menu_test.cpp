@@ -1,5 +1,6 @@
-// The menu bar of a dialog: its drop-down button, the pop-up and its commands. The menu by
-// keys is tested on the board's menu.
+// The menu bar of a dialog: its drop-down button, the pop-up and its commands. That an item
+// sends its command to the dialog in front, whose bar it is, the board's tests and reference
+// images show; the menu by keys is tested on the board's menu.
 #include <gtest/gtest.h>
 
 #include "platform/core/resources.h"
@@ -35,13 +36,6 @@ class MenuBar : public WndTest {
   ScriptedDialog m_dialog{{}};
   int m_taps = 0;
 };
-
-TEST_F(MenuBar, AnItemSendsItsCommandToTheDialog) {
-  m_ui.ChooseMenu(u"Second").ChooseMenu(u"First");
-  m_dialog.DoModal();
-  EXPECT_EQ(m_dialog.commands, (std::vector<UINT>{CMD_SECOND, CMD_FIRST}));
-  EXPECT_FALSE(ScreenChrome::Current().PopupIsOpen());
-}
 
 // The pop-up stands on the bar: "First" spans rows 246 to 265, "Second" 273 to 292.
 TEST_F(MenuBar, MenuLooksPressedWhileOpenAndAHoveringMouseLightsTheItemUnderIt) {
@@ -89,21 +83,6 @@ TEST_F(MenuBar, ATapOnASeparatorKeepsThePopupAndATapElsewhereClosesItWithoutComm
   EXPECT_FALSE(openAfterOutside);
   EXPECT_TRUE(m_dialog.commands.empty());
   EXPECT_EQ(m_taps, 0);  // the closing tap goes no further
-}
-
-TEST_F(MenuBar, TheBarBelongsToTheDialogInFront) {
-  ScriptedDialog inner({});
-  std::optional<CRect> buttonUnderInner;
-  std::optional<CRect> buttonOnOuter;
-  m_dialog.onCommand = [&](UINT) { inner.DoModal(); };
-  m_ui.ChooseMenu(u"First")
-      .Check([&] { buttonUnderInner = ScreenChrome::Current().MenuButtonRect(u"Menu"); })
-      .TapCloseBox()
-      .Check([&] { buttonOnOuter = ScreenChrome::Current().MenuButtonRect(u"Menu"); });
-  m_dialog.DoModal();
-  EXPECT_FALSE(buttonUnderInner.has_value());
-  ASSERT_TRUE(buttonOnOuter.has_value());
-  EXPECT_EQ(buttonOnOuter->bottom, SCREEN_HEIGHT);
 }
 
 TEST_F(MenuBar, TheMenuKeyOpensNothingUnderAnotherDialog) {
