@@ -14,8 +14,18 @@ class CountingEntry : public CScorecardEntry {
   void OnChanged() override { ++changes; }
 };
 
-// What taking an offer fills and scores the whole games show; what they cannot show is a
-// cell left drawn as it was.
+// Bonus is never filled, though nothing in the game reads that; what taking a category's
+// offer fills and scores the whole games show.
+TEST(ScoreEntry, TakingTheBonusOfferLeavesItOpen) {
+  CScoreEntry bonus(false);
+  bonus.SetValue(100);
+  bonus.ShowOffer();
+  EXPECT_TRUE(bonus.Take());
+  EXPECT_FALSE(bonus.IsFilled());
+  EXPECT_FALSE(bonus.IsOffered());
+}
+
+// A cell left drawn as it was no screen of the tests shows.
 TEST(ScoreEntry, EveryVisibleChangeRedrawsOnceAndFillingAloneDoesNot) {
   CountingEntry entry(true);
   entry.SetValue(3);
