@@ -2,37 +2,25 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <vector>
+#include <string>
 
+#include "persistence/file_bytes.h"
 #include "platform/core/resources.h"
+#include "platform/headless/golden.h"
 
 namespace {
 
-std::filesystem::path SourceRoot() {
-  const char* root = std::getenv("TUMBLA_SOURCE_DIR");
-  EXPECT_NE(root, nullptr);
-  return root != nullptr ? root : ".";
-}
-
-std::vector<unsigned char> ReadSourceFile(const std::filesystem::path& relative) {
-  std::ifstream in(SourceRoot() / relative, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void ExpectEmbedded(std::span<const unsigned char> embedded, const std::filesystem::path& file) {
-  const std::vector<unsigned char> original = ReadSourceFile(file);
+  const std::string original = FileBytes(SourceTreePath(file));
   ASSERT_FALSE(original.empty()) << file;
-  EXPECT_EQ(std::vector<unsigned char>(embedded.begin(), embedded.end()), original) << file;
+  EXPECT_EQ(std::string(embedded.begin(), embedded.end()), original) << file;
 }
 
 TEST(ProgramResources, EveryFileOfTheFoldersIsFoundByIdOrName) {
   InstallProgramResources();
   const std::filesystem::path folder = std::filesystem::path("src") / "resources";
-  for (const auto& entry : std::filesystem::directory_iterator(SourceRoot() / folder / "icons")) {
+  for (const auto& entry : std::filesystem::directory_iterator(SourceTreePath(folder / "icons"))) {
     const std::string stem = entry.path().stem().string();
     const int id = std::stoi(stem.substr(stem.find('_') + 1));
     ExpectEmbedded(FindResourceBytes(ResourceType::Icon, id), folder / "icons" / entry.path().filename());

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -20,6 +19,7 @@
 
 #include "platform/gdi/image_codec.h"
 #include "platform/gdi/png_file.h"
+#include "platform/headless/golden.h"
 
 namespace {
 
@@ -63,11 +63,7 @@ constexpr RecordedPicture kResources[] = {
     {"icons/icon_140.ico", 32, 32, 0x8efc463f2462752b},       {"icons/icon_141.ico", 32, 32, 0x6366ca313e50c5ee},
 };
 
-fs::path ResourceFolder() {
-  const char* source = std::getenv("TUMBLA_SOURCE_DIR");
-  EXPECT_NE(source, nullptr) << "ctest names the source folder";
-  return fs::path(source != nullptr ? source : ".") / "src" / "resources";
-}
+fs::path ResourceFolder() { return SourceTreePath("src/resources"); }
 
 Bytes ReadFile(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
