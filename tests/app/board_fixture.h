@@ -38,19 +38,6 @@ inline SoundTimeline TimelineOf(const UiScript& backend) {
   return timeline;
 }
 
-// Dice that show the faces queued, in order; a roll with none queued fails the test.
-inline void ScriptDice(std::deque<int>& faces) {
-  SetRandomSource([&faces] {
-    if (faces.empty()) {
-      ADD_FAILURE() << "a die rolled with no face scripted";
-      return std::uint32_t{0};
-    }
-    const int face = faces.front();
-    faces.pop_front();
-    return static_cast<std::uint32_t>(face - 1);
-  });
-}
-
 class BoardTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
@@ -68,7 +55,16 @@ class BoardTest : public ::testing::Test {
     for (int& nScore : theSettings.m_nHiScore) nScore = std::numeric_limits<int>::max();
     // The five dice take their first faces as the board starts; those are never seen.
     QueueFaces({1, 1, 1, 1, 1});
-    ScriptDice(m_faces);
+    // Dice show the faces queued, in order; a roll with none queued fails the test.
+    SetRandomSource([this] {
+      if (m_faces.empty()) {
+        ADD_FAILURE() << "a die rolled with no face scripted";
+        return std::uint32_t{0};
+      }
+      const int face = m_faces.front();
+      m_faces.pop_front();
+      return static_cast<std::uint32_t>(face - 1);
+    });
   }
   ~BoardTest() override { SetRandomSource({}); }
 
