@@ -35,8 +35,9 @@ class BoardKeysTest : public BoardTest {
 };
 
 // Space and G roll, the digits of both rows hold dice, Tab goes to the first open category
-// and Enter takes it, all with the sounds of the taps they stand for; Ctrl+Q asks to leave.
-TEST_F(BoardKeysTest, KeysRollHoldTakeAndLeaveAsTheirTapsDo) {
+// and Enter takes it, all with the sounds of the taps they stand for; Ctrl+N starts a new
+// game and Ctrl+Q asks to leave.
+TEST_F(BoardKeysTest, KeysRollHoldTakeStartOverAndLeaveAsTheirTapsDo) {
   for (const UINT nRoll : {UINT{VK_SPACE}, UINT{'G'}}) {
     QueueFaces({1, 1, 1, 2, 3});
     m_ui.Key(nRoll).Wait(kTick).Key('1').Key('5').Key(VK_NUMPAD0 + 1).Key(VK_NUMPAD0 + 5).Key('2');
@@ -49,12 +50,15 @@ TEST_F(BoardKeysTest, KeysRollHoldTakeAndLeaveAsTheirTapsDo) {
     EXPECT_EQ(CellValue(CellIndex(Category::Ones)), 3);
     EXPECT_EQ(CellValue(CellIndex(Category::ThreeKind)), 8) << "the second Tab went on to the next open category";
   });
+  m_ui.Key('N', MOD_CONTROL_DOWN);
+  Check([this] { EXPECT_EQ(CellValue(CellIndex(Category::Ones)), -1) << "Ctrl+N started a new game"; });
   m_ui.Key('Q', MOD_CONTROL_DOWN).Answer(u"Yes");
   EXPECT_EQ(Run(), IDOK);
   const std::vector<CString> turn = {u"WAV_1", u"WAV_2", u"WAV_3", u"WAV_4", u"WAV_4",
                                      u"WAV_4", u"WAV_4", u"WAV_4", u"WAV_5"};
   std::vector<CString> sounds = {u"WAV_2"};
   for (int nTurn = 0; nTurn < 2; ++nTurn) sounds.insert(sounds.end(), turn.begin(), turn.end());
+  sounds.push_back(u"WAV_2");  // the new game's
   EXPECT_EQ(m_ui.SoundNames(), sounds);
   ASSERT_EQ(m_ui.MessageBoxes().size(), 1u);
   EXPECT_EQ(m_ui.MessageBoxes()[0].caption, u"Exit Tumbla?");
@@ -126,17 +130,6 @@ TEST_F(BoardKeysTest, TheArrowsReachBonusWhileItOffersTheExtra) {
   m_ui.Key(VK_RETURN).Wait(kTick);
   Check([this] { EXPECT_EQ(CellValue(13), 100); });
   Run();
-}
-
-TEST_F(BoardKeysTest, EscapeEndsTheBoardAndCtrlNStartsANewGame) {
-  Roll({1, 2, 3, 4, 6});
-  m_ui.Key('N', MOD_CONTROL_DOWN);
-  Check([this] {
-    EXPECT_EQ(OfferedCount(), 0);
-    EXPECT_TRUE(m_board.Die(0).IsBlank());
-  });
-  m_ui.Key(VK_ESCAPE);
-  EXPECT_EQ(Run(), IDCANCEL);
 }
 
 TEST_F(BoardKeysTest, TheMenuByKeys) {
