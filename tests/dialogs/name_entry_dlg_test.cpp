@@ -38,12 +38,15 @@ class NameEntryDlgTest : public DialogTest {
   CString m_strName;
 };
 
-TEST_F(NameEntryDlgTest, TwentyCharactersAreAcceptedAsTyped) {
-  m_ui.Type(u" Twenty characters  ").Key(VK_RETURN);
-  EXPECT_EQ(Run(), IDOK);
-  EXPECT_EQ(m_strName, u" Twenty characters  ");
-  EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>{u"WAV_5"});
-  EXPECT_FALSE(SipIsUp()) << "forced down on accepting";
+TEST_F(NameEntryDlgTest, TwentyCharactersOrNoneAreAcceptedAsTyped) {
+  for (const CString& name : {CString(u" Twenty characters  "), CString()}) {
+    m_strName = u"stale";
+    m_ui.Type(name).Key(VK_RETURN);
+    EXPECT_EQ(Run(), IDOK);
+    EXPECT_EQ(m_strName, name);
+    EXPECT_FALSE(SipIsUp()) << "forced down on accepting";
+  }
+  EXPECT_EQ(m_ui.SoundNames(), std::vector<CString>(2, u"WAV_5"));
   EXPECT_TRUE(m_ui.MessageBoxes().empty());
 }
 
@@ -58,13 +61,6 @@ TEST_F(NameEntryDlgTest, TwentyOneCharactersAreRefusedByKeyOrPictureUntilTheName
   EXPECT_EQ(MessageTexts(), std::vector<CString>(2, kTooLong));
   EXPECT_EQ(m_ui.SoundNames(), (std::vector<CString>{u"WAV_4", u"WAV_4", u"WAV_5"}));
   EXPECT_FALSE(SipIsUp());
-}
-
-TEST_F(NameEntryDlgTest, AnEmptyNameIsAccepted) {
-  m_strName = u"stale";
-  m_ui.Key(VK_RETURN);
-  EXPECT_EQ(Run(), IDOK);
-  EXPECT_EQ(m_strName, u"");
 }
 
 TEST_F(NameEntryDlgTest, TheCloseBoxLeavesTheStringSilentlyAndThePanelUp) {
