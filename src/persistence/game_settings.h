@@ -1,7 +1,7 @@
 #pragma once
-// The options and the high-score table, kept in "Tumbla.ini" beside the executable. The one
-// record, theSettings, loads the file when it is constructed and writes it back when it is
-// destroyed; in between the program reads and writes the fields directly.
+// The options and the high-score table, kept in "Tumbla.ini" beside the executable or in the
+// user's data folder (settings_location.h). The one record, theSettings, loads the file when it is constructed and
+// writes it back when it is destroyed; in between the program reads and writes the fields directly.
 #include "platform/core/win_types.h"
 
 constexpr int kHiScoreCount = 10;
