@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TMPDIR ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
 FUZZERS = tag_reader settings_file
 
-.PHONY: play test lint bench deps configure build fuzz install soak memcheck
+.PHONY: play test lint bench deps configure build fuzz install soak memcheck deb
 
 # The game alone: the tests and benchmarks are built by the targets that run them.
 play: deps configure
@@ -23,7 +23,9 @@ SANITIZE = -fsanitize=address,undefined -fno-sanitize-recover=all
 SANITIZER_ENV = ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/hardening/lsan.supp
 
+# The package's test builds the package: Debian's tools come first.
 test: deps build
+	@scripts/install-deps --deb
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@[ -f $(ASAN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g -fno-omit-frame-pointer" -DCMAKE_CXX_FLAGS="$(SANITIZE)" \
@@ -51,6 +53,12 @@ bench: deps build
 PREFIX ?= $(HOME)/.local
 install: deps build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the game, checked by lintian, desktop-file-validate and appstreamcli:
+# build-deb/tumbla_VERSION_ARCH.deb, for `sudo apt install ./build-deb/tumbla_*.deb`.
+deb: deps
+	@scripts/install-deps --deb
+	scripts/build-deb build-deb
 
 # The monkey soak test for EVENTS random taps and keys (TUMBLA_SOAK_SEED=... replays a run).
 # Its saves go to memory-backed storage as the fuzzers' files do.

@@ -12,6 +12,7 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/virtual_display.sh"
+source "$here/game_window.sh"
 game=${1:-build/src/app/tumbla}
 if [[ ! -x "$game" ]]; then
   echo "memcheck: no game executable at $game; build it first" >&2
@@ -25,96 +26,13 @@ work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
 cleanup() {
-  # Both were started here and are ended by their own ids; their exit status is no news.
-  if [[ -n "$game_pid" ]]; then kill "$game_pid" 2>/dev/null || true; wait "$game_pid" 2>/dev/null || true; fi
-  if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  stop_game_and_display
   rm -rf "$work"
 }
 trap cleanup EXIT
 cp "$game" "$work/tumbla"
 
 start_virtual_display
-
-# ---- the handheld's screen in the desktop window -------------------------------------------
-
-window=""
-scale=1
-offset_x=0
-offset_y=0
-# The screen is 240 by 320, magnified by a whole number and centred in the window.
-find_window() {
-  local started=$SECONDS
-  until window=$(xdotool search --onlyvisible --name '^Tumbla$' 2>/dev/null) && [[ -n "$window" ]]; do
-    kill -0 "$game_pid" 2>/dev/null || { echo "memcheck: the game ended before showing its window" >&2; return 1; }
-    ((SECONDS - started < 300)) || { echo "memcheck: no window after 300 s" >&2; return 1; }
-    sleep 0.2
-  done
-  window=${window%%$'\n'*}
-  local WIDTH HEIGHT X Y SCREEN
-  eval "$(xdotool getwindowgeometry --shell "$window")"
-  scale=$(((WIDTH / 240) < (HEIGHT / 320) ? WIDTH / 240 : HEIGHT / 320))
-  ((scale >= 1)) || scale=1
-  offset_x=$(((WIDTH - 240 * scale) / 2))
-  offset_y=$(((HEIGHT - 320 * scale) / 2))
-  # Keys go to the window with the focus, through the X test extension as real ones do.
-  xdotool windowfocus --sync "$window"
-}
-
-game_output=""
-# Stops the whole run when the game is gone before Exit: a crash, or input that went astray.
-cpu_ticks() {
-  if ! awk '{print $14 + $15}' "/proc/$game_pid/stat" 2>/dev/null; then
-    local status=0
-    wait "$game_pid" || status=$?
-    game_pid=""
-    echo "memcheck: the game ended in the middle of play, with status $status:" >&2
-    cat "$game_output" >&2
-    exit 1
-  fi
-}
-
-# Returns once the game has used almost no processor time for 0.4 s (its idle timer costs
-# about a tick a second, three under valgrind): what the last input started is over, or
-# waits in one of the roll's pauses, which keep later input for when they end.
-settle() {
-  local quiet=0 before after
-  sleep 0.1
-  before=$(cpu_ticks)
-  while ((quiet < 2)); do
-    sleep 0.2
-    after=$(cpu_ticks)
-    if ((after - before <= 2)); then quiet=$((quiet + 1)); else quiet=0; fi
-    before=$after
-  done
-}
-
-# A pen tap at a point of the handheld's screen.
-tap() {
-  xdotool mousemove --window "$window" $((offset_x + $1 * scale + scale / 2)) $((offset_y + $2 * scale + scale / 2)) \
-    click 1
-  settle
-}
-key() {
-  xdotool key --delay 80 "$@"
-  settle
-}
-type_text() {
-  xdotool type --delay 120 "$1"
-  settle
-}
-
-# Where the board's controls are on the screen: the board fills the screen below the title
-# bar, its template's units are 1.5 pixels wide and 1.625 pixels high.
-tap_go() { tap 213 266; }
-tap_die() { tap 212 $((70 + 39 * $1)); }                               # 0 to 4, top first
-tap_cell() { tap $((($1 % 2) ? 162 : 72)) $((70 + 26 * ($1 / 2))); }  # 0 to 12, the categories
-# The "Menu" button and its pop-up, which rises from the menu bar.
-choose() {
-  local -A item_y=([New Game]=149 [Show Hi Scores]=176 [Reset Hi Scores]=196 [Game Options]=216 [About Tumbla]=236
-                   [Exit]=283)
-  tap 20 307
-  tap 50 "${item_y[$1]}"
-}
 
 rss_samples=()
 sample_rss() { rss_samples+=("$1 $(awk '/^VmRSS:/ {print $2}' "/proc/$game_pid/status")"); }
@@ -193,22 +111,6 @@ play() {
   play_game_by_keys
   choose "Reset Hi Scores"
   key Return
-  # Exit, answered Yes by its default button; the game then ends.
-  choose "Exit"
-  xdotool key Return
-}
-
-# The game's exit status, or a failure when it does not end within the time given.
-wait_for_exit() {
-  local started=$SECONDS
-  while kill -0 "$game_pid" 2>/dev/null; do
-    ((SECONDS - started < $1)) || { echo "memcheck: the game did not end after Exit" >&2; return 1; }
-    sleep 0.2
-  done
-  local status=0
-  wait "$game_pid" || status=$?
-  game_pid=""
-  return "$status"
 }
 
 # ---- as it is: resident memory -------------------------------------------------------------
@@ -219,13 +121,7 @@ start_settings
 SDL_AUDIODRIVER=dummy "$work/tumbla" >"$game_output" 2>&1 &
 game_pid=$!
 play
-status=0
-wait_for_exit 20 || status=$?
-if ((status != 0)); then
-  echo "memcheck: the game ended with status $status:" >&2
-  cat "$game_output" >&2
-  exit 1
-fi
+exit_game 20
 # The options changed in Game Options and the reset table reach the file at Exit.
 expect_in_settings $'<COLOR>1\n<SPEED>0\n' $'<HINA0>Avlomo\n'
 echo "resident memory (KiB), as it is:"
@@ -241,6 +137,8 @@ SDL_AUDIODRIVER=dummy valgrind --tool=memcheck --leak-check=full --show-leak-kin
   --gen-suppressions=all "$work/tumbla" >"$game_output" 2>&1 &
 game_pid=$!
 play
+choose "Exit"
+xdotool key Return
 status=0
 wait_for_exit 300 || status=$?
 grep -E '^==[0-9]+== (ERROR SUMMARY|   definitely lost|   indirectly lost|   possibly lost|   still reachable|      suppressed)' \

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "persistence/file_handle.h"
 #include "persistence/safe_replace.h"
@@ -57,6 +58,12 @@ CDataFile::CDataFile(std::u16string_view fileName, std::u16string_view subfolder
     : m_path(subfolder.empty() ? BuildPath(fileName, false)
                                : BuildPath(CString(subfolder) + u"/" + CString(fileName), true)) {}
 
+CDataFile CDataFile::AtPath(std::string systemPath) {
+  CDataFile file;
+  file.m_path = std::move(systemPath);
+  return file;
+}
+
 std::string CDataFile::BuildPath(std::u16string_view name, bool bForce) {
   if (!bForce && name.find(u'/') != std::u16string_view::npos) return ToUtf8(name);
   const std::string module = GetModuleFileBytes();
@@ -71,7 +78,7 @@ bool CDataFile::Exists() const { return FileHandle(m_path, O_RDONLY | O_NONBLOCK
 
 bool CDataFile::IsAbsent() const {
   struct stat info {};
-  return stat(m_path.c_str(), &info) != 0 && errno == ENOENT;
+  return stat(m_path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
 UINT CDataFile::ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const {
@@ -110,6 +117,19 @@ UINT CDataFile::WriteText(std::u16string_view text, bool bShowErrors) const {
   bytes.reserve(text.size());
   for (char16_t c : text) bytes.push_back(static_cast<BYTE>(c & 0xFF));
   return WriteBytes(bytes, bShowErrors);
+}
+
+bool CDataFile::MakeFolders(bool bShowErrors) const {
+  for (std::size_t slash = m_path.find('/', 1); slash != std::string::npos; slash = m_path.find('/', slash + 1)) {
+    const std::string folder = m_path.substr(0, slash);
+    struct stat info {};
+    if (stat(folder.c_str(), &info) == 0) continue;
+    if (mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST) {
+      ShowFailure(kWriteFailure, errno, bShowErrors);
+      return false;
+    }
+  }
+  return true;
 }
 
 void CDataFile::RemoveLeftovers() const { RemoveLeftoverTemporaries(m_path); }

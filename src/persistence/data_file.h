@@ -1,7 +1,7 @@
 #pragma once
-// One data file beside the program's executable, read or written whole in one call.
-// Failures to open come back as an empty or zero result and, when asked for, as a message
-// box with the system's reason.
+// One data file, beside the program's executable unless named by its full path, read or
+// written whole in one call. Failures to open come back as an empty or zero result and, when
+// asked for, as a message box with the system's reason.
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,6 +15,8 @@ class CDataFile {
   // The file in a folder below the executable's.
   CDataFile(std::u16string_view fileName, std::u16string_view subfolder);
   virtual ~CDataFile() = default;
+  // The file at a full path in the system's bytes, wherever it is.
+  static CDataFile AtPath(std::string systemPath);
 
   // A name holding a '/' is already a full path unless bForce; otherwise the name goes into
   // the executable's folder. The path is in the system's bytes, as the executable's is.
@@ -26,7 +28,8 @@ class CDataFile {
 
   // The file can be opened for reading. Never shows a message.
   bool Exists() const;
-  // Nothing at all is at the path, as opposed to something that cannot be opened.
+  // Nothing at all is at the path, not even the folders above it, as opposed to something
+  // that cannot be opened.
   bool IsAbsent() const;
 
   // The whole file, one character per byte (ISO 8859-1); empty on failure.
@@ -43,6 +46,9 @@ class CDataFile {
   // any moment leaves the old file or the new one. Returns the file's length after
   // writing, 0 on failure.
   UINT WriteBytes(std::span<const BYTE> bytes, bool bShowErrors) const;
+  // Makes the missing folders above the file, each for this user alone, as the per-user data
+  // folders should be. False, shown as a failed write when asked for, when one cannot be made.
+  bool MakeFolders(bool bShowErrors) const;
   // Removes what saves that were killed left beside the file.
   void RemoveLeftovers() const;
 
@@ -50,5 +56,7 @@ class CDataFile {
   bool Delete() const;
 
  private:
+  CDataFile() = default;
+
   std::string m_path;
 };

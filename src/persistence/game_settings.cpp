@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "persistence/data_file.h"
+#include "persistence/settings_location.h"
 #include "persistence/text_util.h"
 #include "platform/core/message_box.h"
 
@@ -52,17 +53,20 @@ CGameSettings::CGameSettings() { Load(); }
 CGameSettings::~CGameSettings() { Save(); }
 
 void CGameSettings::Load() {
-  const CDataFile file(kSettingsFileName);
-  file.RemoveLeftovers();
-  if (file.IsAbsent()) {
+  m_bFileUnreadable = false;
+  const SettingsPlace place = ChooseSettingsPlace();
+  CDataFile::AtPath(place.file).RemoveLeftovers();
+  const CDataFile source = CDataFile::AtPath(place.source);
+  if (source.IsAbsent()) {
     SetDefaults();
     Save();
     return;
   }
   CString text;
-  if (!file.ReadText(text, true)) {
+  if (!source.ReadText(text, true)) {
     SetDefaults();
-    m_bFileUnreadable = true;
+    // Only the file that saves would replace needs keeping; a shared one is never written.
+    m_bFileUnreadable = place.source == place.file;
     return;
   }
   theTextUtil.GetTagInt(text, kAudioTag, m_nAudio, 0);
@@ -87,7 +91,9 @@ UINT CGameSettings::Save() {
     AppendLine(text, ScoreTag(i), theTextUtil.IntToText(m_nHiScore[i]));
     AppendLine(text, NameTag(i), m_strHiName[i]);
   }
-  return CDataFile(kSettingsFileName).WriteText(text, true);
+  const CDataFile file = CDataFile::AtPath(ChooseSettingsPlace().file);
+  if (!file.MakeFolders(true)) return 0;
+  return file.WriteText(text, true);
 }
 
 void CGameSettings::SetDefaults() {

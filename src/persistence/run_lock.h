@@ -7,7 +7,7 @@
 
 class RunLock {
  public:
-  // Tries to lock the folder that holds the settings file (the executable's).
+  // Tries to lock the folder that holds the settings file (settings_location.h).
   RunLock();
   ~RunLock();
   RunLock(const RunLock&) = delete;

@@ -1,6 +1,8 @@
 // Whole runs of the program on the headless back end, as the game's start and end make
 // them: the settings load (a failure there shows a box before the board exists), the board
 // runs, and the settings are saved as the program ends.
+#include <stdlib.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -48,9 +50,12 @@ class ProgramRun : public ::testing::Test {
 };
 
 TEST_F(ProgramRun, AQuitWhileTheFirstBoxIsUpEndsTheProgramWhichSavesOnce) {
-  // The folder appears while the box about the failed first save is up.
+  // The folder appears while the box about the failed first save is up; that save went to a
+  // data folder that cannot be made below a plain file.
   const fs::path folder = temp.Folder() / "installed";
   SetModuleFilePathForTesting(FromUtf8((folder / "tumbla").string()));
+  PutFile(temp.File("plain"), "");
+  setenv("XDG_DATA_HOME", temp.File("plain").c_str(), 1);
   backend.Check([&] { fs::create_directory(folder); }).CloseRequest();
   backend.Check([] { ADD_FAILURE() << "the board runs after the desktop asked the program to close"; });
   theSettings.Load();
@@ -60,13 +65,14 @@ TEST_F(ProgramRun, AQuitWhileTheFirstBoxIsUpEndsTheProgramWhichSavesOnce) {
   EXPECT_GT(theSettings.Save(), 0u);
   EXPECT_EQ(FileBytes(folder / "Tumbla.ini").substr(0, 9), "<AUDIO>0\n");
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].text, CString(kExportFailure) + u"No such file or directory");
+  EXPECT_EQ(backend.MessageBoxes()[0].text, CString(kExportFailure) + u"Not a directory");
 }
 
-TEST_F(ProgramRun, InAReadOnlyFolderEverySaveSaysWhyOnceAndTheGameGoesOn) {
+TEST_F(ProgramRun, WhereNoFolderTakesAFileEverySaveSaysWhyOnceAndTheGameGoesOn) {
   const ReadOnlyPath folder(temp.Folder());
-  if (!folder.Holds()) GTEST_SKIP() << "no way to stop writes into a folder here";
-  const CString failure = kExportFailure + FromUtf8(folder.Reason());
+  const ReadOnlyPath dataHome(temp.DataHome());
+  if (!folder.Holds() || !dataHome.Holds()) GTEST_SKIP() << "no way to stop writes into a folder here";
+  const CString failure = kExportFailure + FromUtf8(dataHome.Reason());
   // The first start creates the file, which fails.
   backend.Answer(u"OK");
   backend.TapItem(IDC_GO).Wait(1000);

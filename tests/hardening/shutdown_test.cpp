@@ -23,8 +23,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-// A copy of the game in a folder of its own, where it keeps its settings file; what it
-// writes on standard error goes beside that folder.
+// A copy of the game in a folder of its own, where it keeps its settings file, with a data
+// folder of its own for when it may not; what it writes on standard error goes beside them.
 class InstalledGame {
  public:
   InstalledGame() {
@@ -33,6 +33,7 @@ class InstalledGame {
     m_root = pattern;
     m_folder = m_root / "game";
     fs::create_directory(m_folder);
+    fs::create_directory(DataHome());
     fs::copy_file(TUMBLA_GAME_PATH, m_folder / "tumbla");
     fs::permissions(m_folder, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
                                   fs::perms::others_read | fs::perms::others_exec);
@@ -43,6 +44,7 @@ class InstalledGame {
   }
 
   const fs::path& Folder() const { return m_folder; }
+  fs::path DataHome() const { return m_root / "data"; }
   // The command that starts the game; the copy in the folder unless another was chosen.
   fs::path Program() const { return m_program.empty() ? m_folder / "tumbla" : m_program; }
   void SetProgram(const fs::path& program) { m_program = program; }
@@ -59,6 +61,7 @@ class InstalledGame {
     signal(SIGHUP, SIG_DFL);
     const int fd = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     dup2(fd, STDERR_FILENO);
+    setenv("XDG_DATA_HOME", DataHome().c_str(), 1);
     if (!xDisplay.empty()) {
       setenv("DISPLAY", xDisplay.c_str(), 1);
       unsetenv("WAYLAND_DISPLAY");
@@ -169,12 +172,13 @@ TEST(Shutdown, ASignalWhileTheBoxOfAFailedLoadIsUpEndsTheGame) {
   EXPECT_TRUE(fs::is_directory(game.Folder() / "Tumbla.ini"));
 }
 
-TEST(Shutdown, InAReadOnlyFolderTheGameEndsWithOneMessageForTheLastSave) {
+TEST(Shutdown, WhereNoFolderTakesAFileTheGameEndsWithOneMessageForTheLastSave) {
   InstalledGame game;
   const ReadOnlyPath folder(game.Folder());
-  if (!folder.Holds()) GTEST_SKIP() << "no way to stop writes into a folder here";
+  const ReadOnlyPath dataHome(game.DataHome());
+  if (!folder.Holds() || !dataHome.Holds()) GTEST_SKIP() << "no way to stop writes into a folder here";
   EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
-  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\n" + folder.Reason() + "\n");
+  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\n" + dataHome.Reason() + "\n");
   EXPECT_FALSE(fs::exists(game.Folder() / "Tumbla.ini"));
 }
 

@@ -2,6 +2,7 @@
 #include "persistence/run_lock.h"
 
 #include <signal.h>
+#include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,7 +45,10 @@ TEST_F(DataFileTest, OneCopyAtATimeHoldsTheFolderAndLeavesNothingThere) {
   }
   EXPECT_TRUE(RunLock().Held()) << "free again once the first has ended";
   EXPECT_EQ(FolderEntries(temp.Folder()), 0);
+  // Neither beside a missing executable's folder nor in a data folder below a plain file.
   SetModuleFilePathForTesting(Folder() + "missing/tumbla");
+  PutFile(temp.File("plain"), "");
+  setenv("XDG_DATA_HOME", (Folder() + "plain").c_str(), 1);
   EXPECT_TRUE(RunLock().Held()) << "a folder that cannot be locked keeps nobody out";
 }
 
