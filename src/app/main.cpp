@@ -1,3 +1,7 @@
+#include <cstdlib>
+
 #include "platform/wnd/dialog.h"
 
-int main() { return AfxWinMain(); }
+// The program's static objects end inside main, not after it: the settings are saved as they
+// end and may show a message, and the browser build can wait for its tap only within main.
+int main() { std::exit(AfxWinMain()); }
