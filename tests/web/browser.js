@@ -14,7 +14,10 @@ function startServer(folder, port = 0) {
 }
 
 function stopServer(server) {
-  return new Promise((resolve) => server.close(() => resolve()));
+  if (!server.listening) return Promise.resolve();
+  const stopped = new Promise((resolve) => server.close(() => resolve()));
+  server.closeAllConnections();
+  return stopped;
 }
 
 async function startBrowser() {
@@ -25,7 +28,7 @@ async function startBrowser() {
     userDataDir: profile,
     args: [
       '--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-      '--disable-sync', '--no-first-run', '--autoplay-policy=no-user-gesture-required',
+      '--disable-sync', '--no-first-run',
     ],
   });
   const close = browser.close.bind(browser);

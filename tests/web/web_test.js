@@ -15,6 +15,9 @@ const [siteFolder, goldenFolder] = process.argv.slice(2);
 const MENU = [20, 308];
 const MENU_ITEMS = { 'Show Hi Scores': 176, 'Reset Hi Scores': 196, 'Game Options': 216, 'About Tumbla': 236, Exit: 283 };
 const CLOSE_BOX = [228, 9];
+const DIE_1 = [211, 69];
+// The box of the message "Error exporting data to disk:" over the board, left, top, right, bottom.
+const MESSAGE_BOX = [14, 111, 225, 208];
 const GO = [211, 266];
 const YES = [84, 187];
 const NO = [152, 187];
@@ -168,10 +171,64 @@ check('a first start stores the settings file of the desktop', async ({ game }) 
   assert.strictEqual(stored.toString('latin1'), DEFAULT_SETTINGS);
 });
 
-check('Exit ends the game with a page that starts it again', async ({ game }) => {
-  await game.choose('Exit');
-  await game.tap(YES);
-  await game.page.waitForFunction(() => !document.getElementById('ended').hidden, { timeout: 5000 });
+check('the sound cues reach Web Audio in the order of the taps', async ({ game }) => {
+  await game.page.evaluate(() => { tumblaPage.soundsPlayed.length = 0; });
+  await game.tap(GO);
+  await game.tap(DIE_1);
+  await game.tap(CELLS[6]);
+  assert.deepStrictEqual(await game.page.evaluate(() => tumblaPage.soundsPlayed), ['WAV_3', 'WAV_4', 'WAV_5']);
+});
+
+check('F1 opens the help page in a new tab', async ({ game, browser }) => {
+  const opened = browser.waitForTarget((target) => target.url().endsWith('/Tumbla.htm'), { timeout: 5000 });
+  await game.page.keyboard.press('F1');
+  const page = await (await opened).page();
+  await page.waitForFunction(() => /Tumbla/.test(document.title), { timeout: 5000 });
+  await page.close();
+});
+
+check('storage the browser refuses gives the message of a read-only folder, and the game goes on',
+  async ({ browser, url }) => {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setViewport({ width: 480, height: 640, hasTouch: true });
+    await page.evaluateOnNewDocument(() => {
+      indexedDB.open = () => { throw new DOMException('blocked for the test', 'SecurityError'); };
+    });
+    const game = new GamePage(page);
+    await game.open(url);
+    await game.expectScreen('board_start');
+    await game.choose('Reset Hi Scores');
+    await game.tap(YES);
+    const message = await game.compareWithGolden('board_start');
+    assert.ok(message.differing > 0, 'no message box over the board');
+    assert.deepStrictEqual(message.box, MESSAGE_BOX, 'the message box is not where the desktop shows it');
+    await page.keyboard.press('Enter');
+    await game.settle();
+    await game.expectScreen('board_start');
+    await game.tap(GO);
+    assert.notStrictEqual((await game.compareWithGolden('board_start')).differing, 0, 'GO rolled no dice');
+    await context.close();
+  });
+
+check('a second tab says the game is open in another; Exit ends the game there and the second starts',
+  async ({ game, browser, url }) => {
+    const second = await browser.newPage();
+    await second.goto(url);
+    await second.waitForFunction(() => !document.getElementById('elsewhere').hidden, { timeout: 5000 });
+    assert.strictEqual(await second.evaluate(() => tumblaPage.framesShown), 0);
+    await game.page.bringToFront();
+    await game.choose('Exit');
+    await game.tap(YES);
+    await game.page.waitForFunction(() => !document.getElementById('ended').hidden, { timeout: 5000 });
+    await second.waitForFunction(() => tumblaPage.framesShown > 0, { timeout: 5000 });
+    await second.close();
+  });
+
+check('after one visit the game starts with the network gone', async ({ game, url, server }) => {
+  await game.page.evaluate(() => navigator.serviceWorker.ready);
+  await stopServer(server);
+  await game.open(url);
 });
 
 check('a whole game by touch reaches the name entry, and its score is stored and shown after a reload',
@@ -211,6 +268,7 @@ async function main() {
     await game.open(url);
     for (const { name, run } of checks) {
       try {
+        await page.bringToFront();
         await run({ game, url, browser, server });
         console.log(`ok   ${name}`);
       } catch (error) {

@@ -33,9 +33,7 @@ mergeInto(LibraryManager.library, {
       tumblaPage.store().then(function () {
         tumblaPage.resume(wakeUp, 0);
       }, function () {
-        tumblaPage.resume(wakeUp, function () {
-          return {{{ cDefine('EIO') }}};
-        });
+        tumblaPage.resume(wakeUp, {{{ cDefine('EIO') }}});
       });
     });
   },
