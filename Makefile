@@ -11,10 +11,11 @@ FUZZERS = tag_reader settings_file
 
 WEB_BUILD ?= build-web
 WEB_PORT ?= 8080
+WEB_ADDRESS ?= 127.0.0.1
 # Debian's emscripten finds its own JavaScript modules only through this.
 WEB_ENV = NODE_PATH=/usr/share/nodejs
 
-.PHONY: play test lint bench deps configure build fuzz install soak memcheck web test-web serve-web
+.PHONY: play test lint bench deps configure build fuzz install soak memcheck web test-web serve-web measure-web
 
 # The game alone: the tests and benchmarks are built by the targets that run them.
 play: deps configure
@@ -111,6 +112,11 @@ test-web: web
 	cd tests/web && npm ci --no-audit --no-fund --silent
 	node tests/web/web_test.js $(WEB_BUILD)/site tests/goldens
 
-# The site on http://127.0.0.1:$(WEB_PORT)/ until Ctrl-C.
+# The site on http://$(WEB_ADDRESS):$(WEB_PORT)/ until Ctrl-C (WEB_ADDRESS=0.0.0.0: to the network).
 serve-web: web
-	node tests/web/serve.js $(WEB_BUILD)/site $(WEB_PORT)
+	node tests/web/serve.js $(WEB_BUILD)/site $(WEB_PORT) $(WEB_ADDRESS)
+
+# Size, first frame, GO to new dice and idle processor use of the browser build (figures, not a test).
+measure-web: web
+	cd tests/web && npm ci --no-audit --no-fund --silent
+	node tests/web/measure.js $(WEB_BUILD)/site

@@ -1,6 +1,7 @@
 'use strict';
 // Serves a folder on 127.0.0.1 with the types browsers insist on (.wasm, the manifest).
-//   node serve.js <folder> <port>     (port 0: any free one, printed on the first line)
+//   node serve.js <folder> [port] [address]   (port 0: any free one; address: 127.0.0.1 unless
+//   given, 0.0.0.0 for every network of the machine). The address served is printed.
 const http = require('http');
 const fs = require('fs');
 const path = require('path');
@@ -10,7 +11,7 @@ const TYPES = {
   '.wasm': 'application/wasm', '.png': 'image/png', '.webmanifest': 'application/manifest+json',
 };
 
-function serve(folder, port, onListening) {
+function serve(folder, port, onListening, address = '127.0.0.1') {
   const root = path.resolve(folder);
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
@@ -31,19 +32,19 @@ function serve(folder, port, onListening) {
       response.end(bytes);
     });
   });
-  server.listen(port, '127.0.0.1', () => onListening(server));
+  server.listen(port, address, () => onListening(server));
   return server;
 }
 
 module.exports = { serve };
 
 if (require.main === module) {
-  const [folder, port] = process.argv.slice(2);
+  const [folder, port, address] = process.argv.slice(2);
   if (!folder) {
-    console.error('usage: node serve.js <folder> [port]');
+    console.error('usage: node serve.js <folder> [port] [address]');
     process.exit(2);
   }
   serve(folder, Number(port || 8080), (server) => {
-    console.log(`http://127.0.0.1:${server.address().port}/`);
-  });
+    console.log(`serving ${folder} on http://${server.address().address}:${server.address().port}/`);
+  }, address);
 }
