@@ -6,6 +6,7 @@
 //   node web_test.js <site folder> <reference images folder>
 const assert = require('assert');
 const fs = require('fs');
+const os = require('os');
 const path = require('path');
 const { startServer, stopServer, startBrowser } = require('./browser');
 
@@ -255,6 +256,36 @@ check('a whole game by touch reaches the name entry, and its score is stored and
     const again = await game.page.evaluate(() => document.getElementById('screen').toDataURL());
     assert.strictEqual(again, table, 'the table after a reload differs from the one shown after the game');
   });
+
+check('a new version of the site replaces the cache of the old one', async ({ browser }) => {
+  const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'tumbla-site-'));
+  fs.cpSync(siteFolder, copy, { recursive: true });
+  const server = await startServer(copy);
+  const context = await browser.createBrowserContext();
+  try {
+    const page = await context.newPage();
+    const url = `http://127.0.0.1:${server.address().port}/`;
+    const cacheNames = async (want) => {
+      await page.waitForFunction(async (name) => (await caches.keys()).join() === name, { timeout: 10000 }, want);
+    };
+    const worker = fs.readFileSync(path.join(copy, 'service-worker.js'), 'utf8');
+    const oldCache = /const CACHE = '([^']+)'/.exec(worker)[1];
+    await page.goto(url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await cacheNames(oldCache);
+    // What the build does for any change: a changed file and a service worker of a new version.
+    fs.appendFileSync(path.join(copy, 'page.js'), '// the next version\n');
+    fs.writeFileSync(path.join(copy, 'service-worker.js'), worker.replace(oldCache, oldCache + '-next'));
+    await page.reload();
+    await cacheNames(oldCache + '-next');
+    const cachedPage = await page.evaluate(async () => (await caches.match('page.js')).text());
+    assert.ok(cachedPage.endsWith('// the next version\n'), 'the new cache holds the old page script');
+  } finally {
+    await context.close();
+    await stopServer(server);
+    fs.rmSync(copy, { recursive: true, force: true });
+  }
+});
 
 async function main() {
   const server = await startServer(siteFolder);

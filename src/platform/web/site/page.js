@@ -284,8 +284,13 @@
   }
 
   // ---- the end ----------------------------------------------------------------------------
-  function showEnded() {
+  // After the last save has reached storage; a failure says what stopped the game.
+  function showEnded(failure) {
     storing.catch(() => {}).then(() => {
+      if (failure !== undefined) {
+        document.getElementById('ended-text').textContent =
+          'Tumbla stopped on an error: ' + failure + '. Scores saved before it are kept.';
+      }
       document.body.classList.add('ended');
       document.getElementById('ended').hidden = false;
       releaseGame();
@@ -296,7 +301,7 @@
   window.Module = {
     canvas: canvas,
     preRun: [openDataFolder, holdTheGame],
-    onExit: showEnded,
-    onAbort: showEnded,
+    onExit: () => showEnded(),
+    onAbort: (reason) => showEnded(String(reason)),
   };
 })();
