@@ -41,7 +41,10 @@
   fitCanvas();
 
   page.present = function (heap, pixels, width, height, left, top, right, bottom) {
-    if (width !== SCREEN_WIDTH || height !== SCREEN_HEIGHT || right <= left || bottom <= top) return;
+    if (width !== SCREEN_WIDTH || height !== SCREEN_HEIGHT) {
+      throw new Error(`the page shows a screen of ${SCREEN_WIDTH} by ${SCREEN_HEIGHT}, not ${width} by ${height}`);
+    }
+    if (right <= left || bottom <= top) return;
     const out = image.data;
     for (let y = top; y < bottom; ++y) {
       // COLORREF: red, green, blue and an unused byte, in memory order.
