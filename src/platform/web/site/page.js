@@ -95,6 +95,9 @@
   };
 
   page.sleep = function (milliseconds, resume) {
+    // Asyncify can wait only inside main: a wait while the static objects are made (a
+    // message box about a file the browser's storage could not read) would run main under it.
+    if (!started) throw new Error('the program waited for input before main began');
     wakeUp = resume;
     if (queue.length > 0) {
       wake();
