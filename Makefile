@@ -9,7 +9,13 @@ FUZZ_SECONDS ?= 60
 FUZZ_TMPDIR ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
 FUZZERS = tag_reader settings_file
 
-.PHONY: play test lint bench deps configure build fuzz install soak memcheck deb
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8080
+WEB_ADDRESS ?= 127.0.0.1
+# Debian's emscripten finds its own JavaScript modules only through this.
+WEB_ENV = NODE_PATH=/usr/share/nodejs
+
+.PHONY: play test lint bench deps configure build fuzz install soak memcheck deb web test-web serve-web measure-web
 
 # The game alone: the tests and benchmarks are built by the targets that run them.
 play: deps configure
@@ -99,3 +105,26 @@ fuzz:
 	    > $$log 2>&1 || { tail -n 40 $$log; exit 1; }; \
 	  grep -E '^(Done|stat::number_of_executed_units)' $$log; \
 	done
+
+# The game for the browser, in $(WEB_BUILD)/site: the glyph table and the icons are made by
+# tools of the native build first, the glyphs with the same font code as the desktop.
+web: deps configure
+	@scripts/install-deps --web
+	cmake --build $(BUILD) -j $(JOBS) --target make_glyph_table make_web_icons
+	@[ -f $(WEB_BUILD)/CMakeCache.txt ] || $(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DTUMBLA_NATIVE_TOOLS=$(CURDIR)/$(BUILD)/tools
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# The browser build played in Debian's chromium, headless, driven by puppeteer-core.
+test-web: web
+	cd tests/web && npm ci --no-audit --no-fund --silent
+	node tests/web/web_test.js $(WEB_BUILD)/site tests/goldens
+
+# The site on http://$(WEB_ADDRESS):$(WEB_PORT)/ until Ctrl-C (WEB_ADDRESS=0.0.0.0: to the network).
+serve-web: web
+	node tests/web/serve.js $(WEB_BUILD)/site $(WEB_PORT) $(WEB_ADDRESS)
+
+# Size, first frame, GO to new dice and idle processor use of the browser build (figures, not a test).
+measure-web: web
+	cd tests/web && npm ci --no-audit --no-fund --silent
+	node tests/web/measure.js $(WEB_BUILD)/site

@@ -7,7 +7,11 @@
 #include "app/board_dlg.h"
 #include "platform/core/message_box.h"
 #include "platform/core/screen_size.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/web/web_backend.h"
+#else
 #include "platform/sdl/sdl_backend.h"
+#endif
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
@@ -20,6 +24,10 @@ constexpr COLORREF kDialogText = RGB(255, 255, 255);
 CDiceApp::CDiceApp() {
   InstallProgramResources();
   InstallWindowResources();
+#ifdef __EMSCRIPTEN__
+  // The page starts the program only in the one tab that holds the game (site/page.js).
+  m_pBackend = std::make_unique<WebBackend>();
+#else
   std::string error;
   m_pBackend =
       SdlBackend::Create(DesktopWindowLook{"Tumbla", LoadIconW(IDI_PROGRAM), SIZE{SCREEN_WIDTH, SCREEN_HEIGHT}}, error);
@@ -27,6 +35,7 @@ CDiceApp::CDiceApp() {
     std::fprintf(stderr, "%s\n", error.c_str());
     std::exit(1);
   }
+#endif
   // The settings are loaded next, and a file error there is shown as a message box.
   m_pRun = std::make_unique<ProgramRun>(*m_pBackend);
   if (!m_runLock.Held()) {
@@ -50,8 +59,12 @@ BOOL CDiceApp::InitInstance() {
 }
 
 int CDiceApp::ExitInstance() {
+#ifdef __EMSCRIPTEN__
+  return 0;
+#else
   if (!m_pBackend->DisplayLost()) return 0;
   // The settings are saved after this, as at every end.
   std::fprintf(stderr, "Tumbla: the connection to the display was lost; the game ends.\n");
   return 1;
+#endif
 }

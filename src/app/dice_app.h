@@ -8,7 +8,13 @@
 #include "platform/wnd/dialog.h"
 #include "platform/wnd/program_run.h"
 
+#ifdef __EMSCRIPTEN__
+class WebBackend;
+using ProgramBackend = WebBackend;
+#else
 class SdlBackend;
+using ProgramBackend = SdlBackend;
+#endif
 
 class CDiceApp : public CWinApp {
  public:
@@ -25,7 +31,7 @@ class CDiceApp : public CWinApp {
  private:
   // Held until the settings have been saved as the program ended.
   RunLock m_runLock;
-  std::unique_ptr<SdlBackend> m_pBackend;
+  std::unique_ptr<ProgramBackend> m_pBackend;
   // Ends before its back end, after the settings were saved as the program ended.
   std::unique_ptr<ProgramRun> m_pRun;
 };

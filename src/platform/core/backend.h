@@ -1,8 +1,8 @@
 #pragma once
 // The one interface between the stand-in and the machine it runs on: present the finished
 // screen, wait for the next input or a deadline, read the clock, play a sound, start the
-// help viewer. The headless back end (tests) and the SDL back end (the real window)
-// implement it; nothing above the stand-in sees either.
+// help viewer. The headless back end (tests), the SDL back end (the desktop window) and the
+// web back end (the browser page) implement it; nothing above the stand-in sees any of them.
 #include <cstdint>
 #include <optional>
 #include <span>

@@ -26,3 +26,15 @@ constexpr UINT VK_F10 = 0x79;
 constexpr UINT MOD_SHIFT_DOWN = 0x1;
 constexpr UINT MOD_CONTROL_DOWN = 0x2;
 constexpr UINT MOD_ALT_DOWN = 0x4;
+
+// The character the handheld's keyboard driver types for a key that a back end reports only
+// as a key (Return, Backspace, Tab, Escape); 0 for every other key, whose text comes as text.
+constexpr char16_t ControlCharacterOfKey(UINT virtualKey) {
+  switch (virtualKey) {
+    case VK_BACK:
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE: return static_cast<char16_t>(virtualKey);
+    default: return 0;
+  }
+}

@@ -1,10 +1,12 @@
 #pragma once
-// A font face at one pixel size, found among the program's known font files and rasterised
-// with FreeType.
+// A font face at one pixel size. The desktop build finds it among the program's known font
+// files and rasterises it with FreeType (font_files.cpp); the browser build takes its glyphs
+// from a table that FreeType rendered when the program was built (font_table.cpp).
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -25,8 +27,17 @@ struct FontRequest {
   bool bold = false;
 };
 
+struct FaceMetrics {
+  int pixelsPerEm = 0;
+  int ascent = 0;
+  int descent = 0;
+};
+
 class FontFace {
  public:
+  // Characters below this are kept in a table as they are drawn; the others in a map.
+  static constexpr char32_t kLatinGlyphCount = 256;
+
   ~FontFace();
   FontFace(const FontFace&) = delete;
   FontFace& operator=(const FontFace&) = delete;
@@ -35,27 +46,28 @@ class FontFace {
   static std::shared_ptr<const FontFace> Open(const FontRequest& request);
 
   const std::string& Family() const { return m_family; }
-  int PixelsPerEm() const { return m_pixelsPerEm; }
-  int Ascent() const { return m_ascent; }
-  int Descent() const { return m_descent; }
-  int CellHeight() const { return m_ascent + m_descent; }
+  int PixelsPerEm() const { return m_metrics.pixelsPerEm; }
+  int Ascent() const { return m_metrics.ascent; }
+  int Descent() const { return m_metrics.descent; }
+  int CellHeight() const { return m_metrics.ascent + m_metrics.descent; }
   // Rendered on first use and kept.
   const Glyph& GetGlyph(char32_t character) const;
 
  private:
+  // The rasteriser's own data for the face, as each build defines it.
   struct Handle;
-  FontFace(std::unique_ptr<Handle> handle, bool synthesiseBold, int requestedHeight);
+  FontFace(std::unique_ptr<Handle> handle, std::string family, FaceMetrics metrics);
   Glyph Render(char32_t character) const;
 
   std::unique_ptr<Handle> m_handle;
   std::string m_family;
-  bool m_synthesiseBold = false;
-  int m_pixelsPerEm = 0;
-  int m_ascent = 0;
-  int m_descent = 0;
+  FaceMetrics m_metrics;
   mutable std::vector<std::optional<Glyph>> m_latinGlyphs;
   mutable std::unordered_map<char32_t, Glyph> m_otherGlyphs;
 };
+
+// Family names compare as the handheld compares them, whatever the case of their letters.
+bool SameFamilyName(std::string_view a, std::string_view b);
 
 // The folder of fonts the program brings along besides the system's (Debian's Wine fonts,
 // where "Tahoma" lives), and the system's folders of the fallback face, searched after it.

@@ -35,13 +35,3 @@ UINT ModifiersFromSdl(Uint16 sdlModifiers) {
   if (sdlModifiers & KMOD_ALT) modifiers |= MOD_ALT_DOWN;
   return modifiers;
 }
-
-char16_t ControlCharacterOfKey(UINT virtualKey) {
-  switch (virtualKey) {
-    case VK_BACK:
-    case VK_TAB:
-    case VK_RETURN:
-    case VK_ESCAPE: return static_cast<char16_t>(virtualKey);
-    default: return 0;
-  }
-}

@@ -10,7 +10,3 @@ UINT VirtualKeyFromSdl(SDL_Keycode key);
 
 // The MOD_..._DOWN bits of backend.h.
 UINT ModifiersFromSdl(Uint16 sdlModifiers);
-
-// The character the handheld's keyboard driver types for a key that SDL reports only as a
-// key (Return, Backspace, Tab, Escape); 0 for every other key, whose text comes as text input.
-char16_t ControlCharacterOfKey(UINT virtualKey);

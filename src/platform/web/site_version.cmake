@@ -1,0 +1,16 @@
+# Writes the service worker into SITE from TEMPLATE, its cache named after VERSION and a
+# digest of every other file of the site.
+file(GLOB files "${SITE}/*")
+list(SORT files)
+set(digests "")
+foreach(path IN LISTS files)
+  get_filename_component(name "${path}" NAME)
+  if(NOT name STREQUAL "service-worker.js")
+    file(SHA256 "${path}" digest)
+    string(APPEND digests "${name} ${digest}\n")
+  endif()
+endforeach()
+string(SHA256 site_digest "${digests}")
+string(SUBSTRING "${site_digest}" 0 12 site_digest)
+set(TUMBLA_SITE_VERSION "${VERSION}-${site_digest}")
+configure_file("${TEMPLATE}" "${SITE}/service-worker.js" @ONLY)

@@ -1,0 +1,327 @@
+'use strict';
+// The browser build in Debian's chromium: the screens equal the desktop's reference images,
+// a whole game by touch reaches the name entry and its high score is stored as the desktop
+// stores it, the sound cues reach Web Audio, a second tab waits for the first, storage the
+// browser refuses gives the program's message, and the site starts with the network gone.
+//   node web_test.js <site folder> <reference images folder>
+const assert = require('assert');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { startServer, stopServer, startBrowser } = require('./browser');
+
+const [siteFolder, goldenFolder] = process.argv.slice(2);
+
+// Where things are on the handheld's 240 by 320 screen.
+const MENU = [20, 308];
+const MENU_ITEMS = { 'Show Hi Scores': 176, 'Reset Hi Scores': 196, 'Game Options': 216, 'About Tumbla': 236, Exit: 283 };
+const CLOSE_BOX = [228, 9];
+const DIE_1 = [211, 69];
+// The box of the message "Error exporting data to disk:" over the board, left, top, right, bottom.
+const MESSAGE_BOX = [14, 111, 225, 208];
+const GO = [211, 266];
+const YES = [84, 187];
+const NO = [152, 187];
+const CELLS = [
+  [72, 70], [72, 96], [72, 122], [72, 148], [72, 174], [72, 200], [72, 226],
+  [160, 70], [160, 96], [160, 122], [160, 148], [160, 174], [160, 200],
+];
+// The settings file of a first start, byte for byte as the desktop writes it.
+const DEFAULT_TABLE = ['Avlomo', 'Bexin', 'Corvina', 'Dalmo', 'Evrolde', 'Fennu', 'Gubbo', 'Hesko', 'Ivvorin', 'Jorlamee'];
+const settingsText = (scores, names) => '<AUDIO>1\n<COLOR>0\n<SPEED>1\n' +
+  names.map((name, i) => `<HISC${i}>${scores[i]}\n<HINA${i}>${name}\n`).join('');
+const DEFAULT_SETTINGS = settingsText(DEFAULT_TABLE.map((_, i) => 190 - 10 * i), DEFAULT_TABLE);
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+class GamePage {
+  constructor(page) {
+    this.page = page;
+    this.errors = [];
+    page.on('pageerror', (error) => this.errors.push(error.message));
+  }
+
+  async open(url) {
+    await this.page.goto(url);
+    await this.page.waitForFunction('window.tumblaPage && tumblaPage.framesShown > 0', { timeout: 15000 });
+    await this.settle();
+  }
+
+  // Waits until the program has drawn nothing new for a while: a roll or a dialog is done.
+  async settle(quietMs = 400) {
+    let frames = -1;
+    for (;;) {
+      const now = await this.page.evaluate('tumblaPage.framesShown');
+      if (now === frames) return;
+      frames = now;
+      await sleep(quietMs);
+    }
+  }
+
+  async tap([x, y]) {
+    const box = await this.page.$eval('#screen', (canvas) => {
+      const r = canvas.getBoundingClientRect();
+      return { left: r.left, top: r.top, scale: r.width / 240 };
+    });
+    await this.page.touchscreen.tap(box.left + (x + 0.5) * box.scale, box.top + (y + 0.5) * box.scale);
+    await this.settle();
+  }
+
+  // Keys of a physical keyboard, each typing its character, as a keyboard with the letter does.
+  async typeOnKeyboard(text) {
+    const input = await this.page.createCDPSession();
+    for (const character of text) {
+      await input.send('Input.dispatchKeyEvent', { type: 'keyDown', key: character, text: character });
+      await input.send('Input.dispatchKeyEvent', { type: 'keyUp', key: character });
+    }
+    await input.detach();
+  }
+
+  async choose(item) {
+    await this.tap(MENU);
+    await this.tap([50, MENU_ITEMS[item]]);
+  }
+
+  // How many pixels of the canvas differ from the reference image, and the first of them.
+  async compareWithGolden(name, width = 240) {
+    const png = fs.readFileSync(path.join(goldenFolder, name + '.png')).toString('base64');
+    return this.page.evaluate(async (data, width) => {
+      const bytes = Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
+      const bitmap = await createImageBitmap(new Blob([bytes], { type: 'image/png' }),
+        { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
+      const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
+      scratch.drawImage(bitmap, 0, 0);
+      const want = scratch.getImageData(0, 0, 240, 320).data;
+      const got = document.getElementById('screen').getContext('2d').getImageData(0, 0, 240, 320).data;
+      let differing = 0, first = null;
+      const box = [240, 320, -1, -1];
+      for (let i = 0; i < got.length; i += 4) {
+        if ((i / 4) % 240 >= width) continue;
+        if (got[i] !== want[i] || got[i + 1] !== want[i + 1] || got[i + 2] !== want[i + 2]) {
+          if (first === null) first = { x: (i / 4) % 240, y: Math.floor(i / 4 / 240), got: [...got.slice(i, i + 3)], want: [...want.slice(i, i + 3)] };
+          ++differing;
+          const x = (i / 4) % 240, y = Math.floor(i / 4 / 240);
+          box[0] = Math.min(box[0], x); box[1] = Math.min(box[1], y); box[2] = Math.max(box[2], x); box[3] = Math.max(box[3], y);
+        }
+      }
+      return { differing, first, box };
+    }, png, width);
+  }
+
+  async expectScreen(name, width) {
+    const result = await this.compareWithGolden(name, width);
+    assert.strictEqual(result.differing, 0, `${name}: ${result.differing} pixels differ in ${result.box}, first ${JSON.stringify(result.first)}`);
+  }
+
+  // The settings file as the page's storage holds it; null when there is none.
+  storedSettings() {
+    return this.page.evaluate(() => new Promise((resolve, reject) => {
+      const open = indexedDB.open('/tumbla');
+      open.onerror = () => reject(open.error);
+      open.onsuccess = () => {
+        const request = open.result.transaction('FILE_DATA').objectStore('FILE_DATA').get('/tumbla/Tumbla.ini');
+        request.onerror = () => reject(request.error);
+        request.onsuccess = () => resolve(request.result ? Array.from(request.result.contents) : null);
+      };
+    })).then((bytes) => bytes && Buffer.from(bytes));
+  }
+
+  replaceStoredSettings(text) {
+    return this.page.evaluate((bytes) => new Promise((resolve, reject) => {
+      const open = indexedDB.open('/tumbla');
+      open.onerror = () => reject(open.error);
+      open.onsuccess = () => {
+        const store = open.result.transaction('FILE_DATA', 'readwrite').objectStore('FILE_DATA');
+        const request = store.get('/tumbla/Tumbla.ini');
+        request.onsuccess = () => {
+          const entry = request.result;
+          entry.contents = new Uint8Array(bytes);
+          entry.timestamp = new Date();
+          store.put(entry, '/tumbla/Tumbla.ini').onsuccess = () => resolve();
+        };
+        request.onerror = () => reject(request.error);
+      };
+    }), [...Buffer.from(text, 'latin1')]);
+  }
+
+  ended() {
+    return this.page.evaluate(() => !document.getElementById('ended').hidden);
+  }
+}
+
+const checks = [];
+const check = (name, run) => checks.push({ name, run });
+
+check('the start screen and the dialogs equal the desktop reference images', async ({ game }) => {
+  await game.expectScreen('board_start');
+  for (const [item, golden] of [['Game Options', 'options'], ['Show Hi Scores', 'hiscores'], ['About Tumbla', 'about']]) {
+    await game.choose(item);
+    await game.expectScreen(golden);
+    await game.tap(CLOSE_BOX);
+  }
+  await game.choose('Exit');
+  await game.expectScreen('exit_question');
+  await game.tap(NO);
+  await game.expectScreen('board_start');
+});
+
+check('a first start stores the settings file of the desktop', async ({ game }) => {
+  const stored = await game.storedSettings();
+  assert.ok(stored, 'no Tumbla.ini in the page storage');
+  assert.strictEqual(stored.length, 277);
+  assert.strictEqual(stored.toString('latin1'), DEFAULT_SETTINGS);
+});
+
+check('the sound cues reach Web Audio in the order of the taps', async ({ game }) => {
+  await game.page.evaluate(() => { tumblaPage.soundsPlayed.length = 0; });
+  await game.tap(GO);
+  await game.tap(DIE_1);
+  await game.tap(CELLS[6]);
+  assert.deepStrictEqual(await game.page.evaluate(() => tumblaPage.soundsPlayed), ['WAV_3', 'WAV_4', 'WAV_5']);
+});
+
+check('F1 opens the help page in a new tab', async ({ game, browser }) => {
+  const opened = browser.waitForTarget((target) => target.url().endsWith('/Tumbla.htm'), { timeout: 5000 });
+  await game.page.keyboard.press('F1');
+  const page = await (await opened).page();
+  await page.waitForFunction(() => /Tumbla/.test(document.title), { timeout: 5000 });
+  await page.close();
+});
+
+check('storage the browser refuses gives the message of a read-only folder, and the game goes on',
+  async ({ browser, url }) => {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setViewport({ width: 480, height: 640, hasTouch: true });
+    await page.evaluateOnNewDocument(() => {
+      indexedDB.open = () => { throw new DOMException('blocked for the test', 'SecurityError'); };
+    });
+    const game = new GamePage(page);
+    await game.open(url);
+    await game.expectScreen('board_start');
+    await game.choose('Reset Hi Scores');
+    await game.tap(YES);
+    const message = await game.compareWithGolden('board_start');
+    assert.ok(message.differing > 0, 'no message box over the board');
+    assert.deepStrictEqual(message.box, MESSAGE_BOX, 'the message box is not where the desktop shows it');
+    await page.keyboard.press('Enter');
+    await game.settle();
+    await game.expectScreen('board_start');
+    await game.tap(GO);
+    assert.notStrictEqual((await game.compareWithGolden('board_start')).differing, 0, 'GO rolled no dice');
+    await context.close();
+  });
+
+check('a second tab says the game is open in another; Exit ends the game there and the second starts',
+  async ({ game, browser, url }) => {
+    const second = await browser.newPage();
+    await second.goto(url);
+    await second.waitForFunction(() => !document.getElementById('elsewhere').hidden, { timeout: 5000 });
+    assert.strictEqual(await second.evaluate(() => tumblaPage.framesShown), 0);
+    await game.page.bringToFront();
+    await game.choose('Exit');
+    await game.tap(YES);
+    await game.page.waitForFunction(() => !document.getElementById('ended').hidden, { timeout: 5000 });
+    await second.waitForFunction(() => tumblaPage.framesShown > 0, { timeout: 5000 });
+    await second.close();
+  });
+
+check('after one visit the game starts with the network gone', async ({ game, url, server }) => {
+  await game.page.evaluate(() => navigator.serviceWorker.ready);
+  await stopServer(server);
+  await game.open(url);
+});
+
+check('a whole game by touch reaches the name entry, and its score is stored and shown after a reload',
+  async ({ game, url }) => {
+    // Every score of the table at 0, so that any game makes the table.
+    const lowTable = DEFAULT_TABLE.map((_, i) => `Low${i}`);
+    await game.replaceStoredSettings(settingsText(lowTable.map(() => 0), lowTable));
+    await game.open(url);
+    for (const cell of CELLS) {
+      await game.tap(GO);
+      await game.tap(cell);
+    }
+    await game.typeOnKeyboard('Zo\u00eb');
+    await game.settle();
+    // The reference image has no board behind the dialog, whose last column lets it show.
+    await game.expectScreen('name_entry', 239);
+    await game.page.keyboard.press('Enter');
+    await game.settle();
+    const table = await game.page.evaluate(() => document.getElementById('screen').toDataURL());
+    const stored = (await game.storedSettings()).toString('latin1');
+    assert.match(stored, /<HISC0>[1-9][0-9]*\n<HINA0>Zo\u00eb\n<HISC1>0\n<HINA1>Low0\n/);
+    await game.open(url);
+    await game.choose('Show Hi Scores');
+    const again = await game.page.evaluate(() => document.getElementById('screen').toDataURL());
+    assert.strictEqual(again, table, 'the table after a reload differs from the one shown after the game');
+  });
+
+check('a new version of the site replaces the cache of the old one', async ({ browser }) => {
+  const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'tumbla-site-'));
+  fs.cpSync(siteFolder, copy, { recursive: true });
+  const server = await startServer(copy);
+  const context = await browser.createBrowserContext();
+  try {
+    const page = await context.newPage();
+    const url = `http://127.0.0.1:${server.address().port}/`;
+    const cacheNames = async (want) => {
+      await page.waitForFunction(async (name) => (await caches.keys()).join() === name, { timeout: 10000 }, want);
+    };
+    const worker = fs.readFileSync(path.join(copy, 'service-worker.js'), 'utf8');
+    const oldCache = /const CACHE = '([^']+)'/.exec(worker)[1];
+    await page.goto(url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await cacheNames(oldCache);
+    // What the build does for any change: a changed file and a service worker of a new version.
+    fs.appendFileSync(path.join(copy, 'page.js'), '// the next version\n');
+    fs.writeFileSync(path.join(copy, 'service-worker.js'), worker.replace(oldCache, oldCache + '-next'));
+    await page.reload();
+    await cacheNames(oldCache + '-next');
+    const cachedPage = await page.evaluate(async () => (await caches.match('page.js')).text());
+    assert.ok(cachedPage.endsWith('// the next version\n'), 'the new cache holds the old page script');
+  } finally {
+    await context.close();
+    await stopServer(server);
+    fs.rmSync(copy, { recursive: true, force: true });
+  }
+});
+
+async function main() {
+  const server = await startServer(siteFolder);
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  const browser = await startBrowser();
+  let failed = 0;
+  try {
+    const page = await browser.newPage();
+    await page.setViewport({ width: 480, height: 640, hasTouch: true });
+    const game = new GamePage(page);
+    await game.open(url);
+    for (const { name, run } of checks) {
+      try {
+        await page.bringToFront();
+        await run({ game, url, browser, server });
+        console.log(`ok   ${name}`);
+      } catch (error) {
+        ++failed;
+        console.log(`FAIL ${name}\n     ${error.message}`);
+        const shot = path.join(siteFolder, '..', `web_test_failure_${checks.findIndex((c) => c.name === name)}.png`);
+        await page.screenshot({ path: shot });
+        console.log(`     the page as it failed: ${shot}`);
+      }
+    }
+    if (game.errors.length > 0) {
+      ++failed;
+      console.log(`FAIL the page threw: ${game.errors.join('; ')}`);
+    }
+  } finally {
+    await browser.close();
+    await stopServer(server);
+  }
+  process.exit(failed === 0 ? 0 : 1);
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exit(1);
+});
