@@ -292,6 +292,7 @@ async function main() {
   const url = `http://127.0.0.1:${server.address().port}/`;
   const browser = await startBrowser();
   let failed = 0;
+  let passed = 0;
   try {
     const page = await browser.newPage();
     await page.setViewport({ width: 480, height: 640, hasTouch: true });
@@ -302,6 +303,7 @@ async function main() {
         await page.bringToFront();
         await run({ game, url, browser, server });
         console.log(`ok   ${name}`);
+        ++passed;
       } catch (error) {
         ++failed;
         console.log(`FAIL ${name}\n     ${error.message}`);
@@ -318,6 +320,7 @@ async function main() {
     await browser.close();
     await stopServer(server);
   }
+  console.log(`browser: ${passed} passed, ${failed} failed`);
   process.exit(failed === 0 ? 0 : 1);
 }
 
