@@ -60,6 +60,7 @@ const Screen kScreens[] = {
      }},
     {"about", "about.png", 1, false, [](ScreensTest& t) { t.m_ui.ChooseMenu(u"About Tumbla"); }},
     {"exit_question", "", 1, false, [](ScreensTest& t) { t.m_ui.ChooseMenu(u"Exit"); }},
+    {"reset_question", "", 1, false, [](ScreensTest& t) { t.m_ui.ChooseMenu(u"Reset Hi Scores"); }},
     {"name_entry", "name_entry.png", 1, true, [](ScreensTest& t) { t.m_ui.Type(u"Zo\u00EB"); }},
     {"name_too_long", "", 1, true, [](ScreensTest& t) { t.m_ui.Type(u"123456789012345678901").Key(VK_RETURN); }},
 };

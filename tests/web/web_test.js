@@ -159,9 +159,11 @@ check('the start screen and the dialogs equal the desktop reference images', asy
     await game.expectScreen(golden);
     await game.tap(CLOSE_BOX);
   }
-  await game.choose('Exit');
-  await game.expectScreen('exit_question');
-  await game.tap(NO);
+  for (const [item, golden] of [['Exit', 'exit_question'], ['Reset Hi Scores', 'reset_question']]) {
+    await game.choose(item);
+    await game.expectScreen(golden);
+    await game.tap(NO);
+  }
   await game.expectScreen('board_start');
 });
 
