@@ -29,15 +29,24 @@ CRect ClientRectOf(const CWnd* window) {
 
 // ---- a press of the pen ---------------------------------------------------------------------
 
-bool PenPress::Move(bool inside) {
-  if (!m_bDown || inside == m_bInside) return false;
-  m_bInside = inside;
-  return true;
+bool PenPress::Inside(CPoint point) const { return ClientRectOf(&m_control).PtInRect(point); }
+
+void PenPress::Down() {
+  m_bDown = m_bInside = true;
+  m_control.Invalidate();
 }
 
-bool PenPress::Up(bool inside) {
-  const bool click = m_bDown && inside;
+void PenPress::Move(CPoint point) {
+  const bool inside = Inside(point);
+  if (!m_bDown || inside == m_bInside) return;
+  m_bInside = inside;
+  m_control.Invalidate();
+}
+
+bool PenPress::Up(CPoint point) {
+  const bool click = m_bDown && Inside(point);
   m_bDown = m_bInside = false;
+  m_control.Invalidate();
   return click;
 }
 
@@ -82,19 +91,13 @@ void CStatic::OnPaint() {
 }
 
 void CStatic::OnLButtonDown(UINT, CPoint) {
-  if (!(GetStyle() & SS_NOTIFY)) return;
-  m_press.Down();
-  Invalidate();
+  if (GetStyle() & SS_NOTIFY) m_press.Down();
 }
 
-void CStatic::OnMouseMove(UINT, CPoint point) {
-  if (m_press.Move(ClientRectOf(this).PtInRect(point))) Invalidate();
-}
+void CStatic::OnMouseMove(UINT, CPoint point) { m_press.Move(point); }
 
 void CStatic::OnLButtonUp(UINT, CPoint point) {
-  const bool click = m_press.Up(ClientRectOf(this).PtInRect(point));
-  Invalidate();
-  if (click) NotifyParent(this, STN_CLICKED);
+  if (m_press.Up(point)) NotifyParent(this, STN_CLICKED);
 }
 
 // ---- button -------------------------------------------------------------------------------
@@ -117,19 +120,12 @@ LRESULT CButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-void CButton::OnLButtonDown(UINT, CPoint) {
-  m_press.Down();
-  Invalidate();
-}
+void CButton::OnLButtonDown(UINT, CPoint) { m_press.Down(); }
 
-void CButton::OnMouseMove(UINT, CPoint point) {
-  if (m_press.Move(ClientRectOf(this).PtInRect(point))) Invalidate();
-}
+void CButton::OnMouseMove(UINT, CPoint point) { m_press.Move(point); }
 
 void CButton::OnLButtonUp(UINT, CPoint point) {
-  const bool click = m_press.Up(ClientRectOf(this).PtInRect(point));
-  Invalidate();
-  if (click) Click();
+  if (m_press.Up(point)) Click();
 }
 
 void CButton::Click() {

@@ -15,17 +15,21 @@
 #include "platform/wnd/wnd.h"
 
 // A press of the pen on a control: the control looks pressed while the pen stays on it,
-// and the press is a click only when the pen is lifted there.
+// and the press is a click only when the pen is lifted there. Each step repaints the
+// control where its look changes.
 class PenPress {
  public:
-  void Down() { m_bDown = m_bInside = true; }
-  // True when the look changes.
-  bool Move(bool inside);
+  explicit PenPress(CWnd& control) : m_control(control) {}
+  void Down();
+  void Move(CPoint point);
   // True when the press ends on the control.
-  bool Up(bool inside);
+  bool Up(CPoint point);
   bool LooksPressed() const { return m_bDown && m_bInside; }
 
  private:
+  bool Inside(CPoint point) const;
+
+  CWnd& m_control;
   bool m_bDown = false;
   bool m_bInside = false;
 };
@@ -51,7 +55,7 @@ class CStatic : public CWnd {
   // the board, all game long. The decoding that told the picture's size serves the first paint.
   UINT m_bitmapId = 0;  // 0: no picture
   std::unique_ptr<CBitmap> m_decoded;
-  PenPress m_press;
+  PenPress m_press{*this};
 };
 
 class CButton : public CWnd {
@@ -81,7 +85,7 @@ class CButton : public CWnd {
   void PaintCheckBox(CDC& dc, const CRect& client);
 
   int m_nCheck = BST_UNCHECKED;
-  PenPress m_press;
+  PenPress m_press{*this};
 };
 
 // A one-line edit box: typing inserts at the caret; Backspace, Delete, the arrows, Home
