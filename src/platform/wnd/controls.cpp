@@ -82,7 +82,7 @@ void CStatic::OnPaint() {
       const int offset = m_press.LooksPressed() ? 1 : 0;
       dc.BitBlt(offset, offset, size.cx, size.cy, &memory, 0, 0, SRCCOPY);
     }
-    m_decoded.reset();
+    if (!(GetStyle() & SS_NOTIFY)) m_decoded.reset();
     return;
   }
   PLATFORM_REQUIRE(type == SS_LEFT || type == SS_CENTER, "unsupported static control type");

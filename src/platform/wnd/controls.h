@@ -50,9 +50,9 @@ class CStatic : public CWnd {
   bool LetsTapsThrough() const override { return !(GetStyle() & SS_NOTIFY); }
 
  private:
-  // The picture is decoded for a paint and let go after it: the window keeps what it painted,
+  // A picture that is not tapped is let go after its paint: the window keeps what it painted,
   // and holding the decoded picture as well would keep a second copy of the largest image,
-  // the board, all game long. The decoding that told the picture's size serves the first paint.
+  // the board, all game long. A tappable one repaints at every press and keeps it.
   UINT m_bitmapId = 0;  // 0: no picture
   std::unique_ptr<CBitmap> m_decoded;
   PenPress m_press{*this};
