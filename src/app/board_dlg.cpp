@@ -1,6 +1,7 @@
 #include "app/board_dlg.h"
 
 #include "app/board_keys.h"
+#include "coach/card_reading.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/hi_scores_dlg.h"
 #include "dialogs/name_entry_dlg.h"
@@ -80,9 +81,11 @@ void CBoardDlg::NewGame() {
   NewTurn();
   ResetScorecard(Card(), *this);
   m_bGameStarted = true;
+  m_played.clear();
 }
 
 void CBoardDlg::NewTurn() {
+  m_lastRoll.reset();
   m_nRollsLeft = kRollsPerTurn;
   ShowRollsLeft();
   for (CDieCtrl* pDie : m_pDice) {
@@ -102,6 +105,7 @@ void CBoardDlg::OnTimer(UINT_PTR nIDEvent) {
   // offers, hide the taken one from the count and let the turn fill a second category.
   // The roll then comes at the next tick, as the first of the new turn.
   if (CountOfferedCells(Card()) < m_nOffers) {
+    KeepTakeChoice();
     if (CommitTurn() < kCategoryCount) {
       NewTurn();
     } else {
@@ -120,6 +124,7 @@ void CBoardDlg::RollDice() {
     PlayCue(u"WAV_6");
     return;
   }
+  KeepHoldChoice();
   --m_nRollsLeft;
   ShowRollsLeft();
   PlayCue(u"WAV_1");
@@ -145,6 +150,30 @@ void CBoardDlg::EvaluateRoll() {
   DiceValues dice{};
   for (std::size_t i = 0; i < dice.size(); ++i) dice[i] = m_pDice[i]->GetValue();
   ::EvaluateRoll(dice, Card(), *this);
+  m_lastRoll = ReadPosition(Card(), *this, kRollsPerTurn - m_nRollsLeft, dice);
+}
+
+void CBoardDlg::KeepHoldChoice() {
+  if (!m_lastRoll) return;
+  Choice hold{ChoiceKind::Hold};
+  for (const CDieCtrl* pDie : m_pDice) {
+    if (pDie->IsHeld()) ++hold.held[static_cast<std::size_t>(pDie->GetValue() - 1)];
+  }
+  m_played.push_back({*m_lastRoll, hold});
+}
+
+void CBoardDlg::KeepTakeChoice() {
+  // A commit on a card New Game has just cleared took nothing.
+  if (!m_lastRoll) return;
+  for (int index = 0; index < kCategoryCount; ++index) {
+    const auto category = static_cast<Category>(index);
+    if (Card()[static_cast<std::size_t>(index)]->IsFilled() && !m_lastRoll->card.IsFilled(category)) {
+      m_played.push_back({*m_lastRoll, Choice{ChoiceKind::Take, {}, category}});
+      return;
+    }
+  }
+  if (m_bExtraPending && !Card()[kBonusIndex]->IsOffered())
+    m_played.push_back({*m_lastRoll, Choice{ChoiceKind::Extra}});
 }
 
 int CBoardDlg::CommitTurn() { return ::CommitTurn(Card(), *this); }

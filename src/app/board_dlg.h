@@ -5,7 +5,10 @@
 // the slower speed, its pauses) and makes the offers, and a tick that finds an offer
 // taken commits the turn.
 #include <array>
+#include <optional>
+#include <vector>
 
+#include "coach/game_review.h"
 #include "draw/die_ctrl.h"
 #include "draw/label_ctrl.h"
 #include "draw/score_cell.h"
@@ -35,6 +38,8 @@ class CBoardDlg : public CDialog, private TurnScoring {
   bool IsGameStarted() const { return m_bGameStarted; }
   // The offers and extras the cells are settled against.
   const TurnScoring& Scoring() const { return *this; }
+  // Every hold and take of the game since New Game, with its moment, for the coach's costs.
+  const std::vector<PlayedChoice>& PlayedChoices() const { return m_played; }
 
  protected:
   void OnTimer(UINT_PTR nIDEvent) override;
@@ -72,6 +77,10 @@ class CBoardDlg : public CDialog, private TurnScoring {
   Scorecard Card() const { return Scorecard(m_entries); }
   bool ConfirmExit();
   void ShowRollsLeft();
+  // The dice held as GO rolls the others, kept as the player's choice after the roll before.
+  void KeepHoldChoice();
+  // The offer taken, found as the tick that commits it sees the card.
+  void KeepTakeChoice();
 
   CCommandBar* m_pMenuBar = nullptr;
   std::array<CDieCtrl*, kDiceCount> m_pDice{};
@@ -85,4 +94,7 @@ class CBoardDlg : public CDialog, private TurnScoring {
   bool m_bAskingToExit = false;
   // The cells as the rules see them, in the same order.
   std::array<IScoreEntry*, kScorecardSize> m_entries{};
+  // The moment after this turn's latest roll; none before its first.
+  std::optional<Position> m_lastRoll;
+  std::vector<PlayedChoice> m_played;
 };

@@ -22,3 +22,8 @@ const OutcomeScores& TheOutcomeScores() {
   static const OutcomeScores scores = AskTheRules();
   return scores;
 }
+
+bool CanHold(Category category, int score) {
+  const auto& scores = TheOutcomeScores().score[static_cast<std::size_t>(CellIndex(category))];
+  return std::find(scores.begin(), scores.end(), score) != scores.end();
+}

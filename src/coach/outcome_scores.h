@@ -11,3 +11,5 @@ struct OutcomeScores {
 };
 
 const OutcomeScores& TheOutcomeScores();
+// Whether some five dice score this in the category.
+bool CanHold(Category category, int score);
