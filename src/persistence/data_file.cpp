@@ -17,9 +17,6 @@
 namespace {
 
 constexpr std::size_t kReadBlock = 2048;
-// Far above any table the program writes; a file without end (a link to /dev/zero) or one
-// grown past this is not one of ours, and reading it whole could take all the memory there is.
-constexpr std::size_t kMaxReadBytes = std::size_t{1} << 20;
 constexpr std::size_t kMaxReasonLength = 254;
 constexpr char16_t kReadFailure[] = u"Error reading data from disk:\n";
 constexpr char16_t kWriteFailure[] = u"Error exporting data to disk:\n";
@@ -32,9 +29,11 @@ void ShowFailure(const char16_t* prefix, int error, bool bShowErrors) {
 }
 
 // Reads in blocks until a short read. Returns 0, or the system's error number: EFBIG past
-// the bound. Opening does not wait: a pipe put in the file's place reads as empty instead
+// the bound. The bound is far above any file the program writes: a file without end (a link
+// to /dev/zero) or one grown past it is not one of ours, and reading it whole could take all
+// the memory there is. Opening does not wait: a pipe put in the file's place reads as empty instead
 // of hanging the program.
-int ReadWhole(const std::string& path, std::vector<BYTE>& bytes) {
+int ReadWhole(const std::string& path, std::vector<BYTE>& bytes, std::size_t bound = kDataFileReadBound) {
   bytes.clear();
   FileHandle file(path, O_RDONLY | O_NONBLOCK);
   if (!file.IsOpen()) return errno;
@@ -50,7 +49,7 @@ int ReadWhole(const std::string& path, std::vector<BYTE>& bytes) {
       return errno;
     }
     bytes.resize(had + static_cast<std::size_t>(got));
-    if (bytes.size() > kMaxReadBytes) {
+    if (bytes.size() > bound) {
       bytes.clear();
       return EFBIG;
     }
@@ -95,6 +94,12 @@ UINT CDataFile::ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const {
     return 0;
   }
   return static_cast<UINT>(bytes.size());
+}
+
+int CDataFile::ReadBytesWithin(std::vector<BYTE>& bytes, std::size_t bound, bool bShowErrors) const {
+  const int error = ReadWhole(m_path, bytes, bound);
+  if (error) ShowFailure(kReadFailure, error, bShowErrors);
+  return error;
 }
 
 CString CDataFile::ReadText(bool bShowErrors) const {
