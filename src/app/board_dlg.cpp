@@ -120,6 +120,7 @@ void CBoardDlg::OnTimer(UINT_PTR nIDEvent) {
     RollDice();
     m_bRollRequested = false;
   }
+  SolveTableSlice();
   SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
   CDialog::OnTimer(nIDEvent);
 }
@@ -193,7 +194,10 @@ int CBoardDlg::CommitTurn() { return ::CommitTurn(Card(), *this); }
 // same game twice; GO refuses until the next new game.
 void CBoardDlg::EndGame() {
   m_bGameStarted = false;
+  // The kept game goes first: a kill between the two then loses the record rather than
+  // letting the next start finish and record the same game again.
   ForgetGameInProgress();
+  RecordFinishedGame();
   const int nTotal = m_pCells[kTotalIndex]->GetScore();
   if (!QualifiesForHiScores(theSettings, nTotal)) return;
   // Whatever way the dialog closes, the string holds the name to store: empty unless a

@@ -5,6 +5,7 @@
 // the slower speed, its pauses) and makes the offers, and a tick that finds an offer
 // taken commits the turn.
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -98,6 +99,12 @@ class CBoardDlg : public CDialog, private TurnScoring {
   void KeepHoldChoice();
   // The offer taken, found as the tick that commits it sees the card.
   void KeepTakeChoice();
+  // ---- the history file (board_history.cpp) ----
+  // A slice of best play's table at each tick of a game under way, so that the game is
+  // costed at its end without a wait and no tick stalls the page.
+  void SolveTableSlice();
+  // Appends the game whose thirteenth category has just been taken to the history file.
+  void RecordFinishedGame();
 
   CCommandBar* m_pMenuBar = nullptr;
   std::array<CDieCtrl*, kDiceCount> m_pDice{};
@@ -120,4 +127,6 @@ class CBoardDlg : public CDialog, private TurnScoring {
   // The moment after this turn's latest roll; none before its first.
   std::optional<Position> m_lastRoll;
   std::vector<PlayedChoice> m_played;
+  // Made at the first roll of the run, and kept for it.
+  std::unique_ptr<CCoachTable> m_pCoachTable;
 };

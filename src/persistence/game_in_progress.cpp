@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -13,7 +14,9 @@
 
 namespace {
 
-constexpr std::string_view kVersionLine = "Tumbla game in progress 1";
+// Version 2 added the moves.
+constexpr std::string_view kVersionLine = "Tumbla game in progress 2";
+constexpr std::string_view kMovesName = "moves";
 // Far above any score or total a game can reach; only numbers that the board can show
 // are taken back.
 constexpr int kLargestNumber = 99999;
@@ -83,6 +86,18 @@ class LineReader {
     }
     return false;
   }
+  // A line of the name and its text after one space, or the name alone for no text.
+  bool NextText(std::string_view name, std::string& text) {
+    const std::size_t end = m_text.find('\n');
+    if (end == std::string_view::npos) return false;
+    const std::string_view line = m_text.substr(0, end);
+    m_text.remove_prefix(end + 1);
+    if (!line.starts_with(name)) return false;
+    const std::string_view rest = line.substr(name.size());
+    if (!rest.empty() && (rest.size() == 1 || rest[0] != ' ')) return false;
+    text = rest.empty() ? std::string() : std::string(rest.substr(1));
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+  }
   bool AtEnd() const { return m_text.empty(); }
 
  private:
@@ -106,6 +121,9 @@ std::string FormatGameInProgress(const GameInProgress& game) {
   for (const KeptCell& cell : game.cells) {
     AppendLine(text, "cell", cell.value, {Flag(cell.offered, "offered"), Flag(cell.filled, "filled")});
   }
+  text += kMovesName;
+  if (!game.moves.empty()) text += ' ' + game.moves;
+  text += '\n';
   return text;
 }
 
@@ -136,7 +154,7 @@ std::optional<GameInProgress> ParseGameInProgress(std::string_view text) {
     cell.offered = lines.Has("offered");
     cell.filled = lines.Has("filled");
   }
-  if (!lines.AtEnd()) return std::nullopt;
+  if (!lines.NextText(kMovesName, game.moves) || !lines.AtEnd()) return std::nullopt;
   return game;
 }
 
