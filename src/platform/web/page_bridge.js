@@ -18,7 +18,8 @@ mergeInto(LibraryManager.library, {
   // The program's fsync: its files reach IndexedDB before it goes on, and storage the browser
   // refuses fails the save as a full disk would. While the program's static objects are made
   // it cannot wait (only main's calls can); the first save of a new settings file is then
-  // stored as soon as main begins.
+  // stored as soon as main begins. Nor can a page that is being closed: the page copies what
+  // such saves wrote where it can write at once.
   fd_sync__deps: ['$Asyncify', '$SYSCALLS'],
   fd_sync__sig: 'ii',
   fd_sync__postset: 'addOnPreMain(function () { tumblaPage.mainStarted(); });',
