@@ -378,6 +378,28 @@ check('a hidden or reloaded page keeps the game in progress, and the next start 
     assert.strictEqual(await again.storedFile('Tumbla-resume.txt'), null, 'a new game leaves the kept one');
   }));
 
+check('a tab that waited for the game starts with the options the other tab saved as it ended',
+  ({ browser }) => inOwnProfile(browser, async (game, startAgain, url) => {
+    const waiting = await game.page.browserContext().newPage();
+    await waiting.setViewport({ width: 480, height: 640, hasTouch: true });
+    await waiting.goto(url);
+    await waiting.waitForFunction(() => !document.getElementById('elsewhere').hidden, { timeout: 5000 });
+    await game.page.bringToFront();
+    await game.choose('Game Options');
+    await game.tap(DICE_COLOR_BOX);
+    const ticked = await game.screen();
+    await game.tap(CLOSE_BOX);
+    await game.choose('Exit');
+    await game.tap(YES);
+    await game.page.waitForFunction(() => !document.getElementById('ended').hidden, { timeout: 5000 });
+    await waiting.bringToFront();
+    await waiting.waitForFunction(() => tumblaPage.framesShown > 0, { timeout: 5000 });
+    const second = new GamePage(waiting);
+    await second.settle();
+    await second.choose('Game Options');
+    assert.strictEqual(await second.screen(), ticked, 'the waiting tab started with the options it found at its load');
+  }));
+
 check('a new version of the site replaces the cache of the old one', async ({ browser }) => {
   const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'tumbla-site-'));
   fs.cpSync(siteFolder, copy, { recursive: true });

@@ -335,7 +335,9 @@
     }));
     return storing;
   };
-  page.canWait = () => started && !unloading;
+  let ending = false;
+  page.canWait = () => started && !unloading && !ending;
+  page.programEnding = () => { ending = true; };
   page.storeLater = () => { storeWhenStarted = true; };
   page.mainStarted = function () {
     started = true;
@@ -394,7 +396,7 @@
   // ---- the end ----------------------------------------------------------------------------
   // After the last save has reached storage; a failure says what stopped the game.
   function showEnded(failure) {
-    storing.catch(() => {}).then(() => {
+    page.store().catch(() => {}).then(() => {
       if (failure !== undefined) {
         document.getElementById('ended-text').textContent =
           'Tumbla stopped on an error: ' + failure + '. Scores saved before it are kept.';
