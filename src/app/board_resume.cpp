@@ -1,6 +1,7 @@
 // The game in progress as the file keeps it, taken from the board's controls and given back
 // to them, so that a resumed board shows exactly what the kept one showed.
 #include <algorithm>
+#include <span>
 
 #include "app/board_dlg.h"
 #include "persistence/game_in_progress.h"
@@ -19,8 +20,9 @@ int CBoardDlg::DoModal() {
 
 bool CBoardDlg::IsGameWorthKeeping() const {
   const auto categories = std::span(m_pCells).first<kCategoryCount>();
-  return m_bGameStarted && (m_nRollsLeft < kRollsPerTurn ||
-                            std::ranges::any_of(categories, [](const CScoreCell* pCell) { return pCell->IsFilled(); }));
+  return m_bGameStarted &&
+         (m_nRollsLeft < kRollsPerTurn ||
+          std::any_of(categories.begin(), categories.end(), [](const CScoreCell* pCell) { return pCell->IsFilled(); }));
 }
 
 GameInProgress CBoardDlg::KeptGame() const {

@@ -60,6 +60,7 @@ BOOL CDiceApp::InitInstance() {
 
 int CDiceApp::ExitInstance() {
 #ifdef __EMSCRIPTEN__
+  m_pBackend->ProgramEnding();
   return 0;
 #else
   if (!m_pBackend->DisplayLost()) return 0;
