@@ -227,9 +227,8 @@ TEST(Shutdown, ASignalWhileTheBoxOfAFailedLoadIsUpEndsTheGame) {
   EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
   // The closing save keeps the unreadable file; with nobody left to answer a box, it says so
   // on standard error, once.
-  EXPECT_EQ(game.Errors(),
-            "Tumbla: Error exporting data to disk:\nTumbla.ini could not be read when the game started, "
-            "so it is left as it was.\n");
+  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\n" + (game.Folder() / "Tumbla.ini").string() +
+                               " could not be read when the game started, so it is left as it was.\n");
   EXPECT_TRUE(fs::is_directory(game.Folder() / "Tumbla.ini"));
 }
 
@@ -239,7 +238,8 @@ TEST(Shutdown, WhereNoFolderTakesAFileTheGameEndsWithOneMessageForTheLastSave) {
   const ReadOnlyPath dataHome(game.DataHome());
   if (!folder.Holds() || !dataHome.Holds()) GTEST_SKIP() << "no way to stop writes into a folder here";
   EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
-  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\n" + dataHome.Reason() + "\n");
+  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\n" + (game.DataHome() / "tumbla").string() + "\n" +
+                               dataHome.Reason() + "\n");
   EXPECT_FALSE(fs::exists(game.Folder() / "Tumbla.ini"));
 }
 
