@@ -134,6 +134,7 @@ TEST(Shutdown, TermInterruptAndHangUpEndTheGameAsExitDoesAndKeepTheSettings) {
   }
 }
 
+// Where the first copy cannot come forward (SDL's window in memory), the second says so.
 TEST(Shutdown, ASecondCopyInTheSameFolderSaysSoAndLeavesTheFileToTheFirst) {
   InstalledGame game;
   PutFile(game.Folder() / "Tumbla.ini", "<AUDIO>0\n<HISC0>321\n<HINA0>Kept\n");
@@ -145,6 +146,20 @@ TEST(Shutdown, ASecondCopyInTheSameFolderSaysSoAndLeavesTheFileToTheFirst) {
   EXPECT_EQ(FileBytes(game.Folder() / "Tumbla.ini"), loaded);
   EXPECT_EQ(SignalAndWait(first, SIGTERM), 0) << game.Errors();
   EXPECT_EQ(FolderEntries(game.Folder()), 2) << "the game and its settings file";
+}
+
+TEST(Shutdown, ASecondCopyBringsTheFirstForwardAndEndsAtOnce) {
+  VirtualDisplay display;
+  ASSERT_TRUE(display.Running()) << display.Why();
+  InstalledGame game;
+  PutFile(game.Folder() / "Tumbla.ini", "<AUDIO>0\n<HISC0>321\n<HINA0>Kept\n");
+  const pid_t first = game.Start(true, display.Name());
+  WaitUntilUp(first);
+  const std::string loaded = FileBytes(game.Folder() / "Tumbla.ini");
+  EXPECT_EQ(WaitForEnd(game.Start(true, display.Name()), 10s), 0) << game.Errors();
+  EXPECT_EQ(game.Errors(), "Tumbla is already running; its window was brought to the front.\n");
+  EXPECT_EQ(FileBytes(game.Folder() / "Tumbla.ini"), loaded);
+  EXPECT_EQ(SignalAndWait(first, SIGTERM), 0) << "the first copy goes on until it is ended";
 }
 
 TEST(Shutdown, WhenTheDisplayGoesAwayTheGameSavesSaysSoAndEndsWithinASecond) {

@@ -42,7 +42,9 @@ TEST_F(DataFileTest, OneCopyAtATimeHoldsTheFolderAndLeavesNothingThere) {
   {
     const RunLock first;
     EXPECT_TRUE(first.Held());
-    EXPECT_FALSE(RunLock().Held()) << "a second copy in the same folder";
+    const RunLock second;
+    EXPECT_FALSE(second.Held()) << "a second copy in the same folder";
+    EXPECT_EQ(second.Holder(), getpid()) << "the second finds the first";
   }
   EXPECT_TRUE(RunLock().Held()) << "free again once the first has ended";
   EXPECT_EQ(FolderEntries(temp.Folder()), 0);
