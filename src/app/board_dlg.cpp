@@ -42,6 +42,8 @@ CBoardDlg::CBoardDlg() : CDialog(IDD_BOARD) {
   MapCommand(ID_ABOUT, &CBoardDlg::OnAbout);
   MapCommand(ID_RESET_HISCORES, &CBoardDlg::OnResetHiScores);
   MapCommand(ID_INSTRUCTIONS, &CBoardDlg::OnInstructions);
+  MapCommand(ID_COACH, &CBoardDlg::OnCoach);
+  MapCommand(IDC_CAPTION, &CBoardDlg::OnCoach);
 }
 
 CBoardDlg::~CBoardDlg() {
@@ -71,6 +73,7 @@ BOOL CBoardDlg::OnInitDialog() {
   } else {
     NewGame();
   }
+  LoadCoach();
   SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
   return TRUE;
 }
@@ -120,6 +123,8 @@ void CBoardDlg::OnTimer(UINT_PTR nIDEvent) {
     RollDice();
     m_bRollRequested = false;
   }
+  SolveCoachSlice();
+  UpdateCoach();
   SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
   CDialog::OnTimer(nIDEvent);
 }

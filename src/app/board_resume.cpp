@@ -9,6 +9,8 @@ static_assert(kKeptCells == kScorecardSize && kKeptDice == kDiceCount);
 
 int CBoardDlg::DoModal() {
   const int nResult = CDialog::DoModal();
+  // The panel goes with the board's window, while the run it belongs to still goes on.
+  m_pCoachPanel.reset();
   if (!m_bExitChosen && IsGameWorthKeeping()) {
     KeepGameInProgress(KeptGame());
   } else {
