@@ -10,6 +10,8 @@ static_assert(kKeptCells == kScorecardSize && kKeptDice == kDiceCount);
 
 int CBoardDlg::DoModal() {
   const int nResult = CDialog::DoModal();
+  // The panel goes with the board's window, while the run it belongs to still goes on.
+  m_pCoachPanel.reset();
   if (!m_bExitChosen && IsGameWorthKeeping()) {
     KeepGameInProgress(KeptGame());
   } else {
@@ -66,4 +68,6 @@ void CBoardDlg::ResumeGame(const GameInProgress& game) {
     if (kept.offered) cell.ShowOffer();
   }
   m_bGameStarted = true;
+  // The choices before the break are not kept; those from here on are.
+  if (m_nRollsLeft < kRollsPerTurn) RememberRoll();
 }
