@@ -4,7 +4,6 @@
 #include "persistence/settings_location.h"
 #include "persistence/text_util.h"
 #include "platform/core/message_box.h"
-#include "platform/core/text.h"
 
 namespace {
 
@@ -14,7 +13,7 @@ constexpr char16_t kUnreadableFileKept[] =
     u"Error exporting data to disk:\nTumbla-extras.ini could not be read when the game started, so it is left as it "
     u"was.";
 
-CDataFile ExtrasFile() { return CDataFile::AtPath(ChooseSettingsPlace().folder + ToUtf8(kExtrasFileName)); }
+CDataFile ExtrasFile() { return CDataFile::AtPath(BesideSettingsFile(kExtrasFileName)); }
 
 }  // namespace
 

@@ -9,7 +9,6 @@
 #include "persistence/file_handle.h"
 #include "persistence/settings_location.h"
 #include "platform/core/message_box.h"
-#include "platform/core/text.h"
 
 namespace {
 
@@ -140,7 +139,7 @@ std::optional<GameInProgress> ParseGameInProgress(std::string_view text) {
   return game;
 }
 
-std::string GameInProgressPath() { return ChooseSettingsPlace().folder + ToUtf8(kResumeFileName); }
+std::string GameInProgressPath() { return BesideSettingsFile(kResumeFileName); }
 
 bool KeepGameInProgress(const GameInProgress& game) {
   const CDataFile file = CDataFile::AtPath(GameInProgressPath());
