@@ -35,10 +35,14 @@ class CBoardDlg : public CDialog, private TurnScoring {
   bool IsGameStarted() const { return m_bGameStarted; }
   // The offers and extras the cells are settled against.
   const TurnScoring& Scoring() const { return *this; }
+  // Ctrl+N: one key that could throw a game away, so it asks first once a game is under way.
+  void OnNewGameKey();
 
  protected:
   void OnTimer(UINT_PTR nIDEvent) override;
   BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
+  // The viewer started but could not show the page: the same box as when none starts.
+  void OnHelpViewerFailed() override;
   // The desktop window's close button asks as Exit does, also over an open dialog, whose
   // loop then ends with the board's.
   void OnClose() override;
@@ -71,6 +75,8 @@ class CBoardDlg : public CDialog, private TurnScoring {
  private:
   Scorecard Card() const { return Scorecard(m_entries); }
   bool ConfirmExit();
+  // Rolled or scored since the game began, and not yet ended.
+  bool IsGameUnderWay() const;
   void ShowRollsLeft();
 
   CCommandBar* m_pMenuBar = nullptr;

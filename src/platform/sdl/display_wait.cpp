@@ -14,8 +14,9 @@ DisplayWait::DisplayWait(SDL_Window* window) {
 
 bool DisplayWait::HasInput() const { return XEventsQueued(m_display, QueuedAfterReading) > 0; }
 
-bool DisplayWait::Sleep(int timeoutMs) const {
+bool DisplayWait::Sleep(int timeoutMs, int alsoWatched) const {
   XFlush(m_display);
-  pollfd connection{ConnectionNumber(m_display), POLLIN, 0};
-  return poll(&connection, 1, timeoutMs) != 0;
+  // poll passes over a negative descriptor.
+  pollfd sources[] = {{ConnectionNumber(m_display), POLLIN, 0}, {alsoWatched, POLLIN, 0}};
+  return poll(sources, 2, timeoutMs) != 0;
 }

@@ -15,9 +15,9 @@ class DisplayWait {
   bool IsAvailable() const { return m_display != nullptr; }
   // Whether the connection holds events not yet taken, reading what has arrived.
   bool HasInput() const;
-  // Sleeps until the connection has input, a signal comes, or timeoutMs (-1: no limit) has
-  // passed; false only for the timeout.
-  bool Sleep(int timeoutMs) const;
+  // Sleeps until the connection has input, a signal comes, `alsoWatched` (when not -1) is
+  // readable, or timeoutMs (-1: no limit) has passed; false only for the timeout.
+  bool Sleep(int timeoutMs, int alsoWatched = -1) const;
 
  private:
   _XDisplay* m_display = nullptr;

@@ -146,6 +146,8 @@ class CWnd {
   // The desktop window's close button, sent to the outermost modal window; by default the
   // program ends, as a desktop ends a program whose window it closes.
   virtual void OnClose();
+  // The help viewer started after all failed, sent to the outermost modal window.
+  virtual void OnHelpViewerFailed();
 
   // The whole window's pixels, frame included, for windows that draw their own frame.
   Surface& WindowSurface() { return m_surface; }
