@@ -17,6 +17,9 @@
 namespace {
 
 constexpr std::size_t kReadBlock = 2048;
+// Far above any table the program writes; a file without end (a link to /dev/zero) or one
+// grown past this is not one of ours, and reading it whole could take all the memory there is.
+constexpr std::size_t kMaxReadBytes = std::size_t{1} << 20;
 constexpr std::size_t kMaxReasonLength = 254;
 constexpr char16_t kReadFailure[] = u"Error reading data from disk:\n";
 constexpr char16_t kWriteFailure[] = u"Error exporting data to disk:\n";
@@ -28,8 +31,9 @@ void ShowFailure(const char16_t* prefix, int error, bool bShowErrors) {
   AfxMessageBox(prefix + reason, MB_OK);
 }
 
-// Reads in blocks until a short read. Returns 0, or the system's error number. Opening does
-// not wait: a pipe put in the file's place reads as empty instead of hanging the program.
+// Reads in blocks until a short read. Returns 0, or the system's error number: EFBIG past
+// the bound. Opening does not wait: a pipe put in the file's place reads as empty instead
+// of hanging the program.
 int ReadWhole(const std::string& path, std::vector<BYTE>& bytes) {
   bytes.clear();
   FileHandle file(path, O_RDONLY | O_NONBLOCK);
@@ -46,6 +50,10 @@ int ReadWhole(const std::string& path, std::vector<BYTE>& bytes) {
       return errno;
     }
     bytes.resize(had + static_cast<std::size_t>(got));
+    if (bytes.size() > kMaxReadBytes) {
+      bytes.clear();
+      return EFBIG;
+    }
     if (static_cast<std::size_t>(got) < kReadBlock) return 0;
   }
 }

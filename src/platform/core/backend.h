@@ -22,6 +22,9 @@ struct InputEvent {
     Close,        // the system asks the program to end (a signal): it ends at once
     CloseButton,  // the window's close button: the program's window decides
     HelpFailed,   // the help viewer started, then failed: its exit status said so
+    // From now on the system may end the program without another word (the page hidden, the
+    // session ending): what the program keeps is saved at once, and it goes on until ended.
+    EndSession,
   };
   Kind kind;
   POINT point{0, 0};

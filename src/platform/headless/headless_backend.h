@@ -53,6 +53,8 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& CloseButton();
   // A help viewer that started ends in failure.
   HeadlessBackend& HelpViewerFails();
+  // The system may end the program from now on without another word, as when the page is hidden.
+  HeadlessBackend& EndSession();
   // Lets the program run for that long on the virtual clock before the next step.
   HeadlessBackend& Wait(std::uint64_t milliseconds);
   // Runs the check at this point of the script; the screen has been presented. A check may

@@ -14,6 +14,7 @@
 
 #include "platform/core/text.h"
 #include "platform/gdi/font_face.h"
+#include "platform/sdl/connection_deadline.h"
 #include "platform/sdl/display_wait.h"
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/scaled_copy.h"
@@ -27,6 +28,8 @@ constexpr int kFallbackUsableWidth = 1024;
 constexpr int kFallbackUsableHeight = 768;
 // How often the wait looks at a running help viewer where nothing wakes it at the viewer's end.
 constexpr std::uint64_t kHelpViewerCheckMs = 100;
+// A display that has not answered the connection in this time never will.
+constexpr int kConnectionLimitSeconds = 5;
 
 bool IsSet(const char* variable) {
   const char* value = SDL_getenv(variable);
@@ -120,6 +123,11 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
   bool started = false;
   {
     const SessionBusLaunchPrevented noBusLaunch;
+    const char* display = SDL_getenv("DISPLAY");
+    const ConnectionDeadline deadline(noDesktop + "the display " + (display != nullptr ? display : "") +
+                                          " did not answer within " + std::to_string(kConnectionLimitSeconds) +
+                                          " seconds",
+                                      kConnectionLimitSeconds * 1000);
     started = SDL_Init(SDL_INIT_VIDEO) == 0;
   }
   if (!started) {
@@ -158,6 +166,7 @@ SdlBackend::SdlBackend(SDL_Window* window, SIZE screen)
 SdlBackend::~SdlBackend() {
   m_sound.reset();            // the audio device closes before SDL itself
   if (DisplayLost()) return;  // nothing of the window is left to close, and asking would fail again
+  m_displayWait.Close();
   SDL_DestroyWindow(m_window);
   SDL_Quit();
 }

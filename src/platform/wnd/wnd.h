@@ -148,6 +148,9 @@ class CWnd {
   virtual void OnClose();
   // The help viewer started after all failed, sent to the outermost modal window.
   virtual void OnHelpViewerFailed();
+  // Sent to the outermost modal window when the system may end the program from now on
+  // without another word; it keeps what is worth keeping before it returns.
+  virtual void OnEndSession(BOOL bEnding);
 
   // The whole window's pixels, frame included, for windows that draw their own frame.
   Surface& WindowSurface() { return m_surface; }
