@@ -43,8 +43,8 @@ const std::vector<ScriptedTurn> kGame = {
 
 class BoardCoach : public BoardTest {
  protected:
-  // Best play's table is worked out a slice per tick: 48 ticks.
-  static constexpr std::uint64_t kTableTime = 3000;
+  // Best play's table is worked out a slice per tick: 96 ticks.
+  static constexpr std::uint64_t kTableTime = 6000;
 
   // The run that rewrites the reference images also draws the README's picture from it.
   void ExpectScreen(const char* golden, const char* docsPicture = "", int docsScale = 1) {
