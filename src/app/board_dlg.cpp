@@ -27,8 +27,8 @@ void RollPause(DWORD milliseconds) {
   if (theSettings.m_nSpeed != 1) Sleep(milliseconds);
 }
 
-bool AskYesNo(const CString& text, const CString& caption) {
-  return MessageBoxW(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+bool AskYesNo(const CString& text, const CString& caption, UINT nDefaultButton = 0) {
+  return MessageBoxW(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION | nDefaultButton) == IDYES;
 }
 }  // namespace
 
@@ -42,6 +42,8 @@ CBoardDlg::CBoardDlg() : CDialog(IDD_BOARD) {
   MapCommand(ID_ABOUT, &CBoardDlg::OnAbout);
   MapCommand(ID_RESET_HISCORES, &CBoardDlg::OnResetHiScores);
   MapCommand(ID_INSTRUCTIONS, &CBoardDlg::OnInstructions);
+  MapCommand(ID_COACH, &CBoardDlg::OnCoach);
+  MapCommand(IDC_CAPTION, &CBoardDlg::OnCoach);
 }
 
 CBoardDlg::~CBoardDlg() {
@@ -71,6 +73,7 @@ BOOL CBoardDlg::OnInitDialog() {
   } else {
     NewGame();
   }
+  LoadCoach();
   SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
   return TRUE;
 }
@@ -120,7 +123,9 @@ void CBoardDlg::OnTimer(UINT_PTR nIDEvent) {
     RollDice();
     m_bRollRequested = false;
   }
-  SolveTableSlice();
+  StartTableForHistory();
+  SolveCoachSlice();
+  UpdateCoach();
   SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
   CDialog::OnTimer(nIDEvent);
 }
@@ -236,6 +241,11 @@ void CBoardDlg::OnNewGame() {
   UpdateWindow();
 }
 
+void CBoardDlg::OnNewGameKey() {
+  if (IsGameWorthKeeping() && !AskYesNo(u"Start a new game?", u"New Game", MB_DEFBUTTON2)) return;
+  OnNewGame();
+}
+
 bool CBoardDlg::ConfirmExit() {
   if (m_bAskingToExit) return false;
   m_bAskingToExit = true;
@@ -267,12 +277,15 @@ void CBoardDlg::OnResetHiScores() {
 BOOL CBoardDlg::OnHelpInfo(HELPINFO* pHelpInfo) {
   if (!CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
                       nullptr)) {
-    // On a desktop without a page viewer the player can still open the page by hand.
-    MessageBoxW(nullptr,
-                u"No viewer for the help page could be started. The page is:\n" + CDataFile(u"Tumbla.htm").GetPath(),
-                u"Tumbla", MB_OK | MB_ICONINFORMATION);
+    OnHelpViewerFailed();
   }
   return CDialog::OnHelpInfo(pHelpInfo);
+}
+
+// On a desktop without a page viewer the player can still open the page by hand.
+void CBoardDlg::OnHelpViewerFailed() {
+  MessageBoxW(nullptr, u"No viewer could open the help page. The page is:\n" + CDataFile(u"Tumbla.htm").GetPath(),
+              u"Tumbla", MB_OK | MB_ICONINFORMATION);
 }
 
 void CBoardDlg::OnInstructions() { OnHelpInfo(nullptr); }

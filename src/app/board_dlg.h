@@ -9,10 +9,12 @@
 #include <optional>
 #include <vector>
 
+#include "app/coach_panel.h"
 #include "coach/game_review.h"
 #include "draw/die_ctrl.h"
 #include "draw/label_ctrl.h"
 #include "draw/score_cell.h"
+#include "persistence/extra_settings.h"
 #include "platform/wnd/dialog.h"
 #include "rules/scoring.h"
 
@@ -47,10 +49,16 @@ class CBoardDlg : public CDialog, private TurnScoring {
   const TurnScoring& Scoring() const { return *this; }
   // Every hold and take of the game since New Game, with its moment, for the coach's costs.
   const std::vector<PlayedChoice>& PlayedChoices() const { return m_played; }
+  // The coach's panel while the coach is on; null while it is off.
+  const CCoachPanel* CoachPanel() const { return m_pCoachPanel.get(); }
+  // Ctrl+N: one key that could throw a game away, so it asks first once a game is under way.
+  void OnNewGameKey();
 
  protected:
   void OnTimer(UINT_PTR nIDEvent) override;
   BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
+  // The viewer started but could not show the page: the same box as when none starts.
+  void OnHelpViewerFailed() override;
   // The desktop window's close button asks as Exit does, also over an open dialog, whose
   // loop then ends with the board's.
   void OnClose() override;
@@ -95,14 +103,24 @@ class CBoardDlg : public CDialog, private TurnScoring {
   DiceValues DiceShown() const;
   // The moment after a roll, which the next hold or take is chosen at.
   void RememberRoll();
+  // ---- the coach (board_coach.cpp) ----
+  void LoadCoach();
+  void OnCoach();
+  void ShowCoach(bool bShow);
+  // A slice of best play's table at each tick until it is whole, so no tick stalls the page.
+  void SolveCoachSlice();
+  void UpdateCoach();
+  std::vector<CString> CoachLines() const;
+  std::vector<CString> AdviceLines() const;
+  std::vector<CString> ReviewLines() const;
   // The dice held as GO rolls the others, kept as the player's choice after the roll before.
   void KeepHoldChoice();
   // The offer taken, found as the tick that commits it sees the card.
   void KeepTakeChoice();
   // ---- the history file (board_history.cpp) ----
-  // A slice of best play's table at each tick of a game under way, so that the game is
-  // costed at its end without a wait and no tick stalls the page.
-  void SolveTableSlice();
+  // A game under way has best play's table worked out, a slice per tick, so that the game
+  // is costed at its end without a wait and no tick stalls the page.
+  void StartTableForHistory();
   // Appends the game whose thirteenth category has just been taken to the history file.
   void RecordFinishedGame();
 
@@ -127,6 +145,8 @@ class CBoardDlg : public CDialog, private TurnScoring {
   // The moment after this turn's latest roll; none before its first.
   std::optional<Position> m_lastRoll;
   std::vector<PlayedChoice> m_played;
-  // Made at the first roll of the run, and kept for it.
+  CExtraSettings m_extras;
+  // Made when the coach is first turned on or a game is first rolled, and kept for the run.
   std::unique_ptr<CCoachTable> m_pCoachTable;
+  std::unique_ptr<CCoachPanel> m_pCoachPanel;
 };

@@ -1,5 +1,6 @@
 // The history file on the board: a finished game is appended as its thirteenth category is
-// taken, costed against best play, whose table a game under way works out a slice per tick.
+// taken, costed against best play, whose table a game under way works out a slice per tick
+// (board_coach.cpp).
 #include <ctime>
 #include <system_error>
 
@@ -11,22 +12,14 @@
 
 namespace {
 
-// About 10 ms of work here, 1/50 of the table; the tick's period is 50 ms.
-constexpr int kStatesPerTick = 256;
-
 constexpr char16_t kNotRecorded[] =
     u"Error exporting data to disk:\nThis game's moves could not be played back, so Tumbla-games.csv does not "
     u"record it.";
-constexpr char16_t kWriteFailure[] = u"Error exporting data to disk:\nTumbla-games.csv: ";
 
 }  // namespace
 
-void CBoardDlg::SolveTableSlice() {
-  if (!m_pCoachTable) {
-    if (!m_lastRoll) return;
-    m_pCoachTable = std::make_unique<CCoachTable>();
-  }
-  if (!m_pCoachTable->IsComplete()) m_pCoachTable->SolveSome(kStatesPerTick);
+void CBoardDlg::StartTableForHistory() {
+  if (!m_pCoachTable && m_lastRoll) m_pCoachTable = std::make_unique<CCoachTable>();
 }
 
 void CBoardDlg::RecordFinishedGame() {
@@ -41,6 +34,7 @@ void CBoardDlg::RecordFinishedGame() {
   const std::string path = GamesFilePath();
   if (!CDataFile::AtPath(path).MakeFolders(true)) return;
   if (const int error = AppendGameLine(path, *record)) {
-    AfxMessageBox(kWriteFailure + FromUtf8(std::system_category().message(error)), MB_OK);
+    AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + u"\n" + FromUtf8(std::system_category().message(error)),
+                  MB_OK);
   }
 }

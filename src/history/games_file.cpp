@@ -9,7 +9,6 @@
 #include "persistence/file_handle.h"
 #include "persistence/safe_replace.h"
 #include "persistence/settings_location.h"
-#include "platform/core/text.h"
 
 namespace {
 
@@ -44,7 +43,7 @@ FileHandle OpenForAppend(const std::string& path, bool& bNew) {
 
 }  // namespace
 
-std::string GamesFilePath() { return ChooseSettingsPlace().folder + ToUtf8(kGamesFileName); }
+std::string GamesFilePath() { return BesideSettingsFile(kGamesFileName); }
 
 int AppendGameLine(const std::string& path, const GameRecord& record) {
   bool bNew = false;

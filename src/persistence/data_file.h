@@ -1,8 +1,9 @@
 #pragma once
 // One data file, beside the program's executable unless named by its full path, read or
 // written whole in one call. Failures to open come back as an empty or zero result and, when
-// asked for, as a message box with the system's reason. Every read stops at a bound, 1 MiB
-// unless the reader names its own: a longer file fails as too large, whatever it is.
+// asked for, as a message box naming the file (or the folder that could not be made) and
+// giving the system's reason. Every read stops at a bound, 1 MiB unless the reader names its
+// own: a longer file fails as too large, whatever it is.
 #include <span>
 #include <string>
 #include <string_view>
@@ -11,6 +12,8 @@
 #include "platform/core/win_types.h"
 
 constexpr std::size_t kDataFileReadBound = std::size_t{1} << 20;
+// The first line of every box about a file that could not be written.
+constexpr char16_t kWriteFailurePrefix[] = u"Error exporting data to disk:\n";
 
 class CDataFile {
  public:
@@ -31,8 +34,8 @@ class CDataFile {
 
   // The file can be opened for reading. Never shows a message.
   bool Exists() const;
-  // Nothing at all is at the path, not even the folders above it, as opposed to something
-  // that cannot be opened.
+  // Nothing at all is at the path, not even the folders above it, or the path is too long
+  // to name anything, as opposed to something that cannot be opened.
   bool IsAbsent() const;
 
   // The whole file, one character per byte (ISO 8859-1); empty on failure.
@@ -66,3 +69,9 @@ class CDataFile {
 
   std::string m_path;
 };
+
+// A path as a message box shows it: as text, and by its end when it is very long.
+CString PathForShowing(const std::string& path);
+
+// The box of a save that keeps a file it could not read when the game started.
+CString UnreadFileKeptMessage(const std::string& path);

@@ -5,6 +5,10 @@
 #include "../coach/solved_table.h"
 #include "board_fixture.h"
 #include "coach/game_review.h"
+#include "persistence/file_bytes.h"
+#include "platform/core/screen_size.h"
+#include "platform/gdi/png_file.h"
+#include "platform/headless/golden.h"
 
 namespace {
 
@@ -39,6 +43,22 @@ const std::vector<ScriptedTurn> kGame = {
 
 class BoardCoach : public BoardTest {
  protected:
+  // Best play's table is worked out a slice per tick: 96 ticks.
+  static constexpr std::uint64_t kTableTime = 6000;
+
+  // The run that rewrites the reference images also draws the README's picture from it.
+  void ExpectScreen(const char* golden, const char* docsPicture = "", int docsScale = 1) {
+    Check([this, golden, docsPicture, docsScale] {
+      const Surface shot = m_ui.Screenshot();
+      const GoldenComparison result = CompareWithGolden(shot, golden);
+      EXPECT_TRUE(result.matches) << result.message;
+      if (*docsPicture != '\0' && GoldenUpdateRequested()) {
+        const std::string path = SourceTreePath("docs").append(docsPicture).string();
+        EXPECT_TRUE(WritePng(Magnified(shot, docsScale), path)) << "could not write " << path;
+      }
+    });
+  }
+
   void PlayTurn(const ScriptedTurn& turn) {
     m_faces.insert(m_faces.end(), turn.first.begin(), turn.first.end());
     m_ui.TapItem(IDC_GO).Wait(kTick);
@@ -84,6 +104,38 @@ TEST_F(BoardCoach, ScriptedGameReview) {
   // New Game starts a fresh account.
   m_ui.ChooseMenu(u"New Game").Wait(kTick);
   Check([this] { EXPECT_TRUE(m_board.PlayedChoices().empty()); });
+  Run();
+}
+
+// The C key turns the coach on: the panel beside the screen, its setting in a file of its
+// own; the advice after a roll, then the cost of the hold.
+TEST_F(BoardCoach, AdviceAndCostBesideTheBoard) {
+  m_ui.Key('C').Wait(kTableTime);
+  Check([this] {
+    ASSERT_NE(m_board.CoachPanel(), nullptr);
+    EXPECT_EQ(FileBytes(m_gameFolder.File("Tumbla-extras.ini")), "<COACH>1\n");
+    EXPECT_EQ(m_ui.Screenshot().Width(), SCREEN_WIDTH + kCoachPanelWidth);
+  });
+  Roll({1, 2, 3, 4, 6});
+  ExpectScreen("coach_advice", "coach_desktop.png", 2);
+  for (int die : {0, 1, 2}) TapDie(die);
+  Roll({5, 5});
+  ExpectScreen("coach_cost");
+  // A tap on the panel turns it off: the board's own screen, as without the coach.
+  m_ui.Tap(POINT{SCREEN_WIDTH + 20, 10}).Wait(kTick);
+  Check([this] {
+    EXPECT_EQ(m_board.CoachPanel(), nullptr);
+    EXPECT_EQ(FileBytes(m_gameFolder.File("Tumbla-extras.ini")), "<COACH>0\n");
+    EXPECT_EQ(m_ui.Screenshot().Width(), SCREEN_WIDTH);
+  });
+  Run();
+}
+
+// Turned on after the game by a tap on the caption: the costs were kept all along.
+TEST_F(BoardCoach, ReviewAfterTheGame) {
+  for (const ScriptedTurn& turn : kGame) PlayTurn(turn);
+  m_ui.Tap(POINT{40, 10}).Wait(kTableTime);
+  ExpectScreen("coach_review", "coach_review.png");
   Run();
 }
 
