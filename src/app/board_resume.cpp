@@ -21,8 +21,9 @@ int CBoardDlg::DoModal() {
 
 bool CBoardDlg::IsGameWorthKeeping() const {
   const auto categories = std::span(m_pCells).first<kCategoryCount>();
-  return m_bGameStarted && (m_nRollsLeft < kRollsPerTurn ||
-                            std::ranges::any_of(categories, [](const CScoreCell* pCell) { return pCell->IsFilled(); }));
+  return m_bGameStarted &&
+         (m_nRollsLeft < kRollsPerTurn ||
+          std::any_of(categories.begin(), categories.end(), [](const CScoreCell* pCell) { return pCell->IsFilled(); }));
 }
 
 GameInProgress CBoardDlg::KeptGame() const {
