@@ -1,6 +1,7 @@
 // The game in progress as the file keeps it, taken from the board's controls and given back
 // to them, so that a resumed board shows exactly what the kept one showed.
 #include <algorithm>
+#include <span>
 
 #include "app/board_dlg.h"
 #include "persistence/game_in_progress.h"
