@@ -43,6 +43,8 @@ CBoardDlg::CBoardDlg() : CDialog(IDD_BOARD) {
   MapCommand(ID_RESET_HISCORES, &CBoardDlg::OnResetHiScores);
   MapCommand(ID_INSTRUCTIONS, &CBoardDlg::OnInstructions);
   MapCommand(ID_COACH, &CBoardDlg::OnCoach);
+  MapCommand(ID_STATISTICS, &CBoardDlg::OnStatistics);
+  MapCommand(ID_RESET_STATISTICS, &CBoardDlg::OnResetStatistics);
   MapCommand(IDC_CAPTION, &CBoardDlg::OnCoach);
 }
 

@@ -1,6 +1,7 @@
 // The history file on the board: a finished game is appended as its thirteenth category is
 // taken, costed against best play, whose table a game under way works out a slice per tick
 // (board_coach.cpp).
+#include <cerrno>
 #include <ctime>
 #include <system_error>
 
@@ -8,10 +9,14 @@
 #include "history/games_file.h"
 #include "persistence/data_file.h"
 #include "platform/core/message_box.h"
+#include "platform/core/screen_size.h"
 #include "platform/core/text.h"
+#include "platform/wnd/window_host.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
+constexpr char16_t kReadFailure[] = u"Error reading data from disk:\n";
 constexpr char16_t kNotRecorded[] =
     u"Error exporting data to disk:\nThis game's moves could not be played back, so Tumbla-games.csv does not "
     u"record it.";
@@ -36,5 +41,48 @@ void CBoardDlg::RecordFinishedGame() {
   if (const int error = AppendGameLine(path, *record)) {
     AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + u"\n" + FromUtf8(std::system_category().message(error)),
                   MB_OK);
+  }
+}
+
+std::optional<StatisticsShown> CBoardDlg::ReadStatistics() {
+  const std::string path = GamesFilePath();
+  const GamesRead read = ReadGames(path);
+  if (read.error != 0 && read.error != ENOENT) {
+    AfxMessageBox(kReadFailure + PathForShowing(path) + u"\n" + FromUtf8(std::system_category().message(read.error)),
+                  MB_OK);
+    return std::nullopt;
+  }
+  if (!m_bestPlayAverages) {
+    if (!m_pCoachTable) m_pCoachTable = std::make_unique<CCoachTable>();
+    m_pCoachTable->SolveAll();
+    m_bestPlayAverages = BestPlayAverages(*m_pCoachTable);
+  }
+  return StatisticsShown{ComputeStatistics(read.games), *m_bestPlayAverages, read.badLines, PathForShowing(path)};
+}
+
+void CBoardDlg::OnStatistics() {
+  if (m_pStatisticsPanel) {
+    m_pStatisticsPanel.reset();
+    if (!m_pCoachPanel) CurrentHost().SetScreenSize(SCREEN_WIDTH, SCREEN_HEIGHT);
+    return;
+  }
+  std::optional<StatisticsShown> shown = ReadStatistics();
+  if (!shown) return;
+  CurrentHost().SetScreenSize(SCREEN_WIDTH + kCoachPanelWidth, SCREEN_HEIGHT);
+  m_pStatisticsPanel = std::make_unique<CStatisticsPanel>(this, ID_RESET_STATISTICS, std::move(*shown));
+}
+
+void CBoardDlg::OnResetStatistics() {
+  if (MessageBoxW(nullptr, u"Are you sure that you wish to reset the statistics?", u"Reset statistics?",
+                  MB_YESNO | MB_ICONQUESTION) != IDYES) {
+    return;
+  }
+  const std::string path = GamesFilePath();
+  if (const int error = ResetGames(path)) {
+    AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + u"\n" + FromUtf8(std::system_category().message(error)),
+                  MB_OK);
+  }
+  if (std::optional<StatisticsShown> shown = ReadStatistics(); shown && m_pStatisticsPanel) {
+    m_pStatisticsPanel->SetShown(std::move(*shown));
   }
 }

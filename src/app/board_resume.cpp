@@ -13,6 +13,7 @@ int CBoardDlg::DoModal() {
   const int nResult = CDialog::DoModal();
   // The panel goes with the board's window, while the run it belongs to still goes on.
   m_pCoachPanel.reset();
+  m_pStatisticsPanel.reset();
   if (!m_bExitChosen && IsGameWorthKeeping()) {
     KeepGameInProgress(KeptGame());
   } else {

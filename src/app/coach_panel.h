@@ -8,6 +8,12 @@
 #include "platform/wnd/wnd.h"
 
 constexpr int kCoachPanelWidth = 216;
+// The panels beside the screen (the coach's, the statistics) share their place and ground.
+constexpr COLORREF kSidePanelColor = RGB(0, 102, 51);
+constexpr COLORREF kSidePanelTextColor = RGB(255, 255, 255);
+constexpr COLORREF kSidePanelRuleColor = RGB(156, 215, 173);
+CRect SidePanelRect();
+void PaintSidePanelGround(const CRect& client);
 
 class CCoachPanel : public CWnd {
  public:
