@@ -89,8 +89,7 @@ std::vector<CString> CBoardDlg::AdviceLines() const {
   return lines;
 }
 
-std::vector<CString> CBoardDlg::ReviewLines() const {
-  const GameReview review = ReviewGame(*m_pCoachTable, m_played, m_pCells[kTotalIndex]->GetScore());
+std::vector<CString> ReviewText(const GameReview& review) {
   std::vector<CString> lines = {
       Figure("TOTAL ", review.finalTotal, 0),
       Figure("Expected ", review.expectedAtStart, 2),
@@ -103,4 +102,8 @@ std::vector<CString> CBoardDlg::ReviewLines() const {
     lines.push_back(Figure("  best " + ChoiceText(cost.best) + ", ", cost.cost, 1));
   }
   return lines;
+}
+
+std::vector<CString> CBoardDlg::ReviewLines() const {
+  return ReviewText(ReviewGame(*m_pCoachTable, m_played, m_pCells[kTotalIndex]->GetScore()));
 }

@@ -1,6 +1,7 @@
 // The history file on the board: a finished game is appended as its thirteenth category is
 // taken, costed against best play, whose table a game under way works out a slice per tick
 // (board_coach.cpp).
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <system_error>
@@ -57,7 +58,11 @@ std::optional<StatisticsShown> CBoardDlg::ReadStatistics() {
     m_pCoachTable->SolveAll();
     m_bestPlayAverages = BestPlayAverages(*m_pCoachTable);
   }
-  return StatisticsShown{ComputeStatistics(read.games), *m_bestPlayAverages, read.badLines, PathForShowing(path)};
+  StatisticsShown shown{ComputeStatistics(read.games), {}, m_pCoachTable.get(), *m_bestPlayAverages, read.badLines,
+                        PathForShowing(path)};
+  const std::size_t listed = std::min(read.games.size(), kLastGamesListed);
+  shown.lastGames.assign(read.games.rbegin(), read.games.rbegin() + static_cast<std::ptrdiff_t>(listed));
+  return shown;
 }
 
 void CBoardDlg::OnStatistics() {

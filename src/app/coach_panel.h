@@ -5,6 +5,7 @@
 // sends the board the coach's on/off command.
 #include <vector>
 
+#include "coach/game_review.h"
 #include "platform/wnd/wnd.h"
 
 constexpr int kCoachPanelWidth = 216;
@@ -13,6 +14,8 @@ constexpr COLORREF kSidePanelColor = RGB(0, 102, 51);
 constexpr COLORREF kSidePanelTextColor = RGB(255, 255, 255);
 constexpr COLORREF kSidePanelRuleColor = RGB(156, 215, 173);
 CRect SidePanelRect();
+// A game's review as the panels show it: the figures, then the costliest choices.
+std::vector<CString> ReviewText(const GameReview& review);
 void PaintSidePanelGround(const CRect& client);
 
 class CCoachPanel : public CWnd {

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <utility>
 
 #include "app/coach_panel.h"
 #include "coach/choice_text.h"
 #include "draw/painter.h"
+#include "history/moves_text.h"
 #include "platform/core/screen_size.h"
 #include "platform/core/text.h"
 
@@ -84,6 +86,14 @@ void PaintSeries(const Chart& chart, const std::vector<Number>& values, COLORREF
   }
 }
 
+// The row of the listed games under the point, -1 for none.
+int ListedGameAt(POINT point, std::size_t count) {
+  const int first = kMargin + kTitleHeight + kLineHeight;
+  if (point.y < first) return -1;
+  const int row = (point.y - first) / kLineHeight;
+  return row < static_cast<int>(count) ? row : -1;
+}
+
 }  // namespace
 
 CStatisticsPanel::CStatisticsPanel(CWnd* pBoard, UINT nResetCommand, StatisticsShown shown)
@@ -109,10 +119,14 @@ void CStatisticsPanel::OnPaint() {
   CRect client;
   GetClientRect(&client);
   PaintSidePanelGround(client);
-  if (m_nPage == 0) {
+  if (m_nReviewing >= 0) {
+    PaintReview(client);
+  } else if (m_nPage == 0) {
     PaintFigures(client);
-  } else {
+  } else if (m_nPage == 1) {
     PaintCategories(client);
+  } else {
+    PaintLastGames(client);
   }
   thePainter.SetTarget(nullptr);
 }
@@ -120,7 +134,7 @@ void CStatisticsPanel::OnPaint() {
 void CStatisticsPanel::PaintFigures(const CRect& client) {
   const GameStatistics& stats = m_shown.stats;
   int top = kMargin;
-  thePainter.DrawTextLarge(u"Statistics 1/2", CRect(kMargin, top, client.right - kMargin, top + kTitleHeight),
+  thePainter.DrawTextLarge(u"Statistics 1/3", CRect(kMargin, top, client.right - kMargin, top + kTitleHeight),
                            kTextColor, kPanelColor, kLeftAligned);
   top += kTitleHeight;
   Caption(Text("Games %.0f   Mean %.1f", stats.games, stats.mean), top, client);
@@ -157,7 +171,7 @@ void CStatisticsPanel::PaintFigures(const CRect& client) {
 
 void CStatisticsPanel::PaintCategories(const CRect& client) {
   int top = kMargin;
-  thePainter.DrawTextLarge(u"Statistics 2/2", CRect(kMargin, top, client.right - kMargin, top + kTitleHeight),
+  thePainter.DrawTextLarge(u"Statistics 2/3", CRect(kMargin, top, client.right - kMargin, top + kTitleHeight),
                            kTextColor, kPanelColor, kLeftAligned);
   top += kTitleHeight;
   const int youRight = client.right - kMargin - 50;
@@ -195,12 +209,55 @@ void CStatisticsPanel::PaintCategories(const CRect& client) {
                            kChartColor, 1);
 }
 
+void CStatisticsPanel::PaintLastGames(const CRect& client) {
+  int top = kMargin;
+  thePainter.DrawTextLarge(u"Statistics 3/3", CRect(kMargin, top, client.right - kMargin, top + kTitleHeight),
+                           kTextColor, kPanelColor, kLeftAligned);
+  top += kTitleHeight;
+  Caption(u"Last games: tap one for its review", top, client);
+  for (const GameRecord& game : m_shown.lastGames) {
+    char when[32];
+    std::tm parts{};
+    gmtime_r(&game.finished, &parts);
+    std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &parts);
+    Caption(FromUtf8(when) + Text("   %3.0f   given up %.1f", game.total, game.givenUp), top, client);
+  }
+}
+
+void CStatisticsPanel::PaintReview(const CRect& client) {
+  int top = kMargin;
+  thePainter.DrawTextLarge(u"Review", CRect(kMargin, top, client.right - kMargin, top + kTitleHeight), kTextColor,
+                           kPanelColor, kLeftAligned);
+  top += kTitleHeight;
+  const GameRecord& game = m_shown.lastGames[static_cast<std::size_t>(m_nReviewing)];
+  const std::optional<ReplayedMoves> moves = ReplayMoves(game.moves, false);
+  if (m_shown.table == nullptr || !moves) return;
+  for (const CString& line : ReviewText(ReviewGame(*m_shown.table, moves->choices, game.total))) {
+    thePainter.DrawTextLarge(line, CRect(kMargin, top, client.right - kMargin, top + kTitleHeight), kTextColor,
+                             kPanelColor, kLeftAligned);
+    top += kTitleHeight;
+  }
+  Caption(u"Tap to go back", top, client);
+}
+
 void CStatisticsPanel::OnLButtonUp(UINT, CPoint point) {
   CRect client;
   GetClientRect(&client);
-  if (m_nPage == kPages - 1 && ResetRect(client).PtInRect(point)) {
+  if (m_nReviewing >= 0) {
+    m_nReviewing = -1;
+    Invalidate();
+    return;
+  }
+  if (m_nPage == 1 && ResetRect(client).PtInRect(point)) {
     m_pBoard->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(m_nResetCommand), BN_CLICKED));
     return;
+  }
+  if (m_nPage == 2) {
+    m_nReviewing = ListedGameAt(point, m_shown.lastGames.size());
+    if (m_nReviewing >= 0) {
+      Invalidate();
+      return;
+    }
   }
   SetPage((m_nPage + 1) % kPages);
 }

@@ -1,5 +1,6 @@
 #include "history/game_record.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -37,11 +38,24 @@ bool ReadNumber(std::string_view text, Number& number) {
   return error == std::errc() && rest == text.data() + text.size() && !text.empty();
 }
 
-// Exactly two decimals after an optional sign and at least one digit.
+// Exactly two decimals after an optional sign and at least one digit. Read as whole
+// hundredths, as the browser's library reads no floating-point text.
 bool ReadDecimal2(std::string_view text, double& number) {
+  const bool bNegative = text.starts_with('-');
+  if (bNegative) text.remove_prefix(1);
   const std::size_t point = text.find('.');
-  return point != std::string_view::npos && text.size() - point == 3 && point > (text.starts_with('-') ? 1u : 0u) &&
-         ReadNumber(text, number);
+  long long whole = 0;
+  int hundredths = 0;
+  const auto digits = [](std::string_view part) {
+    return !part.empty() && std::all_of(part.begin(), part.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (point == std::string_view::npos || text.size() - point != 3 || !digits(text.substr(0, point)) ||
+      !digits(text.substr(point + 1)) || !ReadNumber(text.substr(0, point), whole) ||
+      !ReadNumber(text.substr(point + 1), hundredths)) {
+    return false;
+  }
+  number = (static_cast<double>(whole) + hundredths / 100.0) * (bNegative ? -1.0 : 1.0);
+  return true;
 }
 
 bool ReadUtcTime(std::string_view text, std::time_t& when) {

@@ -46,6 +46,14 @@ TEST_F(BoardStatisticsTest, ShowTheFiguresThenTheCategoriesAndHideAgain) {
   ExpectScreen("statistics_figures");
   // The second page names the file's folder, which is a new temporary one at each run.
   m_ui.Tap(InPanel(100, 100)).Check([this] { EXPECT_EQ(m_board.StatisticsPanel()->Page(), 1); });
+  // The last games, newest first; a tap on one shows its review, worked out from its moves.
+  m_ui.Tap(InPanel(100, 100)).Check([this] { EXPECT_EQ(m_board.StatisticsPanel()->Page(), 2); });
+  m_ui.Tap(InPanel(100, 45)).Check([this] { EXPECT_EQ(m_board.StatisticsPanel()->Reviewing(), 0); });
+  ExpectScreen("statistics_review");
+  m_ui.Tap(InPanel(100, 45)).Check([this] {
+    EXPECT_EQ(m_board.StatisticsPanel()->Reviewing(), -1);
+    EXPECT_EQ(m_board.StatisticsPanel()->Page(), 2);
+  });
   m_ui.Key('S').Check([this] { EXPECT_EQ(m_board.StatisticsPanel(), nullptr); });
   Run();
 }
@@ -73,6 +81,8 @@ TEST_F(BoardStatisticsTest, TwoHundredGamesForTheReadme) {
   ExpectScreen("", "statistics_phone.png", 1);
   m_ui.Tap(InPanel(100, 100));
   ExpectScreen("", "statistics_categories.png", 2);
+  m_ui.Tap(InPanel(100, 100));
+  ExpectScreen("", "statistics_last_games.png", 2);
   Run();
 }
 

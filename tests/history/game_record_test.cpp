@@ -41,14 +41,18 @@ TEST(GameRecord, ALineThatDisagreesWithItsMovesOrItsFormDoesNotRead) {
     return bad;
   };
   for (const std::string& bad : {
-           changed(",370,", ",307,"),         // a total its scores do not add to
-           changed(",5,6,9,", ",4,6,9,"),     // a score its moves did not make
-           changed(",100,", ",0,"),           // extras its moves did not take
-           changed("14:03:22Z", "14:03:22"),  // no zone
-           changed("12-07", "02-30"),         // a day that does not exist
-           changed(";65432 t:Chance", ""),    // a card not full
-           changed(",370,", ",370,,"),        // a column too many
-           line.substr(0, line.size() - 3),   // cut short
+           changed(",370,", ",307,"),          // a total its scores do not add to
+           changed(",5,6,9,", ",4,6,9,"),      // a score its moves did not make
+           changed(",100,", ",0,"),            // extras its moves did not take
+           changed("14:03:22Z", "14:03:22"),   // no zone
+           changed("12-07", "02-30"),          // a day that does not exist
+           changed(";65432 t:Chance", ""),     // a card not full
+           changed(",370,", ",370,,"),         // a column too many
+           changed(",224.02,", ",224.0,"),     // one decimal
+           changed(",224.02,", ",224.-2,"),    // a sign among the decimals
+           changed(",356.60,", ",--356.60,"),  // two signs
+           changed(",356.60,", ",.60,"),       // no whole part
+           line.substr(0, line.size() - 3),    // cut short
        }) {
     EXPECT_FALSE(ParseGameLine(bad)) << bad;
   }
