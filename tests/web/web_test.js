@@ -17,8 +17,9 @@ const MENU = [20, 308];
 const MENU_ITEMS = { 'Show Hi Scores': 176, 'Reset Hi Scores': 196, 'Game Options': 216, 'About Tumbla': 236, Exit: 283 };
 const CLOSE_BOX = [228, 9];
 const DIE_1 = [211, 69];
-// The box of the message "Error exporting data to disk:" over the board, left, top, right, bottom.
-const MESSAGE_BOX = [14, 111, 225, 208];
+// The box of the message "Error exporting data to disk:" over the board, with the path of the
+// file it names, left, top, right, bottom.
+const MESSAGE_BOX = [14, 104, 225, 214];
 const GO = [211, 266];
 const YES = [84, 187];
 const NO = [152, 187];
