@@ -27,8 +27,8 @@ void RollPause(DWORD milliseconds) {
   if (theSettings.m_nSpeed != 1) Sleep(milliseconds);
 }
 
-bool AskYesNo(const CString& text, const CString& caption) {
-  return MessageBoxW(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+bool AskYesNo(const CString& text, const CString& caption, UINT nDefaultButton = 0) {
+  return MessageBoxW(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION | nDefaultButton) == IDYES;
 }
 }  // namespace
 
@@ -237,6 +237,11 @@ void CBoardDlg::OnNewGame() {
   UpdateWindow();
 }
 
+void CBoardDlg::OnNewGameKey() {
+  if (IsGameWorthKeeping() && !AskYesNo(u"Start a new game?", u"New Game", MB_DEFBUTTON2)) return;
+  OnNewGame();
+}
+
 bool CBoardDlg::ConfirmExit() {
   if (m_bAskingToExit) return false;
   m_bAskingToExit = true;
@@ -268,12 +273,15 @@ void CBoardDlg::OnResetHiScores() {
 BOOL CBoardDlg::OnHelpInfo(HELPINFO* pHelpInfo) {
   if (!CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
                       nullptr)) {
-    // On a desktop without a page viewer the player can still open the page by hand.
-    MessageBoxW(nullptr,
-                u"No viewer for the help page could be started. The page is:\n" + CDataFile(u"Tumbla.htm").GetPath(),
-                u"Tumbla", MB_OK | MB_ICONINFORMATION);
+    OnHelpViewerFailed();
   }
   return CDialog::OnHelpInfo(pHelpInfo);
+}
+
+// On a desktop without a page viewer the player can still open the page by hand.
+void CBoardDlg::OnHelpViewerFailed() {
+  MessageBoxW(nullptr, u"No viewer could open the help page. The page is:\n" + CDataFile(u"Tumbla.htm").GetPath(),
+              u"Tumbla", MB_OK | MB_ICONINFORMATION);
 }
 
 void CBoardDlg::OnInstructions() { OnHelpInfo(nullptr); }

@@ -51,10 +51,14 @@ class CBoardDlg : public CDialog, private TurnScoring {
   const std::vector<PlayedChoice>& PlayedChoices() const { return m_played; }
   // The coach's panel while the coach is on; null while it is off.
   const CCoachPanel* CoachPanel() const { return m_pCoachPanel.get(); }
+  // Ctrl+N: one key that could throw a game away, so it asks first once a game is under way.
+  void OnNewGameKey();
 
  protected:
   void OnTimer(UINT_PTR nIDEvent) override;
   BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
+  // The viewer started but could not show the page: the same box as when none starts.
+  void OnHelpViewerFailed() override;
   // The desktop window's close button asks as Exit does, also over an open dialog, whose
   // loop then ends with the board's.
   void OnClose() override;

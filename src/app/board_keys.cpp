@@ -76,11 +76,11 @@ void MoveFocus(CWnd& board, int nTo) {
 }
 }  // namespace
 
-void HandleBoardKey(CWnd& board, UINT nKey) {
+void HandleBoardKey(CBoardDlg& board, UINT nKey) {
   const bool bControl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
   const bool bShift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
   if (bControl) {
-    if (nKey == 'N') Command(board, ID_NEW_GAME, BN_CLICKED);
+    if (nKey == 'N') board.OnNewGameKey();
     if (nKey == 'Q') Command(board, ID_EXIT, BN_CLICKED);
     return;
   }

@@ -83,6 +83,11 @@ std::string CDataFile::BuildPath(std::u16string_view name, bool bForce) {
 
 CString CDataFile::GetPath() const { return FromUtf8(m_path); }
 
+CString UnreadFileKeptMessage(const std::string& path) {
+  return kWriteFailurePrefix + PathForShowing(path) +
+         u" could not be read when the game started, so it is left as it was.";
+}
+
 CString PathForShowing(const std::string& path) {
   CString text = FromUtf8(path);
   if (text.size() > kMaxShownPathLength) text = u"\u2026" + text.substr(text.size() - kMaxShownPathLength);

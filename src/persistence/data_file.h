@@ -68,3 +68,6 @@ class CDataFile {
 
 // A path as a message box shows it: as text, and by its end when it is very long.
 CString PathForShowing(const std::string& path);
+
+// The box of a save that keeps a file it could not read when the game started.
+CString UnreadFileKeptMessage(const std::string& path);

@@ -9,10 +9,6 @@ namespace {
 
 constexpr char16_t kCoachTag[] = u"<COACH>";
 
-constexpr char16_t kUnreadableFileKept[] =
-    u"Error exporting data to disk:\nTumbla-extras.ini could not be read when the game started, so it is left as it "
-    u"was.";
-
 CDataFile ExtrasFile() { return CDataFile::AtPath(BesideSettingsFile(kExtrasFileName)); }
 
 }  // namespace
@@ -35,7 +31,7 @@ void CExtraSettings::Load() {
 
 UINT CExtraSettings::Save() {
   if (m_bFileUnreadable) {
-    AfxMessageBox(kUnreadableFileKept, MB_OK);
+    AfxMessageBox(UnreadFileKeptMessage(ExtrasFile().GetSystemPath()), MB_OK);
     return 0;
   }
   const CString text = kCoachTag + theTextUtil.IntToText(m_bCoach ? 1 : 0) + u"\n";

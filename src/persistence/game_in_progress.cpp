@@ -19,9 +19,7 @@ constexpr int kLargestNumber = 99999;
 
 constexpr char16_t kUnusable[] =
     u"Tumbla-resume.txt holds no game that can go on, so a new game starts. The file is left as it was.";
-constexpr char16_t kNotRemoved[] =
-    u"Error exporting data to disk:\nTumbla-resume.txt could not be removed, so the next start may resume a game "
-    u"that has ended.";
+constexpr char16_t kNotRemoved[] = u" could not be removed, so the next start may resume a game that has ended.";
 
 void AppendLine(std::string& text, std::string_view name, int number, std::initializer_list<const char*> flags) {
   text += name;
@@ -165,5 +163,6 @@ void ForgetGameInProgress() {
   const std::string path = GameInProgressPath();
   const CDataFile file = CDataFile::AtPath(path);
   if (file.IsAbsent()) return;
-  if (!file.Delete() || !FlushFolderOf(path)) AfxMessageBox(kNotRemoved, MB_OK);
+  if (!file.Delete() || !FlushFolderOf(path))
+    AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + kNotRemoved, MB_OK);
 }

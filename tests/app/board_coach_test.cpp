@@ -7,6 +7,7 @@
 #include "coach/game_review.h"
 #include "persistence/file_bytes.h"
 #include "platform/core/screen_size.h"
+#include "platform/gdi/png_file.h"
 #include "platform/headless/golden.h"
 
 namespace {
@@ -42,13 +43,19 @@ const std::vector<ScriptedTurn> kGame = {
 
 class BoardCoach : public BoardTest {
  protected:
-  // Best play's table is worked out a slice per tick: 48 ticks.
-  static constexpr std::uint64_t kTableTime = 3000;
+  // Best play's table is worked out a slice per tick: 96 ticks.
+  static constexpr std::uint64_t kTableTime = 6000;
 
-  void ExpectScreen(const char* golden) {
-    Check([this, golden] {
-      const GoldenComparison result = CompareWithGolden(m_ui.Screenshot(), golden);
+  // The run that rewrites the reference images also draws the README's picture from it.
+  void ExpectScreen(const char* golden, const char* docsPicture = "", int docsScale = 1) {
+    Check([this, golden, docsPicture, docsScale] {
+      const Surface shot = m_ui.Screenshot();
+      const GoldenComparison result = CompareWithGolden(shot, golden);
       EXPECT_TRUE(result.matches) << result.message;
+      if (*docsPicture != '\0' && GoldenUpdateRequested()) {
+        const std::string path = SourceTreePath("docs").append(docsPicture).string();
+        EXPECT_TRUE(WritePng(Magnified(shot, docsScale), path)) << "could not write " << path;
+      }
     });
   }
 
@@ -110,7 +117,7 @@ TEST_F(BoardCoach, AdviceAndCostBesideTheBoard) {
     EXPECT_EQ(m_ui.Screenshot().Width(), SCREEN_WIDTH + kCoachPanelWidth);
   });
   Roll({1, 2, 3, 4, 6});
-  ExpectScreen("coach_advice");
+  ExpectScreen("coach_advice", "coach_desktop.png", 2);
   for (int die : {0, 1, 2}) TapDie(die);
   Roll({5, 5});
   ExpectScreen("coach_cost");
@@ -128,7 +135,7 @@ TEST_F(BoardCoach, AdviceAndCostBesideTheBoard) {
 TEST_F(BoardCoach, ReviewAfterTheGame) {
   for (const ScriptedTurn& turn : kGame) PlayTurn(turn);
   m_ui.Tap(POINT{40, 10}).Wait(kTableTime);
-  ExpectScreen("coach_review");
+  ExpectScreen("coach_review", "coach_review.png");
   Run();
 }
 

@@ -232,6 +232,46 @@ check('F1 opens the help page in a new tab', async ({ game, browser }) => {
   await page.close();
 });
 
+// The pen's targets in screen pixels: the board's and the options' template rectangles
+// (4 by 8 dialog units are 6 by 13 pixels) and the soft keyboard's keys.
+const TARGETS = { die: [35, 36], cell: [33, 22], GO: [48, 37] };
+const SMALL_TARGETS = { 'soft keyboard key': [20, 20], 'check box': [15, 14] };
+// The smallest target a finger hits reliably, in CSS pixels.
+const FINGER = 44;
+const PHONES = [[390, 844, 3], [360, 640, 2], [844, 390, 3]];
+
+check('a phone upright or sideways shows the board as large as its screen allows, the targets a finger wide where it allows',
+  async ({ browser, url }) => {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    const measured = [];
+    try {
+      await page.setViewport({ width: PHONES[0][0], height: PHONES[0][1], deviceScaleFactor: PHONES[0][2], isMobile: true, hasTouch: true });
+      await new GamePage(page).open(url);
+      for (const [width, height, ratio] of PHONES) {
+        await page.setViewport({ width, height, deviceScaleFactor: ratio, isMobile: true, hasTouch: true });
+        const shown = await page.$eval('#screen', (canvas) => ({
+          scale: canvas.getBoundingClientRect().width / canvas.width, frame: [canvas.width, canvas.height],
+          window: [innerWidth, innerHeight],
+        }));
+        const room = Math.min(shown.window[0] / shown.frame[0], shown.window[1] / shown.frame[1]);
+        assert.ok(Math.abs(shown.scale - room) < 0.01, `${width}x${height}: ${shown.scale} CSS px per screen pixel, room for ${room}`);
+        const sides = {};
+        for (const [name, [w, h]] of Object.entries({ ...TARGETS, ...SMALL_TARGETS })) {
+          const side = Math.min(w, h);
+          sides[name] = +(side * shown.scale).toFixed(1);
+          if (name in TARGETS && side * room >= FINGER) {
+            assert.ok(side * shown.scale >= FINGER, `${width}x${height}: ${name} ${side * shown.scale} CSS px`);
+          }
+        }
+        measured.push(`${width}x${height}: ${Object.entries(sides).map(([name, side]) => `${name} ${side}`).join(', ')}`);
+      }
+    } finally {
+      await context.close();
+    }
+    console.log(`     short sides in CSS px: ${measured.join('; ')}`);
+  });
+
 check('storage the browser refuses gives the message of a read-only folder, and the game goes on',
   async ({ browser, url }) => {
     const context = await browser.createBrowserContext();

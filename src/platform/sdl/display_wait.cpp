@@ -107,12 +107,13 @@ pid_t DisplayWait::TakeComeForwardRequest() {
 
 bool DisplayWait::HasInput() const { return XEventsQueued(m_display, QueuedAfterReading) > 0; }
 
-bool DisplayWait::Sleep(int timeoutMs) const {
+bool DisplayWait::Sleep(int timeoutMs, int alsoWatched) const {
   XFlush(m_display);
-  std::array<pollfd, 2> sources{pollfd{ConnectionNumber(m_display), POLLIN, 0}, pollfd{m_signalPipe[0], POLLIN, 0}};
-  const nfds_t count = m_signalPipe[0] >= 0 ? 2 : 1;
-  const int ready = poll(sources.data(), count, timeoutMs);
-  if (count == 2 && (sources[1].revents & POLLIN) != 0) {
+  // poll passes over a negative descriptor: no signal pipe, nothing else to watch.
+  std::array<pollfd, 3> sources{pollfd{ConnectionNumber(m_display), POLLIN, 0}, pollfd{m_signalPipe[0], POLLIN, 0},
+                                pollfd{alsoWatched, POLLIN, 0}};
+  const int ready = poll(sources.data(), sources.size(), timeoutMs);
+  if (m_signalPipe[0] >= 0 && (sources[1].revents & POLLIN) != 0) {
     char bytes[16];
     while (read(m_signalPipe[0], bytes, sizeof bytes) > 0) {
     }

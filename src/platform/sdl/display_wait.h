@@ -26,9 +26,10 @@ class DisplayWait {
   bool IsAvailable() const { return m_display != nullptr; }
   // Whether the connection holds events not yet taken, reading what has arrived.
   bool HasInput() const;
-  // Sleeps until the connection has input, a signal comes or came since the last sleep, or
-  // timeoutMs (-1: no limit) has passed; false only for the timeout.
-  bool Sleep(int timeoutMs) const;
+  // Sleeps until the connection has input, a signal comes or came since the last sleep,
+  // `alsoWatched` (when not -1) is readable, or timeoutMs (-1: no limit) has passed; false
+  // only for the timeout.
+  bool Sleep(int timeoutMs, int alsoWatched = -1) const;
   // The copy that asked this one to come forward since the last call, or 0.
   static pid_t TakeComeForwardRequest();
   // Gives the signals back to SDL's handlers alone, before SDL ends and takes its own away.

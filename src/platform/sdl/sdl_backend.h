@@ -12,6 +12,7 @@
 #include "platform/core/backend.h"
 #include "platform/gdi/gdi.h"
 #include "platform/sdl/display_wait.h"
+#include "platform/sdl/help_viewer.h"
 #include "platform/sdl/screen_layout.h"
 
 struct SDL_Window;
@@ -47,8 +48,11 @@ class SdlBackend final : public Backend {
 
  private:
   SdlBackend(SDL_Window* window, SIZE screen);
-  // The next event from SDL, or false once the clock has reached wakeAt (never, without one).
+  // The next event from SDL, or false once the clock has reached wakeAt (never, without one)
+  // or a help viewer has ended.
   bool NextEvent(SDL_Event& event, std::optional<std::uint64_t> wakeAt);
+  // When the wait must look at the help viewers again, where nothing tells it of their end.
+  std::optional<std::uint64_t> HelpViewerCheckDue();
   // A close request first, then waits that only pass the time.
   std::optional<InputEvent> EndWithoutDisplay(std::optional<std::uint64_t> deadlineMs);
   void Translate(const SDL_Event& event);
@@ -70,6 +74,7 @@ class SdlBackend final : public Backend {
   bool m_penDown = false;
   std::deque<InputEvent> m_pending;
   std::unique_ptr<SoundPlayer> m_sound;
+  HelpViewers m_helpViewers;
   // The audio device opens after the first frame is on screen, so a sound asked for before
   // that waits for it; a later one replaces it, as it would cut it off.
   bool m_framePresented = false;

@@ -371,6 +371,9 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
         m_modal.front()->SendMessage(WM_CLOSE);
       }
       return;
+    case InputEvent::Kind::HelpFailed:
+      if (!m_modal.empty()) m_modal.front()->SendMessage(WM_HELPVIEWERFAILED);
+      return;
     case InputEvent::Kind::EndSession:
       if (!m_modal.empty()) m_modal.front()->SendMessage(WM_ENDSESSION, TRUE);
       return;

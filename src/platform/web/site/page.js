@@ -3,8 +3,6 @@
 // settings folder in the browser's storage, one game at a time across tabs, and the page
 // shown when the game has ended. The program calls in through tumblaPage (page_bridge.js).
 (function () {
-  const SCREEN_WIDTH = 240;
-  const SCREEN_HEIGHT = 320;
   // The folder of the settings file, kept in IndexedDB; the program finds it as the folder
   // of its executable, as on the desktop.
   const DATA_FOLDER = '/tumbla';
@@ -12,9 +10,11 @@
   const PEN_DOWN = 0, PEN_MOVE = 1, PEN_UP = 2, HOVER = 3, KEY_DOWN = 4, CHARACTER = 5, END_SESSION = 8;
   const MOD_SHIFT = 1, MOD_CONTROL = 2, MOD_ALT = 4;
 
+  // The canvas is as many pixels as the frame presented last (the handheld's 240 by 320
+  // screen, or more with a panel beside or below it); everything else follows its size.
   const canvas = document.getElementById('screen');
   const context = canvas.getContext('2d', { alpha: false });
-  const image = context.createImageData(SCREEN_WIDTH, SCREEN_HEIGHT);
+  let image = context.createImageData(canvas.width, canvas.height);
 
   const page = {
     openInAnotherTab: false,
@@ -26,23 +26,34 @@
   window.tumblaPage = page;
 
   // ---- the frame ------------------------------------------------------------------------
-  // The largest whole number of device pixels per screen pixel that fits; a fraction only
-  // when not even one fits, or to fill the width of a phone held upright.
+  // The frame as large as the window allows. A desktop browser keeps a whole number of
+  // device pixels per frame pixel, for sharp edges, and takes a fraction only when not even
+  // one fits; a phone, upright or sideways, fills its width or its height, whichever the
+  // frame meets first, by a fraction where no whole number fits, as every finger needs the
+  // room.
   function fitCanvas() {
     const ratio = window.devicePixelRatio || 1;
-    const width = window.innerWidth, height = window.innerHeight;
-    const fits = Math.min((width * ratio) / SCREEN_WIDTH, (height * ratio) / SCREEN_HEIGHT);
-    const phoneUpright = window.matchMedia('(pointer: coarse)').matches && height > width;
-    const devicePixels = fits < 1 || phoneUpright ? fits : Math.floor(fits);
-    canvas.style.width = (SCREEN_WIDTH * devicePixels) / ratio + 'px';
-    canvas.style.height = (SCREEN_HEIGHT * devicePixels) / ratio + 'px';
+    const fits = Math.min((window.innerWidth * ratio) / canvas.width, (window.innerHeight * ratio) / canvas.height);
+    const phone = window.matchMedia('(pointer: coarse)').matches;
+    const devicePixels = fits < 1 || phone ? fits : Math.floor(fits);
+    canvas.style.width = (canvas.width * devicePixels) / ratio + 'px';
+    canvas.style.height = (canvas.height * devicePixels) / ratio + 'px';
   }
   window.addEventListener('resize', fitCanvas);
   fitCanvas();
 
+  // A frame of another size: the canvas takes it whole, and the scale is found anew.
+  function resizeFrame(width, height) {
+    canvas.width = width;
+    canvas.height = height;
+    image = context.createImageData(width, height);
+    fitCanvas();
+  }
+
   page.present = function (heap, pixels, width, height, left, top, right, bottom) {
-    if (width !== SCREEN_WIDTH || height !== SCREEN_HEIGHT) {
-      throw new Error(`the page shows a screen of ${SCREEN_WIDTH} by ${SCREEN_HEIGHT}, not ${width} by ${height}`);
+    if (width !== canvas.width || height !== canvas.height) {
+      resizeFrame(width, height);
+      [left, top, right, bottom] = [0, 0, width, height];
     }
     if (right <= left || bottom <= top) return;
     const out = image.data;
@@ -109,15 +120,15 @@
   function screenPoint(event) {
     const box = canvas.getBoundingClientRect();
     return [
-      Math.floor(((event.clientX - box.left) * SCREEN_WIDTH) / box.width),
-      Math.floor(((event.clientY - box.top) * SCREEN_HEIGHT) / box.height),
+      Math.floor(((event.clientX - box.left) * canvas.width) / box.width),
+      Math.floor(((event.clientY - box.top) * canvas.height) / box.height),
     ];
   }
 
   function clamp(point) {
     return [
-      Math.min(Math.max(point[0], 0), SCREEN_WIDTH - 1),
-      Math.min(Math.max(point[1], 0), SCREEN_HEIGHT - 1),
+      Math.min(Math.max(point[0], 0), canvas.width - 1),
+      Math.min(Math.max(point[1], 0), canvas.height - 1),
     ];
   }
 
