@@ -21,14 +21,16 @@ constexpr std::size_t kReadBlock = 2048;
 // grown past this is not one of ours, and reading it whole could take all the memory there is.
 constexpr std::size_t kMaxReadBytes = std::size_t{1} << 20;
 constexpr std::size_t kMaxReasonLength = 254;
+// A path longer than the system takes is shown by its end, where its own folders are.
+constexpr std::size_t kMaxShownPathLength = 254;
 constexpr char16_t kReadFailure[] = u"Error reading data from disk:\n";
-constexpr char16_t kWriteFailure[] = u"Error exporting data to disk:\n";
 
-void ShowFailure(const char16_t* prefix, int error, bool bShowErrors) {
+// The file or folder is named, so that the player knows which one to see to.
+void ShowFailure(const char16_t* prefix, const std::string& path, int error, bool bShowErrors) {
   if (!bShowErrors) return;
   CString reason = FromUtf8(std::system_category().message(error));
   if (reason.size() > kMaxReasonLength) reason.resize(kMaxReasonLength);
-  AfxMessageBox(prefix + reason, MB_OK);
+  AfxMessageBox(prefix + PathForShowing(path) + u"\n" + reason, MB_OK);
 }
 
 // Reads in blocks until a short read. Returns 0, or the system's error number: EFBIG past
@@ -75,23 +77,29 @@ CDataFile CDataFile::AtPath(std::string systemPath) {
 std::string CDataFile::BuildPath(std::u16string_view name, bool bForce) {
   if (!bForce && name.find(u'/') != std::u16string_view::npos) return ToUtf8(name);
   const std::string module = GetModuleFileBytes();
-  const std::size_t slash = module.rfind('/');
-  const std::string folder = slash == std::string::npos ? std::string("/") : module.substr(0, slash + 1);
-  return folder + ToUtf8(name);
+  // Without the executable's path there is no folder to name, and the root is not it.
+  return module.substr(0, module.rfind('/') + 1) + ToUtf8(name);
 }
 
 CString CDataFile::GetPath() const { return FromUtf8(m_path); }
+
+CString PathForShowing(const std::string& path) {
+  CString text = FromUtf8(path);
+  if (text.size() > kMaxShownPathLength) text = u"\u2026" + text.substr(text.size() - kMaxShownPathLength);
+  return text;
+}
 
 bool CDataFile::Exists() const { return FileHandle(m_path, O_RDONLY | O_NONBLOCK).IsOpen(); }
 
 bool CDataFile::IsAbsent() const {
   struct stat info {};
-  return stat(m_path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+  // A path longer than the system takes can hold nothing either.
+  return stat(m_path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG);
 }
 
 UINT CDataFile::ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const {
   if (const int error = ReadWhole(m_path, bytes)) {
-    ShowFailure(kReadFailure, error, bShowErrors);
+    ShowFailure(kReadFailure, m_path, error, bShowErrors);
     return 0;
   }
   return static_cast<UINT>(bytes.size());
@@ -106,7 +114,7 @@ CString CDataFile::ReadText(bool bShowErrors) const {
 bool CDataFile::ReadText(CString& text, bool bShowErrors) const {
   std::vector<BYTE> bytes;
   const int error = ReadWhole(m_path, bytes);
-  if (error) ShowFailure(kReadFailure, error, bShowErrors);
+  if (error) ShowFailure(kReadFailure, m_path, error, bShowErrors);
   text.assign(bytes.begin(), bytes.end());
   return error == 0;
 }
@@ -114,7 +122,7 @@ bool CDataFile::ReadText(CString& text, bool bShowErrors) const {
 UINT CDataFile::WriteBytes(std::span<const BYTE> bytes, bool bShowErrors) const {
   UINT length = 0;
   if (const int error = ReplaceFileContents(m_path, bytes, length)) {
-    ShowFailure(kWriteFailure, error, bShowErrors);
+    ShowFailure(kWriteFailurePrefix, m_path, error, bShowErrors);
     return 0;
   }
   return length;
@@ -133,7 +141,7 @@ bool CDataFile::MakeFolders(bool bShowErrors) const {
     struct stat info {};
     if (stat(folder.c_str(), &info) == 0) continue;
     if (mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST) {
-      ShowFailure(kWriteFailure, errno, bShowErrors);
+      ShowFailure(kWriteFailurePrefix, folder, errno, bShowErrors);
       return false;
     }
   }

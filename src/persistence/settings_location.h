@@ -5,7 +5,8 @@
 // by users who may not write there, so each keeps a file of their own in the per-user data
 // folder, $XDG_DATA_HOME/tumbla (~/.local/share/tumbla when the variable is unset or not an
 // absolute path). Until a user's own file exists, a table shipped beside the shared copy is
-// where they start from; it is read, never written.
+// where they start from; it is read, never written. Where the executable's path cannot be
+// found (no /proc), the per-user folder serves, as it is said once on standard error.
 #include <string>
 
 struct SettingsPlace {

@@ -14,6 +14,7 @@
 
 #include "platform/core/text.h"
 #include "platform/gdi/font_face.h"
+#include "platform/sdl/come_forward.h"
 #include "platform/sdl/connection_deadline.h"
 #include "platform/sdl/display_wait.h"
 #include "platform/sdl/key_map.h"
@@ -240,6 +241,7 @@ bool SdlBackend::NextEvent(SDL_Event& event, std::optional<std::uint64_t> wakeAt
     if (m_helpViewers.AnyEnded()) return false;
     // Input, or a signal, which SDL turns into a quit request as it pumps.
     SDL_PumpEvents();
+    if (const pid_t asker = DisplayWait::TakeComeForwardRequest(); asker != 0) ComeForward(asker);
   }
   return false;
 }
@@ -299,6 +301,12 @@ void SdlBackend::Draw(const RECT& screenRegion) {
   } else if (rect.w > 0 && rect.h > 0) {
     SDL_UpdateWindowSurfaceRects(m_window, &rect, 1);
   }
+}
+
+void SdlBackend::ComeForward(pid_t asker) {
+  if ((SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED) != 0) SDL_RestoreWindow(m_window);
+  SDL_RaiseWindow(m_window);
+  kill(asker, kComeForwardSignal);
 }
 
 void SdlBackend::ToggleFullScreen() {

@@ -1,6 +1,8 @@
 #pragma once
 // The real machine: one desktop window showing the handheld's screen magnified, the mouse
 // and touch as the pen, the keyboard, the sound device and the desktop's page viewer.
+#include <sys/types.h>
+
 #include <deque>
 #include <memory>
 #include <optional>
@@ -56,6 +58,8 @@ class SdlBackend final : public Backend {
   void Translate(const SDL_Event& event);
   void PushPen(InputEvent::Kind kind, POINT screenPoint);
   POINT ScreenPointOfMouse(int windowX, int windowY) const;
+  // Another copy asked: the window comes to the front, and the asker hears it did.
+  void ComeForward(pid_t asker);
   void ToggleFullScreen();
   // Paints the screen's region into the window; the whole window, borders too, when stale.
   void Draw(const RECT& screenRegion);

@@ -109,3 +109,7 @@ constexpr DWORD SHDB_SHOW = 0x0001;
 constexpr DWORD SHDB_HIDE = 0x0002;
 constexpr int SIP_UP = 0;
 constexpr int SIP_FORCEDOWN = 2;
+
+// The title bar's caption was tapped (not its buttons): a command the dialog in front may
+// take, and the others ignore.
+constexpr int IDC_CAPTION = 0xFFF0;

@@ -51,6 +51,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char16_t*, const char16_t* windowName, 
     parent->m_children.push_back(this);
   } else {
     m_pParentWnd = nullptr;
+    m_pOwnerWnd = parent;
     host.LinkTopLevel(this, (exStyle & WS_EX_TOPMOST) != 0);
   }
   Invalidate();
@@ -76,6 +77,7 @@ void CWnd::Unlink() {
     siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     m_pParentWnd = nullptr;
   } else {
+    m_pOwnerWnd = nullptr;
     CurrentHost().UnlinkTopLevel(this);
   }
 }

@@ -177,6 +177,8 @@ class CWnd {
 
   WindowHandle m_handle{this};
   CWnd* m_pParentWnd = nullptr;
+  // A top-level window created with a parent: it takes input while its owner's loop runs.
+  CWnd* m_pOwnerWnd = nullptr;
   std::vector<CWnd*> m_children;  // index 0 is the top of the z-order
   CRect m_rcWindow;               // in the parent's client coordinates, or the screen's
   DWORD m_dwStyle = 0;

@@ -195,8 +195,65 @@
   // ---- a page the browser may end ------------------------------------------------------
   // A hidden page may be ended without another word (a phone switching apps, a tab swiped
   // away or dropped in the background), so the program saves what it keeps at once: the
-  // settings, a total whose name is being asked for, the game in progress. Closing a tab
-  // hides it too; each hiding is told once.
+  // settings, a total whose name is being asked for, the game in progress. Each hiding is
+  // told once. A page being closed or reloaded cannot wait for the browser's storage: its
+  // saves go on without waiting, and what they wrote is copied into the site's local
+  // storage, which takes it at once; the next start puts it back into the folder.
+  const FOLDER_COPY = 'tumbla-folder';
+  let unloading = false;
+  let storageKept = false;
+
+  function folderFiles(FS) {
+    return FS.readdir(DATA_FOLDER).filter((name) => FS.isFile(FS.lstat(DATA_FOLDER + '/' + name).mode));
+  }
+
+  function copyFolderNow() {
+    if (!started || !storageKept) return;
+    const FS = Module.FS;
+    const files = {};
+    for (const name of folderFiles(FS)) {
+      let bytes = '';
+      for (const byte of FS.readFile(DATA_FOLDER + '/' + name)) bytes += String.fromCharCode(byte);
+      files[name] = bytes;
+    }
+    try {
+      localStorage.setItem(FOLDER_COPY, JSON.stringify(files));
+    } catch (error) {
+      console.error('Tumbla: the browser did not keep the settings of a closing page:', error);
+    }
+  }
+
+  // The copy is older than anything the folder gets from now on, so it goes once stored. A
+  // site without local storage has made no copy.
+  function storeAndDropCopy() {
+    page.store().then(() => {
+      try {
+        localStorage.removeItem(FOLDER_COPY);
+      } catch (error) {
+        console.error('Tumbla: the copy of a closed page stays:', error);
+      }
+    }, () => {});
+  }
+
+  function putBackFolderCopy() {
+    storageKept = true;
+    let files = null;
+    try {
+      files = JSON.parse(localStorage.getItem(FOLDER_COPY));
+    } catch (error) {
+      console.error('Tumbla: the copy of a closed page cannot be read:', error);
+    }
+    if (files === null || typeof files !== 'object') return;
+    const FS = Module.FS;
+    for (const name of folderFiles(FS)) {
+      if (!Object.hasOwn(files, name)) FS.unlink(DATA_FOLDER + '/' + name);
+    }
+    for (const [name, bytes] of Object.entries(files)) {
+      FS.writeFile(DATA_FOLDER + '/' + name, Uint8Array.from(String(bytes), (c) => c.charCodeAt(0)));
+    }
+    storeAndDropCopy();
+  }
+
   function keepWhenHidden() {
     let told = false;
     const endSession = () => {
@@ -211,8 +268,17 @@
         told = false;
       }
     });
-    window.addEventListener('pagehide', endSession);
-    window.addEventListener('pageshow', () => { told = false; });
+    window.addEventListener('pagehide', () => {
+      unloading = true;
+      endSession();
+      copyFolderNow();
+    });
+    // A page kept by the browser and shown again stores what it saved while closing.
+    window.addEventListener('pageshow', (event) => {
+      told = false;
+      unloading = false;
+      if (event.persisted && started) storeAndDropCopy();
+    });
   }
   keepWhenHidden();
 
@@ -280,7 +346,9 @@
     }));
     return storing;
   };
-  page.canWait = () => started;
+  let ending = false;
+  page.canWait = () => started && !unloading && !ending;
+  page.programEnding = () => { ending = true; };
   page.storeLater = () => { storeWhenStarted = true; };
   page.mainStarted = function () {
     started = true;
@@ -293,10 +361,18 @@
     FS.symlink(DATA_FOLDER + '/tumbla', '/proc/self/exe');
     Module.addRunDependency('tumbla-settings');
     FS.mount(FS.filesystems.IDBFS, {}, DATA_FOLDER);
-    // Storage the browser refuses starts the game with the defaults; each save then fails
-    // with the program's own message, and the game goes on.
-    FS.syncfs(true, (error) => {
-      if (error) console.error('Tumbla: the browser keeps no settings:', error);
+  }
+
+  // Only once this tab holds the game: what a tab closed meanwhile saved is then in storage.
+  // Storage the browser refuses starts the game with the defaults; each save then fails with
+  // the program's own message, and the game goes on.
+  function loadDataFolder() {
+    Module.FS.syncfs(true, (error) => {
+      if (error) {
+        console.error('Tumbla: the browser keeps no settings:', error);
+      } else {
+        putBackFolderCopy();
+      }
       Module.removeRunDependency('tumbla-settings');
     });
   }
@@ -305,9 +381,13 @@
   // finds the game open elsewhere says so and starts it when the other tab lets it go.
   let releaseGame = () => {};
   function holdTheGame() {
-    if (!navigator.locks) return;
+    if (!navigator.locks) {
+      loadDataFolder();
+      return;
+    }
     Module.addRunDependency('tumbla-lock');
     const start = () => {
+      loadDataFolder();
       page.openInAnotherTab = false;
       document.getElementById('elsewhere').hidden = true;
       document.body.classList.remove('elsewhere');
@@ -327,7 +407,7 @@
   // ---- the end ----------------------------------------------------------------------------
   // After the last save has reached storage; a failure says what stopped the game.
   function showEnded(failure) {
-    storing.catch(() => {}).then(() => {
+    page.store().catch(() => {}).then(() => {
       if (failure !== undefined) {
         document.getElementById('ended-text').textContent =
           'Tumbla stopped on an error: ' + failure + '. Scores saved before it are kept.';
