@@ -9,6 +9,8 @@
 #include "platform/core/screen_size.h"
 #ifdef __EMSCRIPTEN__
 #include "platform/web/web_backend.h"
+#elif defined(_WIN32)
+#include "platform/win32/win32_backend.h"
 #else
 #include "platform/sdl/sdl_backend.h"
 #endif
@@ -27,6 +29,9 @@ CDiceApp::CDiceApp() {
 #ifdef __EMSCRIPTEN__
   // The page starts the program only in the one tab that holds the game (site/page.js).
   m_pBackend = std::make_unique<WebBackend>();
+#elif defined(_WIN32)
+  m_pBackend = Win32Backend::Create(u"Tumbla", SIZE{SCREEN_WIDTH, SCREEN_HEIGHT});
+  if (!m_pBackend) std::exit(1);
 #else
   std::string error;
   m_pBackend =
@@ -59,7 +64,7 @@ BOOL CDiceApp::InitInstance() {
 }
 
 int CDiceApp::ExitInstance() {
-#ifdef __EMSCRIPTEN__
+#if defined(__EMSCRIPTEN__) || defined(_WIN32)
   return 0;
 #else
   if (!m_pBackend->DisplayLost()) return 0;

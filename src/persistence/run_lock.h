@@ -18,6 +18,6 @@ class RunLock {
   bool Held() const { return m_bHeld; }
 
  private:
-  int m_fd = -1;
+  int m_fd = -1;  // the open folder; on Windows, the lock's number
   bool m_bHeld = true;
 };
