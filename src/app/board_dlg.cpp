@@ -7,6 +7,7 @@
 #include "dialogs/options_dlg.h"
 #include "draw/sound_cue.h"
 #include "persistence/data_file.h"
+#include "persistence/game_in_progress.h"
 #include "persistence/game_settings.h"
 #include "persistence/hi_score_table.h"
 #include "persistence/text_util.h"
@@ -64,7 +65,11 @@ BOOL CBoardDlg::OnInitDialog() {
   m_pRollsCounter = new CLabelCtrl(this, IDC_ROLLS);
   m_pMenuBar = GetCommandBar();
   m_pMenuBar->InsertMenuBar(IDR_MENU);
-  NewGame();
+  if (const std::optional<GameInProgress> game = LoadGameInProgress()) {
+    ResumeGame(*game);
+  } else {
+    NewGame();
+  }
   SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
   return TRUE;
 }
@@ -153,16 +158,33 @@ int CBoardDlg::CommitTurn() { return ::CommitTurn(Card(), *this); }
 // same game twice; GO refuses until the next new game.
 void CBoardDlg::EndGame() {
   m_bGameStarted = false;
+  ForgetGameInProgress();
   const int nTotal = m_pCells[kTotalIndex]->GetScore();
   if (!QualifiesForHiScores(theSettings, nTotal)) return;
   // Whatever way the dialog closes, the string holds the name to store: empty unless a
   // name was accepted.
   CString strName;
   CNameEntryDlg nameDlg(&strName);
+  m_nNameEntryTotal = nTotal;
+  m_nStoredRank = -1;
   nameDlg.DoModal();
-  InsertHiScore(theSettings, nTotal, strName);
+  m_nNameEntryTotal = 0;
+  if (m_nStoredRank >= 0) {
+    theSettings.m_strHiName[m_nStoredRank] = strName;
+  } else {
+    InsertHiScore(theSettings, nTotal, strName);
+  }
   theSettings.Save();
   OnShowHiScores();
+}
+
+// The total goes in under no name, as a signal would leave it; the name given later
+// replaces that one entry.
+void CBoardDlg::OnEndSession(BOOL bEnding) {
+  if (!bEnding) return;
+  if (m_nNameEntryTotal > 0 && m_nStoredRank < 0) m_nStoredRank = InsertHiScore(theSettings, m_nNameEntryTotal, u"");
+  theSettings.Save();
+  if (IsGameWorthKeeping()) KeepGameInProgress(KeptGame());
 }
 
 void CBoardDlg::ShowRollsLeft() { m_pRollsCounter->SetText(theTextUtil.IntToText(m_nRollsLeft)); }
@@ -170,6 +192,7 @@ void CBoardDlg::ShowRollsLeft() { m_pRollsCounter->SetText(theTextUtil.IntToText
 // ---- menu commands ------------------------------------------------------------------------
 
 void CBoardDlg::OnNewGame() {
+  ForgetGameInProgress();
   NewGame();
   UpdateWindow();
 }
@@ -183,13 +206,17 @@ bool CBoardDlg::ConfirmExit() {
 }
 
 void CBoardDlg::OnExit() {
-  if (ConfirmExit()) CDialog::OnOK();
+  if (!ConfirmExit()) return;
+  m_bExitChosen = true;
+  CDialog::OnOK();
 }
 
 void CBoardDlg::OnCancel() { OnExit(); }
 
 void CBoardDlg::OnClose() {
-  if (ConfirmExit()) CDialog::OnClose();
+  if (!ConfirmExit()) return;
+  m_bExitChosen = true;
+  CDialog::OnClose();
 }
 
 void CBoardDlg::OnResetHiScores() {

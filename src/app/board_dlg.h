@@ -12,6 +12,8 @@
 #include "platform/wnd/dialog.h"
 #include "rules/scoring.h"
 
+struct GameInProgress;
+
 constexpr int kDiceCount = 5;
 constexpr int kRollsPerTurn = 3;
 constexpr UINT kBoardTimerPeriodMs = 50;
@@ -21,6 +23,10 @@ class CBoardDlg : public CDialog, private TurnScoring {
   CBoardDlg();
   ~CBoardDlg() override;
 
+  // The board ends when the player chooses Exit (or agrees to the close button), and the
+  // game with it, as on the handheld; any other end keeps the game in progress for the next
+  // start, which goes on where it was.
+  int DoModal() override;
   BOOL OnInitDialog() override;
   // Neither Enter nor the title bar's OK closes the board.
   void OnOK() override;
@@ -45,6 +51,10 @@ class CBoardDlg : public CDialog, private TurnScoring {
   // The keys that act as taps (board_keys); Enter comes here too, never to OnOK.
   void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
   bool WantsReturnKey() const override { return true; }
+  // The program may be ended from now on without another word (the page hidden, the session
+  // ending): the settings, a total whose name is being asked for and the game in progress
+  // are saved at once. The game goes on as it was.
+  void OnEndSession(BOOL bEnding) override;
 
   void OnGo();
   // The other offers go at once, so that taps reaching the board before its next tick (those
@@ -71,6 +81,10 @@ class CBoardDlg : public CDialog, private TurnScoring {
  private:
   Scorecard Card() const { return Scorecard(m_entries); }
   bool ConfirmExit();
+  // Something has happened in the game since it began: a roll or a filled category.
+  bool IsGameWorthKeeping() const;
+  GameInProgress KeptGame() const;
+  void ResumeGame(const GameInProgress& game);
   void ShowRollsLeft();
 
   CCommandBar* m_pMenuBar = nullptr;
@@ -81,6 +95,12 @@ class CBoardDlg : public CDialog, private TurnScoring {
   // A game is in progress: set up and not yet ended.
   bool m_bGameStarted = false;
   bool m_bRollRequested = false;
+  // The player chose to end the program.
+  bool m_bExitChosen = false;
+  // The final total while its name is being asked for, and its place in the table once an
+  // end of the session stored it there before the name was given; -1 until then.
+  int m_nNameEntryTotal = 0;
+  int m_nStoredRank = -1;
   // The exit question is up; a second close request does not ask again.
   bool m_bAskingToExit = false;
   // The cells as the rules see them, in the same order.

@@ -1,7 +1,8 @@
 #pragma once
 // One data file, beside the program's executable unless named by its full path, read or
 // written whole in one call. Failures to open come back as an empty or zero result and, when
-// asked for, as a message box with the system's reason.
+// asked for, as a message box with the system's reason. Every read stops at 1 MiB: a longer
+// file fails as too large, whatever it is.
 #include <span>
 #include <string>
 #include <string_view>

@@ -14,7 +14,11 @@ constexpr char kPathSeparators[] = "\\/";
 constexpr char kPathSeparators[] = "/";
 #endif
 
-// The whole file; 0, or the system's error number.
+// Far above any table the program writes; a file without end (a link to /dev/zero) or one
+// grown past this is not one of ours, and reading it whole could take all the memory there is.
+constexpr std::size_t kMaxReadBytes = std::size_t{1} << 20;
+
+// The whole file; 0, or the system's error number: the system's "too large" past kMaxReadBytes.
 int ReadWholeFile(const std::string& path, std::vector<BYTE>& bytes);
 bool CanOpenForReading(const std::string& path);
 // Nothing at all is at the path, not even the folders above it.
@@ -23,5 +27,7 @@ bool NothingAt(const std::string& path);
 // error number.
 int MakeFoldersAbove(const std::string& path);
 bool RemoveFile(const std::string& path);
+// Puts on disk what the folder of the file at the path now names; false when it cannot.
+bool FlushFolderOf(const std::string& path);
 // The system's reason for its error number.
 std::string SystemErrorText(int error);

@@ -11,7 +11,7 @@ namespace {
 constexpr std::size_t kReadBlock = 2048;
 }  // namespace
 
-// Reads in blocks until a short read. Opening does not wait: a pipe put in the file's place
+// Reads in blocks until a short read, EFBIG past the bound. Opening does not wait: a pipe put in the file's place
 // reads as empty instead of hanging the program.
 int ReadWholeFile(const std::string& path, std::vector<BYTE>& bytes) {
   bytes.clear();
@@ -29,6 +29,10 @@ int ReadWholeFile(const std::string& path, std::vector<BYTE>& bytes) {
       return errno;
     }
     bytes.resize(had + static_cast<std::size_t>(got));
+    if (bytes.size() > kMaxReadBytes) {
+      bytes.clear();
+      return EFBIG;
+    }
     if (static_cast<std::size_t>(got) < kReadBlock) return 0;
   }
 }
@@ -51,5 +55,10 @@ int MakeFoldersAbove(const std::string& path) {
 }
 
 bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+
+bool FlushFolderOf(const std::string& path) {
+  const FileHandle folder(path.substr(0, path.rfind('/')), O_RDONLY | O_DIRECTORY);
+  return folder.IsOpen() && fsync(folder.Get()) == 0;
+}
 
 std::string SystemErrorText(int error) { return std::system_category().message(error); }

@@ -1,7 +1,9 @@
 #include "persistence/file_access.h"
 #include "platform/win32/system/win32_files.h"
 
-int ReadWholeFile(const std::string& path, std::vector<BYTE>& bytes) { return win32::ReadWholeFile(path, bytes); }
+int ReadWholeFile(const std::string& path, std::vector<BYTE>& bytes) {
+  return win32::ReadWholeFile(path, bytes, kMaxReadBytes);
+}
 
 bool CanOpenForReading(const std::string& path) { return win32::CanOpenForReading(path); }
 
@@ -20,5 +22,9 @@ int MakeFoldersAbove(const std::string& path) {
 }
 
 bool RemoveFile(const std::string& path) { return win32::RemoveFile(path); }
+
+bool FlushFolderOf(const std::string& path) {
+  return win32::FlushFolder(path.substr(0, path.find_last_of(kPathSeparators)));
+}
 
 std::string SystemErrorText(int error) { return win32::ErrorText(error); }

@@ -24,6 +24,8 @@ class FileHandle {
 
   bool IsOpen() const { return m_fd >= 0; }
   int Get() const { return m_fd; }
+  // Hands the file over to the caller, who closes it.
+  int Release() { return std::exchange(m_fd, -1); }
   // Closes now, so that a failure to close is seen; false with errno set then.
   bool Close() { return close(std::exchange(m_fd, -1)) == 0; }
 

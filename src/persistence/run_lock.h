@@ -1,13 +1,14 @@
 #pragma once
 // One copy of the program at a time per settings folder: each copy saves the whole file as
 // it ends, so a second one would overwrite the first's new high scores with its own. The
-// lock is on the folder itself, so nothing is left behind and a read-only folder can still
-// be locked; the system drops it when the holder ends, however it ends.
+// lock is on the folder a save writes in, the end of the settings file's links, so two
+// folders whose files lead to one file share it; nothing is left behind, a read-only folder
+// can still be locked, and the system drops it when the holder ends, however it ends.
 #include <string>
 
 class RunLock {
  public:
-  // Tries to lock the folder that holds the settings file (settings_location.h).
+  // Tries to lock the folder the settings file is saved in (settings_location.h).
   RunLock();
   ~RunLock();
   RunLock(const RunLock&) = delete;

@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <random>
 #include <string_view>
+#include <utility>
 
 #include "persistence/file_handle.h"
 #include "platform/core/read_link.h"
@@ -37,33 +39,16 @@ Location Split(const std::string& path) {
   return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
 }
 
-// The file the path leads to through the links at its end. A link that leads nowhere leads
-// to the file it names, which a save creates. Returns 0, or the system's error number.
-int FollowLinks(std::string path, std::string& target) {
-  for (int link = 0; link < kMaxLinks; ++link) {
-    struct stat info {};
-    if (lstat(path.c_str(), &info) != 0 && errno != ENOENT) return errno;
-    if (!S_ISLNK(info.st_mode)) {
-      target = path;
-      return 0;
-    }
-    std::string next;
-    if (const int error = ReadLink(path, next); error != 0) return error;
-    if (next.starts_with('/')) {
-      path = next;
-    } else {
-      path = Split(path).folder;
-      path += '/';
-      path += next;
-    }
-  }
-  return ELOOP;
+std::function<std::string()>& NoiseForTesting() {
+  static std::function<std::string()> noise;
+  return noise;
 }
 
 std::string FreshName(const std::string& file) {
+  std::string name = file + kTemporaryMark;
+  if (NoiseForTesting()) return name + NoiseForTesting()();
   std::random_device noise;
   std::uniform_int_distribution<std::size_t> letter(0, kNameLetters.size() - 1);
-  std::string name = file + kTemporaryMark;
   for (std::size_t i = 0; i < kNoiseLength; ++i) name += kNameLetters[letter(noise)];
   return name;
 }
@@ -103,9 +88,11 @@ class Temporary {
 
   // Returns 0, or the system's error number.
   int Create() {
-    m_file = FileHandle(m_folder, ".", O_WRONLY | O_TMPFILE, kNewFileMode);
-    if (m_file.IsOpen()) return 0;
-    if (errno != EOPNOTSUPP && errno != EISDIR) return errno;
+    if (!NoiseForTesting()) {
+      m_file = FileHandle(m_folder, ".", O_WRONLY | O_TMPFILE, kNewFileMode);
+      if (m_file.IsOpen()) return 0;
+      if (errno != EOPNOTSUPP && errno != EISDIR) return errno;
+    }
     return ClaimFreshName([this](const std::string& name) {
       m_file = FileHandle(m_folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, kNewFileMode);
       return m_file.IsOpen() ? 0 : errno;
@@ -114,9 +101,13 @@ class Temporary {
 
   int Get() const { return m_file.Get(); }
 
-  // Names the file if it has no name yet, closes it and renames it over the target. Returns
-  // 0, or the system's error number.
+  // Names the file if it has no name yet, renames it over the target and closes it. Returns
+  // 0, or the system's error number: ESTALE when something else than the file written took
+  // the target's name, as a link swapped in for the named file before the rename would. The
+  // file stays open until that is known, so that its number cannot pass to another file.
   int PutInPlace() {
+    struct stat written {};
+    if (fstat(m_file.Get(), &written) != 0) return errno;
     if (m_name.empty()) {
       const std::string self = "/proc/self/fd/" + std::to_string(m_file.Get());
       const int error = ClaimFreshName([this, &self](const std::string& name) {
@@ -124,9 +115,12 @@ class Temporary {
       });
       if (error) return error;
     }
-    if (!m_file.Close() || renameat(m_folder, m_name.c_str(), m_folder, m_target.c_str()) != 0) return errno;
+    if (renameat(m_folder, m_name.c_str(), m_folder, m_target.c_str()) != 0) return errno;
     m_name.clear();
-    return 0;
+    struct stat placed {};
+    if (fstatat(m_folder, m_target.c_str(), &placed, AT_SYMLINK_NOFOLLOW) != 0) return errno;
+    if (placed.st_dev != written.st_dev || placed.st_ino != written.st_ino) return ESTALE;
+    return m_file.Close() ? 0 : errno;
   }
 
  private:
@@ -177,11 +171,36 @@ int RewriteInPlace(FileHandle& file, std::span<const BYTE> bytes, UINT& length) 
 
 }  // namespace
 
+int FollowLinks(std::string path, std::string& target) {
+  for (int link = 0; link < kMaxLinks; ++link) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) != 0 && errno != ENOENT) return errno;
+    if (!S_ISLNK(info.st_mode)) {
+      target = path;
+      return 0;
+    }
+    std::string next;
+    if (const int error = ReadLink(path, next); error != 0) return error;
+    if (next.starts_with('/')) {
+      path = next;
+    } else {
+      path = Split(path).folder;
+      path += '/';
+      path += next;
+    }
+  }
+  return ELOOP;
+}
+
 int ReplaceFileContents(const std::string& path, std::span<const BYTE> bytes, UINT& length) {
   std::string target;
   if (const int error = FollowLinks(path, target)) return error;
   const Location where = Split(target);
   FileHandle folder(where.folder, O_RDONLY | O_DIRECTORY);
+  // A folder that may be written but not read cannot be flushed, so a rename there would not
+  // last: the file in it is written over where it is, and none can be made there.
+  const bool bUnreadableFolder = !folder.IsOpen() && errno == EACCES;
+  if (bUnreadableFolder) folder = FileHandle(where.folder, O_PATH | O_DIRECTORY);
   if (!folder.IsOpen()) return errno;
 
   // Opening the old file for writing tells at once whether it may be written, as an
@@ -195,6 +214,8 @@ int ReplaceFileContents(const std::string& path, std::span<const BYTE> bytes, UI
   } else if (errno != ENOENT) {
     return errno;
   }
+
+  if (bUnreadableFolder) return old.IsOpen() ? RewriteInPlace(old, bytes, length) : EACCES;
 
   Temporary temporary(folder.Get(), where.name);
   if (const int error = temporary.Create()) {
@@ -216,6 +237,8 @@ int ReplaceFileContents(const std::string& path, std::span<const BYTE> bytes, UI
   length = static_cast<UINT>(info.st_size);
   return 0;
 }
+
+void NameTemporariesForTesting(std::function<std::string()> noise) { NoiseForTesting() = std::move(noise); }
 
 void RemoveLeftoverTemporaries(const std::string& path) {
   std::string target;

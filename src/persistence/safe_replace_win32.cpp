@@ -15,4 +15,10 @@ int ReplaceFileContents(const std::string& path, std::span<const BYTE> bytes, UI
   return error;
 }
 
+// The settings file's folder is where a save writes: the program follows no links on Windows.
+int FollowLinks(std::string path, std::string& target) {
+  target = std::move(path);
+  return 0;
+}
+
 void RemoveLeftoverTemporaries(const std::string& path) { win32::RemoveFile(path + kTemporarySuffix); }

@@ -20,6 +20,7 @@
 #include "resources/program_resources.h"
 #include "resources/resource_ids.h"
 #include "resources/window_resources.h"
+#include "support/scoped_temp_folder.h"
 #include "support/ui_script.h"
 
 inline bool SamePixels(const Surface& a, const Surface& b) {
@@ -104,6 +105,8 @@ class BoardTest : public ::testing::Test {
   // Longer than one tick of the board's timer.
   static constexpr std::uint64_t kTick = 60;
 
+  // Each test's own: a game the board keeps as its script ends is not the next test's.
+  ScopedTempFolder m_gameFolder;
   CWinApp m_app;
   UiScript m_ui;
   std::deque<int> m_faces;

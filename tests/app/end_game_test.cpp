@@ -129,6 +129,21 @@ TEST_P(EndGameClosedTest, ACloseDuringTheNameEntryStillStoresTheTotal) {
 
 INSTANTIATE_TEST_SUITE_P(RequestOrButton, EndGameClosedTest, ::testing::Bool());
 
+// The page hidden at the name entry: the total is stored at once, as a signal would store
+// it; the name given when the player comes back goes to that one entry.
+TEST_F(EndGameTest, AHiddenPageStoresTheTotalAtOnceAndTheNameGivenLaterJoinsIt) {
+  ScriptAllSixesGame();
+  m_ui.Type(u"Ha").EndSession().Check([this] {
+    EXPECT_TRUE(InFront<CNameEntryDlg>());
+    EXPECT_NE(SettingsFileBytes().find(Entry(3, 170, "") + Entry(4, 160, "Dalmo")), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(m_folder.File("Tumbla-resume.txt"))) << "the game has ended";
+  });
+  m_ui.Type(u"lf").Key(VK_RETURN).Check([this] {
+    EXPECT_NE(SettingsFileBytes().find(Entry(3, 170, "Half") + Entry(4, 160, "Dalmo")), std::string::npos);
+  });
+  Run();
+}
+
 TEST_F(EndGameTest, TheMenuDialogsLeaveATurnAsItWas) {
   Roll({2, 3, 3, 5, 6});
   TapDie(1);

@@ -14,6 +14,7 @@
 
 #include "persistence/file_bytes.h"
 #include "persistence/game_settings.h"
+#include "persistence/run_lock.h"
 #include "support/message_box_recorder.h"
 #include "support/scoped_temp_folder.h"
 
@@ -104,7 +105,68 @@ TEST_F(DamagedSettingsTest, AnUnreadableFileKeepsItsTable) {
     }
     EXPECT_EQ(boxes.Requests().back().text, kKeptMessage);
   });
+  // Read back by the one who made it unreadable, whoever runs the tests.
+  fs::permissions(SettingsFile(), fs::perms::owner_read, fs::perm_options::add);
   EXPECT_EQ(FileBytes(SettingsFile()), table);
+}
+
+// A settings file made read-only in a folder the player may write is the player's own
+// protection of the table: every save says it failed, and the file stays as it is.
+TEST_F(DamagedSettingsTest, AReadOnlyFileInAWritableFolderIsReportedAndNeverReplaced) {
+  const std::string table = "<AUDIO>0\n<HISC0>400\n<HINA0>Kept\n";
+  PutFile(SettingsFile(), table);
+  fs::permissions(SettingsFile(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  GiveToUnprivilegedUser(temp.Folder());
+  GiveToUnprivilegedUser(SettingsFile());
+  AsUnprivilegedUser([this] {
+    {
+      CGameSettings settings;
+      EXPECT_EQ(settings.m_nHiScore[0], 400);
+      settings.m_nHiScore[0] = 777;
+      EXPECT_EQ(settings.Save(), 0u);
+    }
+    ASSERT_EQ(boxes.Requests().size(), 2u) << "the save asked for and the one at the end";
+    EXPECT_NE(boxes.Requests()[1].text.find(u"Permission denied"), CString::npos);
+  });
+  EXPECT_EQ(FileBytes(SettingsFile()), table);
+  EXPECT_EQ(FolderEntries(temp.Folder()), 1);
+}
+
+// A folder that may be written and searched but not read: a second copy is kept out, and
+// the file in it is saved where it is.
+TEST_F(DamagedSettingsTest, AFolderThatCannotBeReadIsStillLockedAndSaved) {
+  PutFile(SettingsFile(), "<AUDIO>0\n<HISC0>400\n<HINA0>Kept\n");
+  GiveToUnprivilegedUser(temp.Folder());
+  GiveToUnprivilegedUser(SettingsFile());
+  fs::permissions(temp.Folder(), fs::perms::owner_write | fs::perms::owner_exec | fs::perms::group_write |
+                                     fs::perms::group_exec | fs::perms::others_write | fs::perms::others_exec);
+  AsUnprivilegedUser([this] {
+    const RunLock first;
+    EXPECT_TRUE(first.Held());
+    EXPECT_FALSE(RunLock().Held()) << "a second copy in the same folder";
+    {
+      CGameSettings settings;
+      EXPECT_EQ(settings.m_nHiScore[0], 400);
+      settings.m_nHiScore[0] = 777;
+    }
+    EXPECT_TRUE(boxes.Requests().empty());
+  });
+  fs::permissions(temp.Folder(), fs::perms::owner_read, fs::perm_options::add);
+  EXPECT_NE(FileBytes(SettingsFile()).find("<HISC0>777\n<HINA0>Kept\n"), std::string::npos);
+  EXPECT_EQ(FolderEntries(temp.Folder()), 1);
+}
+
+TEST_F(DamagedSettingsTest, AFileTooLargeForATableIsReportedAndLeftAlone) {
+  const std::string huge = "<HISC0>400\n<HINA0>" + std::string(std::size_t{3} << 20, 'n') + "\n";
+  PutFile(SettingsFile(), huge);
+  {
+    CGameSettings settings;
+    ExpectDefaults(settings);
+    ASSERT_EQ(boxes.Requests().size(), 1u);
+    EXPECT_NE(boxes.Requests()[0].text.find(u"File too large"), CString::npos);
+  }
+  EXPECT_EQ(boxes.Requests().back().text, kKeptMessage);
+  EXPECT_EQ(FileBytes(SettingsFile()), huge);
 }
 
 TEST_F(DamagedSettingsTest, APipeInTheFilesPlaceNeitherHangsNorIsReplaced) {

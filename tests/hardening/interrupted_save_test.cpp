@@ -14,6 +14,8 @@
 #include "persistence/data_file.h"
 #include "persistence/file_bytes.h"
 #include "persistence/game_settings.h"
+#include "persistence/safe_replace.h"
+#include "platform/core/text.h"
 #include "support/message_box_recorder.h"
 #include "support/scoped_temp_folder.h"
 
@@ -107,6 +109,35 @@ TEST_F(InterruptedSaveTest, TheFolderIsFlushedAfterTheRename) {
   EXPECT_TRUE(bRenamed);
   EXPECT_TRUE(bFlushedAfter);
   EXPECT_EQ(SettingsBytes(), "<AUDIO>0\n");
+}
+
+// Someone who may write the folder swaps a link in for the named new file just before it is
+// renamed: the link becomes the settings file, and the save must not say it kept the table.
+TEST_F(InterruptedSaveTest, ALinkSwappedInBeforeTheRenameFailsTheSave) {
+  NameTemporariesForTesting([] { return std::string("swap01"); });
+  const fs::path named = temp.File("Tumbla.ini.tumbla-save-swap01");
+  const fs::path elsewhere = temp.File("elsewhere.txt");
+  PutFile(elsewhere, "not ours");
+  TracedChild child([this] {
+    MessageBoxRecorder childBoxes;
+    const UINT length = CDataFile(kSettingsFileName).WriteText(u"<AUDIO>0\n", true);
+    const std::string box = childBoxes.Requests().empty() ? "" : ToUtf8(childBoxes.Requests()[0].text);
+    PutFile(temp.File("result.txt"), std::to_string(length) + "|" + box);
+  });
+  bool bSwapped = false;
+  while (child.Next()) {
+    const auto call = child.Beginning();
+    if (bSwapped || !call || !IsRename(call->number)) continue;
+    fs::remove(named);
+    fs::create_symlink(elsewhere, named);
+    bSwapped = true;
+  }
+  NameTemporariesForTesting(nullptr);
+  ASSERT_TRUE(bSwapped);
+  const std::string result = FileBytes(temp.File("result.txt"));
+  EXPECT_EQ(result.substr(0, 2), "0|") << result;
+  EXPECT_NE(result.find("Stale file handle"), std::string::npos) << result;
+  EXPECT_EQ(FileBytes(elsewhere), "not ours");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // signal: it leaves the way Exit answered Yes does, with the settings saved and status 0.
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -158,6 +160,65 @@ TEST(Shutdown, WhenTheDisplayGoesAwayTheGameSavesSaysSoAndEndsWithinASecond) {
   EXPECT_EQ(saved.substr(0, 18), "<AUDIO>0\n<COLOR>0\n");
   EXPECT_NE(saved.find("<HISC0>321\n<HINA0>Kept\n"), std::string::npos);
   EXPECT_EQ(game.Errors(), "Tumbla: the connection to the display was lost; the game ends.\n");
+}
+
+// An X display that takes connections and never answers them: a listening socket where
+// the display's would be, on a number no display uses.
+class SilentDisplay {
+ public:
+  SilentDisplay() {
+    fs::create_directories("/tmp/.X11-unix");
+    for (int number = 700; number < 800 && m_fd < 0; ++number) {
+      const std::string socketPath = "/tmp/.X11-unix/X" + std::to_string(number);
+      if (fs::exists(socketPath) || fs::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
+      const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+      sockaddr_un address{};
+      address.sun_family = AF_UNIX;
+      socketPath.copy(address.sun_path, sizeof address.sun_path - 1);
+      if (bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0 && listen(fd, 16) == 0) {
+        m_fd = fd;
+        m_path = socketPath;
+        m_name = ":" + std::to_string(number);
+      } else {
+        close(fd);
+      }
+    }
+  }
+  ~SilentDisplay() {
+    if (m_fd < 0) return;
+    close(m_fd);
+    unlink(m_path.c_str());
+  }
+  SilentDisplay(const SilentDisplay&) = delete;
+  SilentDisplay& operator=(const SilentDisplay&) = delete;
+
+  bool Listening() const { return m_fd >= 0; }
+  const std::string& Name() const { return m_name; }
+
+ private:
+  int m_fd = -1;
+  std::string m_path;
+  std::string m_name;
+};
+
+TEST(Shutdown, ADisplayThatNeverAnswersIsGivenUpWithOneLine) {
+  const SilentDisplay display;
+  ASSERT_TRUE(display.Listening());
+  InstalledGame game;
+  EXPECT_EQ(WaitForEnd(game.Start(true, display.Name()), 60s), 1) << game.Errors();
+  EXPECT_EQ(game.Errors(), "Tumbla needs a graphical desktop, and none could be reached: the display " +
+                               display.Name() + " did not answer within 5 seconds\n");
+}
+
+TEST(Shutdown, ASignalWhileTheDisplayDoesNotAnswerEndsTheGame) {
+  const SilentDisplay display;
+  ASSERT_TRUE(display.Listening());
+  for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    InstalledGame game;
+    EXPECT_EQ(SignalAndWait(game.Start(true, display.Name()), signal), 0) << signal << game.Errors();
+    EXPECT_EQ(game.Errors(), "") << signal << ": ended by the signal, not by giving up";
+    EXPECT_FALSE(fs::exists(game.Folder() / "Tumbla.ini")) << signal << ": nothing was loaded to save";
+  }
 }
 
 TEST(Shutdown, ASignalWhileTheBoxOfAFailedLoadIsUpEndsTheGame) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "file_bytes.h"
+#include "persistence/safe_replace.h"
 #include "platform/core/module_path.h"
 #include "platform/core/text.h"
 #include "support/message_box_recorder.h"
@@ -52,6 +53,22 @@ TEST_F(DataFileTest, OneCopyAtATimeHoldsTheFolderAndLeavesNothingThere) {
   EXPECT_TRUE(RunLock().Held()) << "a folder that cannot be locked keeps nobody out";
 }
 
+// Two folders whose settings files lead to one file save in that file's folder: the copies
+// started in them are one too many.
+TEST_F(DataFileTest, TheLockIsOnTheFolderTheSaveWritesIn) {
+  for (const char* folder : {"real", "a", "b"}) fs::create_directory(temp.File(folder));
+  PutFile(temp.File("real/Tumbla.ini"), "<AUDIO>0\n");
+  fs::create_symlink("../real/Tumbla.ini", temp.File("a/Tumbla.ini"));
+  fs::create_symlink(temp.File("real/Tumbla.ini"), temp.File("b/Tumbla.ini"));
+  SetModuleFilePathForTesting(Folder() + "a/tumbla");
+  const RunLock first;
+  EXPECT_TRUE(first.Held());
+  SetModuleFilePathForTesting(Folder() + "b/tumbla");
+  EXPECT_FALSE(RunLock().Held()) << "a copy in the other folder";
+  SetModuleFilePathForTesting(Folder() + "real/tumbla");
+  EXPECT_FALSE(RunLock().Held()) << "a copy in the file's own folder";
+}
+
 TEST_F(DataFileTest, ReadsEveryByteAsOneCharacter) {
   std::string bytes(5000, '\0');
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i % 256);
@@ -65,6 +82,23 @@ TEST_F(DataFileTest, ReadsEveryByteAsOneCharacter) {
   PutFile(temp.File("empty.dat"), "");
   EXPECT_EQ(CDataFile(u"empty.dat").ReadText(true), u"");
   EXPECT_TRUE(boxes.Requests().empty());
+}
+
+TEST_F(DataFileTest, AFileLargerThanAnyTableOrWithoutEndIsTooLargeToRead) {
+  constexpr std::size_t kBound = std::size_t{1} << 20;
+  PutFile(temp.File("bound.dat"), std::string(kBound, 'x'));
+  EXPECT_EQ(CDataFile(u"bound.dat").ReadText(true).size(), kBound);
+  PutFile(temp.File("over.dat"), std::string(kBound + 1, 'x'));
+  CString text = u"old";
+  ASSERT_FALSE(CDataFile(u"over.dat").ReadText(text, false));
+  EXPECT_EQ(text, u"");
+  std::vector<BYTE> bytes;
+  EXPECT_EQ(CDataFile(u"over.dat").ReadBytes(bytes, false), 0u);
+  // Only with the bound in place is a file without end safe to try.
+  fs::create_symlink("/dev/zero", temp.File("endless.dat"));
+  EXPECT_EQ(CDataFile(u"endless.dat").ReadBytes(bytes, true), 0u);
+  ASSERT_EQ(boxes.Requests().size(), 1u);
+  EXPECT_NE(boxes.Requests()[0].text.find(u"File too large"), CString::npos);
 }
 
 TEST_F(DataFileTest, WritesTheLowEightBitsAndReplacesTheWholeFile) {
@@ -138,12 +172,26 @@ TEST_F(DataFileTest, ASavedFileKeepsItsOwner) {
   EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
-TEST_F(DataFileTest, ALinkPlantedUnderATemporaryNameIsNeverWrittenThrough) {
+// Where the file system has no unnamed files, the new file is named from the start; a link
+// planted under the name it would take is never written through, nor taken for the file.
+TEST_F(DataFileTest, ALinkPlantedUnderTheNextTemporaryNameIsNeverWrittenThrough) {
+  std::vector<std::string> names{"first1", "second"};
+  NameTemporariesForTesting([&names] {
+    std::string next = names.front();
+    names.erase(names.begin());
+    return next;
+  });
   PutFile(temp.File("other.txt"), "not ours");
-  fs::create_symlink(temp.File("other.txt"), temp.Folder() / ("Tumbla.ini." + std::to_string(getpid()) + ".tmp"));
-  EXPECT_EQ(CDataFile(u"Tumbla.ini").WriteText(u"new", true), 3u);
+  fs::create_symlink(temp.File("other.txt"), temp.File("Tumbla.ini.tumbla-save-first1"));
+  const UINT length = CDataFile(u"Tumbla.ini").WriteText(u"new", true);
+  NameTemporariesForTesting(nullptr);
+  EXPECT_EQ(length, 3u);
+  EXPECT_TRUE(names.empty()) << "the planted name was passed over for the next";
   EXPECT_EQ(FileBytes(temp.File("other.txt")), "not ours");
   EXPECT_FALSE(fs::is_symlink(temp.File("Tumbla.ini")));
+  EXPECT_EQ(FileBytes(temp.File("Tumbla.ini")), "new");
+  EXPECT_TRUE(fs::is_symlink(temp.File("Tumbla.ini.tumbla-save-first1")));
+  EXPECT_FALSE(fs::exists(temp.File("Tumbla.ini.tumbla-save-second")));
 }
 
 TEST_F(DataFileTest, OnlyThisProgramsLeftoversAreRemoved) {

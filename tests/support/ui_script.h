@@ -59,6 +59,8 @@ class UiScript {
   UiScript& CloseRequest() { return Forward(m_backend.CloseRequest()); }
   // The desktop window's close button.
   UiScript& CloseButton() { return Forward(m_backend.CloseButton()); }
+  // The system may end the program from now on without another word (the page hidden).
+  UiScript& EndSession() { return Forward(m_backend.EndSession()); }
   UiScript& Wait(std::uint64_t milliseconds) { return Forward(m_backend.Wait(milliseconds)); }
   // Runs the check at this point of the script; the screen has been presented.
   UiScript& Check(std::function<void()> check) { return Forward(m_backend.Check(std::move(check))); }

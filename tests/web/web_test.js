@@ -115,15 +115,20 @@ class GamePage {
 
   // The settings file as the page's storage holds it; null when there is none.
   storedSettings() {
-    return this.page.evaluate(() => new Promise((resolve, reject) => {
+    return this.storedFile('Tumbla.ini');
+  }
+
+  // A file of the game's folder as the page's storage holds it; null when there is none.
+  storedFile(name) {
+    return this.page.evaluate((name) => new Promise((resolve, reject) => {
       const open = indexedDB.open('/tumbla');
       open.onerror = () => reject(open.error);
       open.onsuccess = () => {
-        const request = open.result.transaction('FILE_DATA').objectStore('FILE_DATA').get('/tumbla/Tumbla.ini');
+        const request = open.result.transaction('FILE_DATA').objectStore('FILE_DATA').get('/tumbla/' + name);
         request.onerror = () => reject(request.error);
         request.onsuccess = () => resolve(request.result ? Array.from(request.result.contents) : null);
       };
-    })).then((bytes) => bytes && Buffer.from(bytes));
+    }), name).then((bytes) => bytes && Buffer.from(bytes));
   }
 
   replaceStoredSettings(text) {
@@ -142,6 +147,40 @@ class GamePage {
         request.onerror = () => reject(request.error);
       };
     }), [...Buffer.from(text, 'latin1')]);
+  }
+
+  // A whole game by touch, started on a table of scores at 0 (named Low0 to Low9), so that
+  // any game makes the table: it ends at the name entry.
+  async playToNameEntry(url) {
+    const lowTable = DEFAULT_TABLE.map((_, i) => `Low${i}`);
+    await this.replaceStoredSettings(settingsText(lowTable.map(() => 0), lowTable));
+    await this.open(url);
+    for (const cell of CELLS) {
+      await this.tap(GO);
+      await this.tap(cell);
+    }
+  }
+
+  // The page hidden, as when a phone switches to another app or the tab goes to the background.
+  async hide() {
+    await this.page.evaluate(() => {
+      Object.defineProperty(document, 'visibilityState', { value: 'hidden', configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+    });
+  }
+
+  // Waits until the page's storage holds the file with text the test accepts.
+  async waitForStored(name, accepts) {
+    for (let tries = 0; tries < 50; ++tries) {
+      const bytes = await this.storedFile(name);
+      if (bytes && accepts(bytes.toString('latin1'))) return bytes.toString('latin1');
+      await sleep(100);
+    }
+    throw new Error(`${name} is not stored as expected: ${(await this.storedFile(name) || 'none').toString()}`);
+  }
+
+  screen() {
+    return this.page.evaluate(() => document.getElementById('screen').toDataURL());
   }
 
   ended() {
@@ -236,14 +275,7 @@ check('after one visit the game starts with the network gone', async ({ game, ur
 
 check('a whole game by touch reaches the name entry, and its score is stored and shown after a reload',
   async ({ game, url }) => {
-    // Every score of the table at 0, so that any game makes the table.
-    const lowTable = DEFAULT_TABLE.map((_, i) => `Low${i}`);
-    await game.replaceStoredSettings(settingsText(lowTable.map(() => 0), lowTable));
-    await game.open(url);
-    for (const cell of CELLS) {
-      await game.tap(GO);
-      await game.tap(cell);
-    }
+    await game.playToNameEntry(url);
     await game.typeOnKeyboard('Zo\u00eb');
     await game.settle();
     // The reference image has no board behind the dialog, whose last column lets it show.
@@ -258,6 +290,80 @@ check('a whole game by touch reaches the name entry, and its score is stored and
     const again = await game.page.evaluate(() => document.getElementById('screen').toDataURL());
     assert.strictEqual(again, table, 'the table after a reload differs from the one shown after the game');
   });
+
+// ---- nothing lost when the page goes away ---------------------------------------------------
+// Each in a browser profile of its own: the page hidden, then closed, and the game started
+// again in a new tab of that profile, as a phone does when it has dropped a page.
+const DICE_COLOR_BOX = [198, 184];
+const NEW_GAME_ITEM = [50, 149];
+
+async function openGameIn(context, url) {
+  const page = await context.newPage();
+  await page.setViewport({ width: 480, height: 640, hasTouch: true });
+  const game = new GamePage(page);
+  await game.open(url);
+  return game;
+}
+
+async function inOwnProfile(browser, url, run) {
+  const context = await browser.createBrowserContext();
+  try {
+    await run(await openGameIn(context, url), () => openGameIn(context, url));
+  } finally {
+    await context.close();
+  }
+}
+
+check('a hidden page saves the options at once: Dice Color stays ticked after the page is closed',
+  ({ browser, url }) => inOwnProfile(browser, url, async (game, startAgain) => {
+    await game.choose('Game Options');
+    await game.tap(DICE_COLOR_BOX);
+    const ticked = await game.screen();
+    await game.hide();
+    await game.waitForStored('Tumbla.ini', (text) => text.startsWith('<AUDIO>1\n<COLOR>1\n'));
+    await game.page.close();
+    const again = await startAgain();
+    await again.choose('Game Options');
+    assert.strictEqual(await again.screen(), ticked, 'Game Options differ after the start again');
+    assert.deepStrictEqual(again.errors, []);
+  }));
+
+check('a hidden page stores the total whose name is being asked for',
+  ({ browser, url }) => inOwnProfile(browser, url, async (game, startAgain) => {
+    await game.playToNameEntry(url);
+    await game.expectScreen('name_entry', 239);
+    await game.hide();
+    const stored = /<HISC0>[1-9][0-9]*\n<HINA0>\n<HISC1>0\n<HINA1>Low0\n/;
+    const text = await game.waitForStored('Tumbla.ini', (text) => stored.test(text));
+    await game.page.close();
+    // The table the next start loads is the one it saves when it is hidden in turn.
+    const again = await startAgain();
+    await again.hide();
+    await again.settle();
+    assert.strictEqual((await again.storedSettings()).toString('latin1'), text);
+    assert.strictEqual(await again.storedFile('Tumbla-resume.txt'), null, 'the game has ended');
+  }));
+
+check('a hidden page keeps the game in progress, and the next start shows it as it was',
+  ({ browser, url }) => inOwnProfile(browser, url, async (game, startAgain) => {
+    await game.tap(GO);
+    await game.tap(CELLS[6]);
+    await game.tap(GO);
+    await game.tap(DIE_1);
+    await game.tap(GO);
+    await game.tap(DIE_1);
+    const shown = await game.screen();
+    await game.hide();
+    await game.waitForStored('Tumbla-resume.txt', (text) => text.startsWith('Tumbla game in progress 1\nrolls 1\n'));
+    assert.strictEqual((await game.storedSettings()).toString('latin1'), DEFAULT_SETTINGS, 'Tumbla.ini changed');
+    await game.page.close();
+    const again = await startAgain();
+    assert.strictEqual(await again.screen(), shown, 'the board differs after the start again');
+    await again.tap(MENU);
+    await again.tap(NEW_GAME_ITEM);
+    for (let tries = 0; tries < 50 && await again.storedFile('Tumbla-resume.txt') !== null; ++tries) await sleep(100);
+    assert.strictEqual(await again.storedFile('Tumbla-resume.txt'), null, 'a new game leaves the kept one');
+  }));
 
 check('a new version of the site replaces the cache of the old one', async ({ browser }) => {
   const copy = fs.mkdtempSync(path.join(os.tmpdir(), 'tumbla-site-'));

@@ -21,6 +21,9 @@ struct InputEvent {
     Character,    // character: one UTF-16 code unit of typed text
     Close,        // the system asks the program to end (a signal): it ends at once
     CloseButton,  // the window's close button: the program's window decides
+    // From now on the system may end the program without another word (the page hidden, the
+    // session ending): what the program keeps is saved at once, and it goes on until ended.
+    EndSession,
   };
   Kind kind;
   POINT point{0, 0};

@@ -51,6 +51,8 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& CloseRequest();
   // The desktop window's close button.
   HeadlessBackend& CloseButton();
+  // The system may end the program from now on without another word, as when the page is hidden.
+  HeadlessBackend& EndSession();
   // Lets the program run for that long on the virtual clock before the next step.
   HeadlessBackend& Wait(std::uint64_t milliseconds);
   // Runs the check at this point of the script; the screen has been presented. A check may

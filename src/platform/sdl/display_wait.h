@@ -5,6 +5,11 @@
 // Here a wake-up that brings nothing costs two calls, and SDL pumps only when the display
 // sent something or a signal came. On other displays (Wayland, the drivers in memory) this
 // is not available and SDL's wait serves.
+//
+// SDL's handlers only note a termination signal, for the next pump to turn into a quit
+// request; one that came while the program was busy would wait for the next input. So a
+// handler of this wait's own, in front of SDL's, also leaves a byte in a pipe the wait
+// watches, and the next sleep ends at once, however long before it the signal came.
 
 struct SDL_Window;
 struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib's own name for its display
@@ -12,13 +17,20 @@ struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib's own name for 
 class DisplayWait {
  public:
   explicit DisplayWait(SDL_Window* window);
+  ~DisplayWait();
+  DisplayWait(const DisplayWait&) = delete;
+  DisplayWait& operator=(const DisplayWait&) = delete;
+
   bool IsAvailable() const { return m_display != nullptr; }
   // Whether the connection holds events not yet taken, reading what has arrived.
   bool HasInput() const;
-  // Sleeps until the connection has input, a signal comes, or timeoutMs (-1: no limit) has
-  // passed; false only for the timeout.
+  // Sleeps until the connection has input, a signal comes or came since the last sleep, or
+  // timeoutMs (-1: no limit) has passed; false only for the timeout.
   bool Sleep(int timeoutMs) const;
+  // Gives the signals back to SDL's handlers alone, before SDL ends and takes its own away.
+  void Close();
 
  private:
   _XDisplay* m_display = nullptr;
+  int m_signalPipe[2] = {-1, -1};
 };

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "platform/core/text.h"
+#include "platform/sdl/connection_deadline.h"
 #include "platform/sdl/display_wait.h"
 #include "platform/sdl/help_viewer.h"
 #include "platform/sdl/key_map.h"
@@ -25,6 +26,8 @@ namespace {
 // The desktop size assumed when the display cannot tell its usable area.
 constexpr int kFallbackUsableWidth = 1024;
 constexpr int kFallbackUsableHeight = 768;
+// A display that has not answered the connection in this time never will.
+constexpr int kConnectionLimitSeconds = 5;
 
 bool IsSet(const char* variable) {
   const char* value = SDL_getenv(variable);
@@ -114,6 +117,11 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
   bool started = false;
   {
     const SessionBusLaunchPrevented noBusLaunch;
+    const char* display = SDL_getenv("DISPLAY");
+    const ConnectionDeadline deadline(noDesktop + "the display " + (display != nullptr ? display : "") +
+                                          " did not answer within " + std::to_string(kConnectionLimitSeconds) +
+                                          " seconds",
+                                      kConnectionLimitSeconds * 1000);
     started = SDL_Init(SDL_INIT_VIDEO) == 0;
   }
   if (!started) {
@@ -152,6 +160,7 @@ SdlBackend::SdlBackend(SDL_Window* window, SIZE screen)
 SdlBackend::~SdlBackend() {
   m_sound.reset();            // the audio device closes before SDL itself
   if (DisplayLost()) return;  // nothing of the window is left to close, and asking would fail again
+  m_displayWait.Close();
   SDL_DestroyWindow(m_window);
   SDL_Quit();
 }

@@ -24,9 +24,9 @@ int tumbla_open_page(const char* name);
 namespace {
 
 // The page script's codes of InputEvent::Kind, in that order.
-constexpr std::array kKinds{InputEvent::Kind::PenDown, InputEvent::Kind::PenMove,    InputEvent::Kind::PenUp,
-                            InputEvent::Kind::Hover,   InputEvent::Kind::KeyDown,    InputEvent::Kind::Character,
-                            InputEvent::Kind::Close,   InputEvent::Kind::CloseButton};
+constexpr std::array kKinds{InputEvent::Kind::PenDown, InputEvent::Kind::PenMove,     InputEvent::Kind::PenUp,
+                            InputEvent::Kind::Hover,   InputEvent::Kind::KeyDown,     InputEvent::Kind::Character,
+                            InputEvent::Kind::Close,   InputEvent::Kind::CloseButton, InputEvent::Kind::EndSession};
 
 std::optional<InputEvent> NextQueuedInput() {
   std::array<std::int32_t, 6> fields{};

@@ -1,8 +1,10 @@
 #include "platform/win32/native_window.h"
 
+// <windows.h> first: the others build on its types.
+#include <windows.h>
+
 #include <mmsystem.h>
 #include <shellapi.h>
-#include <windows.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -51,7 +53,7 @@ struct NativeWindow::State {
   bool fullScreen = false;
   WINDOWPLACEMENT placement{};
   std::deque<WindowInput> pending;
-  bool sessionEnding = false;
+  bool sessionEnded = false;
 
   ~State() {
     if (memoryDc != nullptr) {
@@ -189,13 +191,10 @@ struct NativeWindow::State {
         }
         return 0;
       case WM_CLOSE: Push(WindowInput{WindowInput::Kind::CloseButton}); return 0;
-      case WM_QUERYENDSESSION:
+      case WM_QUERYENDSESSION: Push(WindowInput{WindowInput::Kind::SessionMayEnd}); return TRUE;
       case WM_ENDSESSION:
-        if (message == WM_QUERYENDSESSION || wParam) {
-          sessionEnding = true;
-          Push(WindowInput{WindowInput::Kind::SessionEnding});
-        }
-        return message == WM_QUERYENDSESSION ? TRUE : 0;
+        if (wParam) sessionEnded = true;
+        return 0;
       default: break;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -294,9 +293,9 @@ std::unique_ptr<NativeWindow> NativeWindow::Open(const std::u16string& title, in
 std::optional<WindowInput> NativeWindow::Wait(std::optional<std::uint64_t> deadlineMs) {
   State& state = *m_state;
   for (;;) {
-    // Once the session ends, nothing more is taken from the system: the program saves and
-    // ends before Windows hears back, which it does when the process is gone.
-    if (state.sessionEnding) return WindowInput{WindowInput::Kind::SessionEnding};
+    // Once the session ends nothing more is taken from the system: the program ends, saving,
+    // without waiting for anything.
+    if (state.sessionEnded) return WindowInput{WindowInput::Kind::SessionEnds};
     if (!state.pending.empty()) {
       const WindowInput input = state.pending.front();
       state.pending.pop_front();
@@ -304,7 +303,7 @@ std::optional<WindowInput> NativeWindow::Wait(std::optional<std::uint64_t> deadl
     }
     MSG message;
     bool handled = false;
-    while (state.pending.empty() && !state.sessionEnding && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (state.pending.empty() && !state.sessionEnded && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       handled = true;
       TranslateMessage(&message);
       DispatchMessageW(&message);

@@ -12,8 +12,19 @@ namespace win32 {
 
 struct WindowInput {
   // Pointer: the left button, a pen or a finger pressed, moved or let go; Hover: the mouse
-  // moving with no button down.
-  enum class Kind { PointerDown, PointerMove, PointerUp, Hover, KeyDown, Character, SessionEnding, CloseButton };
+  // moving with no button down. SessionMayEnd: Windows asks whether the session may end, and
+  // may end the program without another word from then on; SessionEnds: it ends now.
+  enum class Kind {
+    PointerDown,
+    PointerMove,
+    PointerUp,
+    Hover,
+    KeyDown,
+    Character,
+    SessionMayEnd,
+    SessionEnds,
+    CloseButton
+  };
   Kind kind;
   int x = 0;  // window pixels, for the pointer
   int y = 0;

@@ -79,7 +79,10 @@ std::optional<InputEvent> Win32Backend::Translate(const win32::WindowInput& inpu
       typed.character = input.character;
       return typed;
     }
-    case Kind::SessionEnding: return InputEvent{InputEvent::Kind::Close};
+    // What the program keeps is saved as Windows asks, since it may end the program without
+    // another word; and again as it ends, as a signal would end it on other systems.
+    case Kind::SessionMayEnd: return InputEvent{InputEvent::Kind::EndSession};
+    case Kind::SessionEnds: return InputEvent{InputEvent::Kind::Close};
     case Kind::CloseButton: return InputEvent{InputEvent::Kind::CloseButton};
   }
   return std::nullopt;

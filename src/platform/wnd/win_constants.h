@@ -27,6 +27,7 @@ constexpr UINT WM_KILLFOCUS = 0x0008;
 constexpr UINT WM_SETTEXT = 0x000C;
 constexpr UINT WM_PAINT = 0x000F;
 constexpr UINT WM_CLOSE = 0x0010;
+constexpr UINT WM_ENDSESSION = 0x0016;
 constexpr UINT WM_HELP = 0x0053;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_CHAR = 0x0102;

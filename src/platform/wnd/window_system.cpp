@@ -361,6 +361,9 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
         m_modal.front()->SendMessage(WM_CLOSE);
       }
       return;
+    case InputEvent::Kind::EndSession:
+      if (!m_modal.empty()) m_modal.front()->SendMessage(WM_ENDSESSION, TRUE);
+      return;
   }
 }
 

@@ -146,6 +146,9 @@ class CWnd {
   // The desktop window's close button, sent to the outermost modal window; by default the
   // program ends, as a desktop ends a program whose window it closes.
   virtual void OnClose();
+  // Sent to the outermost modal window when the system may end the program from now on
+  // without another word; it keeps what is worth keeping before it returns.
+  virtual void OnEndSession(BOOL bEnding);
 
   // The whole window's pixels, frame included, for windows that draw their own frame.
   Surface& WindowSurface() { return m_surface; }

@@ -5,6 +5,7 @@
 
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -171,18 +172,29 @@ TEST_F(SdlBackendTest, AResizedWindowIsRepaintedCentredWithBlackBorders) {
   EXPECT_EQ(WindowPixel(500, 29), RGB(0, 0, 0));
 }
 
+// The back end on an X server of the test's own, with sound on SDL's dummy driver.
+struct SdlBackendOnX {
+  void Start() {
+    ASSERT_TRUE(display.Running()) << display.Why();
+    unsetenv("SDL_VIDEODRIVER");
+    unsetenv("WAYLAND_DISPLAY");
+    setenv("DISPLAY", display.Name().c_str(), 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    std::string error;
+    backend = Create(error);
+    ASSERT_NE(backend, nullptr) << error;
+  }
+
+  VirtualDisplay display;
+  std::unique_ptr<SdlBackend> backend;
+};
+
 // A bare X server grants no full-screen request, though SDL's sizes then say it did: the
 // picture must stay where the window really is, and the pen with it.
-TEST(SdlBackendOnX, FullScreenNotGrantedKeepsTheScreenWholeAndWhereThePenLands) {
-  VirtualDisplay display;
-  ASSERT_TRUE(display.Running()) << display.Why();
-  unsetenv("SDL_VIDEODRIVER");
-  unsetenv("WAYLAND_DISPLAY");
-  setenv("DISPLAY", display.Name().c_str(), 1);
-  setenv("SDL_AUDIODRIVER", "dummy", 1);
-  std::string error;
-  const std::unique_ptr<SdlBackend> backend = Create(error);
-  ASSERT_NE(backend, nullptr) << error;
+TEST(SdlBackendOnXTest, FullScreenNotGrantedKeepsTheScreenWholeAndWhereThePenLands) {
+  SdlBackendOnX x;
+  ASSERT_NO_FATAL_FAILURE(x.Start());
+  SdlBackend* backend = x.backend.get();
   const std::vector<COLORREF> screen(240 * 320, RGB(0, 153, 51));
   backend->Present(FrameView{240, 320, screen.data()});
   const ScreenLayout windowed = backend->Layout();
@@ -197,6 +209,20 @@ TEST(SdlBackendOnX, FullScreenNotGrantedKeepsTheScreenWholeAndWhereThePenLands) 
   ASSERT_TRUE(pen.has_value());
   EXPECT_EQ(pen->kind, InputEvent::Kind::PenDown);
   EXPECT_EQ(pen->point, (POINT{120, 160}));
+}
+
+// A termination signal that comes while the program is busy, between two waits, ends the
+// next wait at once: SDL alone would only note it, and the wait would sleep on the display.
+TEST(SdlBackendOnXTest, ASignalThatCameBeforeTheWaitEndsIt) {
+  SdlBackendOnX x;
+  ASSERT_NO_FATAL_FAILURE(x.Start());
+  SdlBackend* backend = x.backend.get();
+  while (backend->WaitForEvent(backend->NowMs() + 300, WaitReason::Idle)) {
+  }
+  ASSERT_EQ(raise(SIGTERM), 0);
+  const std::optional<InputEvent> next = backend->WaitForEvent(backend->NowMs() + 5000, WaitReason::Idle);
+  ASSERT_TRUE(next.has_value()) << "the wait slept through the signal";
+  EXPECT_EQ(next->kind, InputEvent::Kind::Close);
 }
 
 TEST_F(SdlBackendTest, ThePenFollowsTheLeftButtonInScreenPixels) {

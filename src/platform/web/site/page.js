@@ -9,7 +9,7 @@
   // of its executable, as on the desktop.
   const DATA_FOLDER = '/tumbla';
   // The order of InputEvent::Kind.
-  const PEN_DOWN = 0, PEN_MOVE = 1, PEN_UP = 2, HOVER = 3, KEY_DOWN = 4, CHARACTER = 5;
+  const PEN_DOWN = 0, PEN_MOVE = 1, PEN_UP = 2, HOVER = 3, KEY_DOWN = 4, CHARACTER = 5, END_SESSION = 8;
   const MOD_SHIFT = 1, MOD_CONTROL = 2, MOD_ALT = 4;
 
   const canvas = document.getElementById('screen');
@@ -180,6 +180,30 @@
       event.preventDefault();
     }
   });
+
+  // ---- a page the browser may end ------------------------------------------------------
+  // A hidden page may be ended without another word (a phone switching apps, a tab swiped
+  // away or dropped in the background), so the program saves what it keeps at once: the
+  // settings, a total whose name is being asked for, the game in progress. Closing a tab
+  // hides it too; each hiding is told once.
+  function keepWhenHidden() {
+    let told = false;
+    const endSession = () => {
+      if (told) return;
+      told = true;
+      push(END_SESSION);
+    };
+    document.addEventListener('visibilitychange', () => {
+      if (document.visibilityState === 'hidden') {
+        endSession();
+      } else {
+        told = false;
+      }
+    });
+    window.addEventListener('pagehide', endSession);
+    window.addEventListener('pageshow', () => { told = false; });
+  }
+  keepWhenHidden();
 
   // ---- sound ----------------------------------------------------------------------------
   // Browsers allow sound only after the player has touched the page; until then cues are

@@ -1,7 +1,9 @@
 #include "platform/win32/system/win32_files.h"
 
-#include <shlobj.h>
+// <windows.h> first: the others build on its types.
 #include <windows.h>
+
+#include <shlobj.h>
 
 #include <cstdio>
 #include <memory>
@@ -54,7 +56,7 @@ std::string ModulePath() {
   }
 }
 
-int ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+int ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::size_t maxBytes) {
   bytes.clear();
   const Handle file = Open(path, GENERIC_READ, OPEN_EXISTING);
   if (!file) return LastError();
@@ -68,6 +70,10 @@ int ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
       return LastError();
     }
     bytes.resize(had + got);
+    if (bytes.size() > maxBytes) {
+      bytes.clear();
+      return ERROR_FILE_TOO_LARGE;
+    }
     if (got == 0) return 0;
   }
 }
@@ -86,6 +92,11 @@ int MakeFolder(const std::string& path) {
 }
 
 bool RemoveFile(const std::string& path) { return DeleteFileW(Wide(path).c_str()) != 0; }
+
+bool FlushFolder(const std::string& folder) {
+  const Handle handle = Open(folder, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
+  return handle && FlushFileBuffers(handle.get());
+}
 
 int ReplaceWithNewFile(const std::string& path, const std::string& temporary, std::span<const std::uint8_t> bytes) {
   int error = 0;

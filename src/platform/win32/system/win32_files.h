@@ -13,14 +13,16 @@ namespace win32 {
 // The executable's full path, with the system's backslashes.
 std::string ModulePath();
 
-// The whole file; 0, or the system's error code.
-int ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes);
+// The whole file; 0, or the system's error code: ERROR_FILE_TOO_LARGE past maxBytes.
+int ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::size_t maxBytes);
 bool CanOpenForReading(const std::string& path);
 // Nothing is at the path, not even the folders above it.
 bool NothingAt(const std::string& path);
 // Makes one folder; 0 when it is there afterwards, else the system's error code.
 int MakeFolder(const std::string& path);
 bool RemoveFile(const std::string& path);
+// Puts on disk what the folder now names; false when it cannot.
+bool FlushFolder(const std::string& folder);
 
 // Writes the bytes to the new file `temporary` (created afresh), flushes them to the disk, then
 // moves it over `path` in one step that is itself flushed: a crash at any moment leaves the
