@@ -18,7 +18,7 @@ WEB_ADDRESS ?= 127.0.0.1
 WEB_ENV = NODE_PATH=/usr/share/nodejs
 
 .PHONY: play test lint bench deps configure build fuzz install soak memcheck deb web test-web serve-web measure-web \
-  windows
+  windows test-windows
 
 # The game alone: the tests and benchmarks are built by the targets that run them.
 play: deps configure
@@ -126,6 +126,12 @@ windows: deps configure
 	@[ -f $(WIN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 	  -DCMAKE_BUILD_TYPE=Release -DTUMBLA_BUILD_BENCHMARKS=OFF -DTUMBLA_NATIVE_TOOLS=$(CURDIR)/$(BUILD)/tools
 	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# The Windows build under Wine on a virtual display, in a fresh Wine prefix: its screens
+# against the desktop's reference images, a game, the settings file, the one-copy lock, the
+# close button, the installer; then the rules' and the settings file's tests built for Windows.
+test-windows: windows
+	tests/windows/test_windows.sh $(WIN_BUILD) tests/goldens
 
 # The browser build played in Debian's chromium, headless, driven by puppeteer-core.
 test-web: web

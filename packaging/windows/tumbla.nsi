@@ -3,7 +3,9 @@
 ; uninstaller listed in Apps & features. The uninstaller removes only what it installed: the
 ; player's settings, scores and history beside the game stay, and so does their folder.
 ;   makensis -DVERSION=1.01 -DVERSION4=1.1.0.0 -DEXE=... -DHELP=... -DICON=... -DOUTFILE=... tumbla.nsi
-Unicode true
+; A 64-bit installer for a 64-bit game: it runs wherever the game does, Wine without its
+; 32-bit half included.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 

@@ -99,6 +99,9 @@ bool FlushFolder(const std::string& folder) {
 }
 
 int ReplaceWithNewFile(const std::string& path, const std::string& temporary, std::span<const std::uint8_t> bytes) {
+  // A file made read-only is the player's protection, which a move over it would ignore.
+  const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return ERROR_ACCESS_DENIED;
   int error = 0;
   {
     const Handle file = Open(temporary, GENERIC_WRITE, CREATE_ALWAYS);

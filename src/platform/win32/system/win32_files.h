@@ -26,8 +26,8 @@ bool FlushFolder(const std::string& folder);
 
 // Writes the bytes to the new file `temporary` (created afresh), flushes them to the disk, then
 // moves it over `path` in one step that is itself flushed: a crash at any moment leaves the
-// old file or the new one, never a shortened one. 0, or the system's error code; the
-// temporary is gone either way.
+// old file or the new one, never a shortened one. A read-only file is refused, not replaced.
+// 0, or the system's error code; the temporary is gone either way.
 int ReplaceWithNewFile(const std::string& path, const std::string& temporary, std::span<const std::uint8_t> bytes);
 
 // This user may make new files in the folder (tried with one that deletes itself).
