@@ -3,33 +3,19 @@
 
 #include <benchmark/benchmark.h>
 
-#include "rules/scoring.h"
+#include "rules/plain_scorecard.h"
 
 namespace {
-
-struct Scorecard15 {
-  std::array<CScoreEntry, kScorecardSize> entries{
-      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true),  CScoreEntry(true),
-      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(true),  CScoreEntry(true),
-      CScoreEntry(true), CScoreEntry(true), CScoreEntry(true), CScoreEntry(false), CScoreEntry(true)};
-  std::array<IScoreEntry*, kScorecardSize> pointers{};
-  TurnScoring state;
-
-  Scorecard15() {
-    for (int index = 0; index < kScorecardSize; ++index) pointers[index] = &entries[index];
-    ResetScorecard(Scorecard(pointers), state);
-  }
-};
 
 const std::array<DiceValues, 4> kRolls = {DiceValues{3, 3, 3, 5, 5}, DiceValues{2, 3, 4, 5, 6},
                                           DiceValues{6, 6, 6, 6, 6}, DiceValues{1, 1, 2, 2, 3}};
 
 void BM_EvaluateRollAndCommit(benchmark::State& state) {
-  Scorecard15 card;
+  CPlainScorecard card;
   std::size_t roll = 0;
   for (auto _ : state) {
-    EvaluateRoll(kRolls[roll++ % kRolls.size()], Scorecard(card.pointers), card.state);
-    benchmark::DoNotOptimize(CommitTurn(Scorecard(card.pointers), card.state));
+    EvaluateRoll(kRolls[roll++ % kRolls.size()], card.Card(), card.state);
+    benchmark::DoNotOptimize(CommitTurn(card.Card(), card.state));
   }
 }
 BENCHMARK(BM_EvaluateRollAndCommit);

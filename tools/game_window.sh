@@ -20,7 +20,11 @@ offset_y=0
 find_window() {
   local started=$SECONDS
   until window=$(xdotool search --onlyvisible --name '^Tumbla$' 2>/dev/null) && [[ -n "$window" ]]; do
-    kill -0 "$game_pid" 2>/dev/null || { echo "$(basename "$0"): the game ended before showing its window" >&2; return 1; }
+    if ! kill -0 "$game_pid" 2>/dev/null; then
+      echo "$(basename "$0"): the game ended before showing its window:" >&2
+      [[ -z "$game_output" ]] || cat "$game_output" >&2
+      return 1
+    fi
     ((SECONDS - started < 300)) || { echo "$(basename "$0"): no window after 300 s" >&2; return 1; }
     sleep 0.2
   done

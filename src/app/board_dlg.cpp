@@ -1,6 +1,7 @@
 #include "app/board_dlg.h"
 
 #include "app/board_keys.h"
+#include "coach/card_reading.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/hi_scores_dlg.h"
 #include "dialogs/name_entry_dlg.h"
@@ -26,8 +27,8 @@ void RollPause(DWORD milliseconds) {
   if (theSettings.m_nSpeed != 1) Sleep(milliseconds);
 }
 
-bool AskYesNo(const CString& text, const CString& caption) {
-  return MessageBoxW(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+bool AskYesNo(const CString& text, const CString& caption, UINT nDefaultButton = 0) {
+  return MessageBoxW(nullptr, text, caption, MB_YESNO | MB_ICONQUESTION | nDefaultButton) == IDYES;
 }
 }  // namespace
 
@@ -41,6 +42,8 @@ CBoardDlg::CBoardDlg() : CDialog(IDD_BOARD) {
   MapCommand(ID_ABOUT, &CBoardDlg::OnAbout);
   MapCommand(ID_RESET_HISCORES, &CBoardDlg::OnResetHiScores);
   MapCommand(ID_INSTRUCTIONS, &CBoardDlg::OnInstructions);
+  MapCommand(ID_COACH, &CBoardDlg::OnCoach);
+  MapCommand(IDC_CAPTION, &CBoardDlg::OnCoach);
 }
 
 CBoardDlg::~CBoardDlg() {
@@ -70,6 +73,7 @@ BOOL CBoardDlg::OnInitDialog() {
   } else {
     NewGame();
   }
+  LoadCoach();
   SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
   return TRUE;
 }
@@ -85,9 +89,11 @@ void CBoardDlg::NewGame() {
   NewTurn();
   ResetScorecard(Card(), *this);
   m_bGameStarted = true;
+  m_played.clear();
 }
 
 void CBoardDlg::NewTurn() {
+  m_lastRoll.reset();
   m_nRollsLeft = kRollsPerTurn;
   ShowRollsLeft();
   for (CDieCtrl* pDie : m_pDice) {
@@ -107,6 +113,7 @@ void CBoardDlg::OnTimer(UINT_PTR nIDEvent) {
   // offers, hide the taken one from the count and let the turn fill a second category.
   // The roll then comes at the next tick, as the first of the new turn.
   if (CountOfferedCells(Card()) < m_nOffers) {
+    KeepTakeChoice();
     if (CommitTurn() < kCategoryCount) {
       NewTurn();
     } else {
@@ -116,6 +123,8 @@ void CBoardDlg::OnTimer(UINT_PTR nIDEvent) {
     RollDice();
     m_bRollRequested = false;
   }
+  SolveCoachSlice();
+  UpdateCoach();
   SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
   CDialog::OnTimer(nIDEvent);
 }
@@ -125,6 +134,7 @@ void CBoardDlg::RollDice() {
     PlayCue(u"WAV_6");
     return;
   }
+  KeepHoldChoice();
   --m_nRollsLeft;
   ShowRollsLeft();
   PlayCue(u"WAV_1");
@@ -147,9 +157,39 @@ void CBoardDlg::RollDice() {
 }
 
 void CBoardDlg::EvaluateRoll() {
+  ::EvaluateRoll(DiceShown(), Card(), *this);
+  RememberRoll();
+}
+
+DiceValues CBoardDlg::DiceShown() const {
   DiceValues dice{};
   for (std::size_t i = 0; i < dice.size(); ++i) dice[i] = m_pDice[i]->GetValue();
-  ::EvaluateRoll(dice, Card(), *this);
+  return dice;
+}
+
+void CBoardDlg::RememberRoll() { m_lastRoll = ReadPosition(Card(), *this, kRollsPerTurn - m_nRollsLeft, DiceShown()); }
+
+void CBoardDlg::KeepHoldChoice() {
+  if (!m_lastRoll) return;
+  Choice hold{ChoiceKind::Hold};
+  for (const CDieCtrl* pDie : m_pDice) {
+    if (pDie->IsHeld()) ++hold.held[static_cast<std::size_t>(pDie->GetValue() - 1)];
+  }
+  m_played.push_back({*m_lastRoll, hold});
+}
+
+void CBoardDlg::KeepTakeChoice() {
+  // A commit on a card New Game has just cleared took nothing.
+  if (!m_lastRoll) return;
+  for (int index = 0; index < kCategoryCount; ++index) {
+    const auto category = static_cast<Category>(index);
+    if (Card()[static_cast<std::size_t>(index)]->IsFilled() && !m_lastRoll->card.IsFilled(category)) {
+      m_played.push_back({*m_lastRoll, Choice{ChoiceKind::Take, {}, category}});
+      return;
+    }
+  }
+  if (m_bExtraPending && !Card()[kBonusIndex]->IsOffered())
+    m_played.push_back({*m_lastRoll, Choice{ChoiceKind::Extra}});
 }
 
 int CBoardDlg::CommitTurn() { return ::CommitTurn(Card(), *this); }
@@ -197,6 +237,11 @@ void CBoardDlg::OnNewGame() {
   UpdateWindow();
 }
 
+void CBoardDlg::OnNewGameKey() {
+  if (IsGameWorthKeeping() && !AskYesNo(u"Start a new game?", u"New Game", MB_DEFBUTTON2)) return;
+  OnNewGame();
+}
+
 bool CBoardDlg::ConfirmExit() {
   if (m_bAskingToExit) return false;
   m_bAskingToExit = true;
@@ -228,12 +273,15 @@ void CBoardDlg::OnResetHiScores() {
 BOOL CBoardDlg::OnHelpInfo(HELPINFO* pHelpInfo) {
   if (!CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
                       nullptr)) {
-    // On a desktop without a page viewer the player can still open the page by hand.
-    MessageBoxW(nullptr,
-                u"No viewer for the help page could be started. The page is:\n" + CDataFile(u"Tumbla.htm").GetPath(),
-                u"Tumbla", MB_OK | MB_ICONINFORMATION);
+    OnHelpViewerFailed();
   }
   return CDialog::OnHelpInfo(pHelpInfo);
+}
+
+// On a desktop without a page viewer the player can still open the page by hand.
+void CBoardDlg::OnHelpViewerFailed() {
+  MessageBoxW(nullptr, u"No viewer could open the help page. The page is:\n" + CDataFile(u"Tumbla.htm").GetPath(),
+              u"Tumbla", MB_OK | MB_ICONINFORMATION);
 }
 
 void CBoardDlg::OnInstructions() { OnHelpInfo(nullptr); }

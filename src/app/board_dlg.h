@@ -5,10 +5,16 @@
 // the slower speed, its pauses) and makes the offers, and a tick that finds an offer
 // taken commits the turn.
 #include <array>
+#include <memory>
+#include <optional>
+#include <vector>
 
+#include "app/coach_panel.h"
+#include "coach/game_review.h"
 #include "draw/die_ctrl.h"
 #include "draw/label_ctrl.h"
 #include "draw/score_cell.h"
+#include "persistence/extra_settings.h"
 #include "platform/wnd/dialog.h"
 #include "rules/scoring.h"
 
@@ -41,10 +47,18 @@ class CBoardDlg : public CDialog, private TurnScoring {
   bool IsGameStarted() const { return m_bGameStarted; }
   // The offers and extras the cells are settled against.
   const TurnScoring& Scoring() const { return *this; }
+  // Every hold and take of the game since New Game, with its moment, for the coach's costs.
+  const std::vector<PlayedChoice>& PlayedChoices() const { return m_played; }
+  // The coach's panel while the coach is on; null while it is off.
+  const CCoachPanel* CoachPanel() const { return m_pCoachPanel.get(); }
+  // Ctrl+N: one key that could throw a game away, so it asks first once a game is under way.
+  void OnNewGameKey();
 
  protected:
   void OnTimer(UINT_PTR nIDEvent) override;
   BOOL OnHelpInfo(HELPINFO* pHelpInfo) override;
+  // The viewer started but could not show the page: the same box as when none starts.
+  void OnHelpViewerFailed() override;
   // The desktop window's close button asks as Exit does, also over an open dialog, whose
   // loop then ends with the board's.
   void OnClose() override;
@@ -86,6 +100,23 @@ class CBoardDlg : public CDialog, private TurnScoring {
   GameInProgress KeptGame() const;
   void ResumeGame(const GameInProgress& game);
   void ShowRollsLeft();
+  DiceValues DiceShown() const;
+  // The moment after a roll, which the next hold or take is chosen at.
+  void RememberRoll();
+  // ---- the coach (board_coach.cpp) ----
+  void LoadCoach();
+  void OnCoach();
+  void ShowCoach(bool bShow);
+  // A slice of best play's table at each tick until it is whole, so no tick stalls the page.
+  void SolveCoachSlice();
+  void UpdateCoach();
+  std::vector<CString> CoachLines() const;
+  std::vector<CString> AdviceLines() const;
+  std::vector<CString> ReviewLines() const;
+  // The dice held as GO rolls the others, kept as the player's choice after the roll before.
+  void KeepHoldChoice();
+  // The offer taken, found as the tick that commits it sees the card.
+  void KeepTakeChoice();
 
   CCommandBar* m_pMenuBar = nullptr;
   std::array<CDieCtrl*, kDiceCount> m_pDice{};
@@ -105,4 +136,11 @@ class CBoardDlg : public CDialog, private TurnScoring {
   bool m_bAskingToExit = false;
   // The cells as the rules see them, in the same order.
   std::array<IScoreEntry*, kScorecardSize> m_entries{};
+  // The moment after this turn's latest roll; none before its first.
+  std::optional<Position> m_lastRoll;
+  std::vector<PlayedChoice> m_played;
+  CExtraSettings m_extras;
+  // Made when the coach is first turned on, and kept for the run.
+  std::unique_ptr<CCoachTable> m_pCoachTable;
+  std::unique_ptr<CCoachPanel> m_pCoachPanel;
 };

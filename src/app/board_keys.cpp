@@ -76,11 +76,11 @@ void MoveFocus(CWnd& board, int nTo) {
 }
 }  // namespace
 
-void HandleBoardKey(CWnd& board, UINT nKey) {
+void HandleBoardKey(CBoardDlg& board, UINT nKey) {
   const bool bControl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
   const bool bShift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
   if (bControl) {
-    if (nKey == 'N') Command(board, ID_NEW_GAME, BN_CLICKED);
+    if (nKey == 'N') board.OnNewGameKey();
     if (nKey == 'Q') Command(board, ID_EXIT, BN_CLICKED);
     return;
   }
@@ -94,6 +94,7 @@ void HandleBoardKey(CWnd& board, UINT nKey) {
   switch (nKey) {
     case VK_SPACE:
     case 'G': Command(board, IDC_GO, STN_CLICKED, board.GetDlgItem(IDC_GO)); break;
+    case 'C': Command(board, ID_COACH, BN_CLICKED); break;
     case VK_RETURN:
       if (nFocused >= 0 && IsOffered(board, nFocused)) Tap(CellAt(board, nFocused));
       break;

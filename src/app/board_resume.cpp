@@ -1,6 +1,7 @@
 // The game in progress as the file keeps it, taken from the board's controls and given back
 // to them, so that a resumed board shows exactly what the kept one showed.
 #include <algorithm>
+#include <span>
 
 #include "app/board_dlg.h"
 #include "persistence/game_in_progress.h"
@@ -9,6 +10,8 @@ static_assert(kKeptCells == kScorecardSize && kKeptDice == kDiceCount);
 
 int CBoardDlg::DoModal() {
   const int nResult = CDialog::DoModal();
+  // The panel goes with the board's window, while the run it belongs to still goes on.
+  m_pCoachPanel.reset();
   if (!m_bExitChosen && IsGameWorthKeeping()) {
     KeepGameInProgress(KeptGame());
   } else {
@@ -19,8 +22,9 @@ int CBoardDlg::DoModal() {
 
 bool CBoardDlg::IsGameWorthKeeping() const {
   const auto categories = std::span(m_pCells).first<kCategoryCount>();
-  return m_bGameStarted && (m_nRollsLeft < kRollsPerTurn ||
-                            std::ranges::any_of(categories, [](const CScoreCell* pCell) { return pCell->IsFilled(); }));
+  return m_bGameStarted &&
+         (m_nRollsLeft < kRollsPerTurn ||
+          std::any_of(categories.begin(), categories.end(), [](const CScoreCell* pCell) { return pCell->IsFilled(); }));
 }
 
 GameInProgress CBoardDlg::KeptGame() const {
@@ -64,4 +68,6 @@ void CBoardDlg::ResumeGame(const GameInProgress& game) {
     if (kept.offered) cell.ShowOffer();
   }
   m_bGameStarted = true;
+  // The choices before the break are not kept; those from here on are.
+  if (m_nRollsLeft < kRollsPerTurn) RememberRoll();
 }

@@ -12,6 +12,7 @@
 #elif defined(_WIN32)
 #include "platform/win32/win32_backend.h"
 #else
+#include "platform/sdl/come_forward.h"
 #include "platform/sdl/sdl_backend.h"
 #endif
 #include "resources/program_resources.h"
@@ -33,6 +34,10 @@ CDiceApp::CDiceApp() {
   m_pBackend = Win32Backend::Create(u"Tumbla", SIZE{SCREEN_WIDTH, SCREEN_HEIGHT});
   if (!m_pBackend) std::exit(1);
 #else
+  if (!m_runLock.Held() && AskToComeForward(m_runLock.Holder())) {
+    std::fprintf(stderr, "Tumbla is already running; its window was brought to the front.\n");
+    std::exit(0);
+  }
   std::string error;
   m_pBackend =
       SdlBackend::Create(DesktopWindowLook{"Tumbla", LoadIconW(IDI_PROGRAM), SIZE{SCREEN_WIDTH, SCREEN_HEIGHT}}, error);
@@ -44,7 +49,8 @@ CDiceApp::CDiceApp() {
   // The settings are loaded next, and a file error there is shown as a message box.
   m_pRun = std::make_unique<ProgramRun>(*m_pBackend);
   if (!m_runLock.Held()) {
-    // Before the settings are made, so that this copy neither loads nor saves them.
+    // The other copy could not come forward. Before the settings are made, so that this
+    // copy neither loads nor saves them.
     MessageBoxW(nullptr, u"Tumbla is already running.", u"Tumbla", MB_OK | MB_ICONINFORMATION);
     m_pRun.reset();
     m_pBackend.reset();
@@ -64,7 +70,10 @@ BOOL CDiceApp::InitInstance() {
 }
 
 int CDiceApp::ExitInstance() {
-#if defined(__EMSCRIPTEN__) || defined(_WIN32)
+#ifdef __EMSCRIPTEN__
+  m_pBackend->ProgramEnding();
+  return 0;
+#elif defined(_WIN32)
   return 0;
 #else
   if (!m_pBackend->DisplayLost()) return 0;

@@ -21,8 +21,10 @@ using ProgramBackend = SdlBackend;
 
 class CDiceApp : public CWinApp {
  public:
-  // Without a display it says so on one line and ends the program with exit code 1; so it
-  // does after a message box when another copy runs in the same folder.
+  // Without a display it says so on one line and ends the program with exit code 1. When
+  // another copy runs in the same folder, that one's window is brought to the front and this
+  // one says so on one line and ends with 0; where that copy cannot come forward, it says
+  // in a message box that the game is already running and ends with 1.
   CDiceApp();
   ~CDiceApp() override;
 

@@ -1,19 +1,17 @@
 #include "draw/die_ctrl.h"
 
 #include "draw/owner_drawn.h"
+#include "draw/random_die.h"
 #include "draw/painter.h"
 #include "draw/solid_layer.h"
 #include "draw/sound_cue.h"
 #include "persistence/game_settings.h"
-#include "platform/core/random.h"
 #include "resources/resource_ids.h"
 
 namespace {
 constexpr int kBackgroundLayer = 0;
 constexpr int kWorkingLayer = 1;
 }  // namespace
-
-int RandomDieValue() { return static_cast<int>(Random() % 6u) + 1; }
 
 CDieCtrl::CDieCtrl(CWnd* pParent, UINT nID) : m_pParent(pParent), m_nID(nID), m_nValue(RandomDieValue()) {
   ReplacePlaceholder(this, m_pParent, m_nID, m_rcWindow, m_rcClient);

@@ -50,6 +50,3 @@ class CDieCtrl : public CWnd {
   CRect m_rcClient;
   COLORREF m_crBackground = RGB(0, 102, 51);
 };
-
-// A face value 1 to 6 from the platform's random number.
-int RandomDieValue();

@@ -12,14 +12,16 @@
 namespace {
 
 constexpr std::size_t kMaxReasonLength = 254;
+// A path longer than the system takes is shown by its end, where its own folders are.
+constexpr std::size_t kMaxShownPathLength = 254;
 constexpr char16_t kReadFailure[] = u"Error reading data from disk:\n";
-constexpr char16_t kWriteFailure[] = u"Error exporting data to disk:\n";
 
-void ShowFailure(const char16_t* prefix, int error, bool bShowErrors) {
+// The file or folder is named, so that the player knows which one to see to.
+void ShowFailure(const char16_t* prefix, const std::string& path, int error, bool bShowErrors) {
   if (!bShowErrors) return;
   CString reason = FromUtf8(SystemErrorText(error));
   if (reason.size() > kMaxReasonLength) reason.resize(kMaxReasonLength);
-  AfxMessageBox(prefix + reason, MB_OK);
+  AfxMessageBox(prefix + PathForShowing(path) + u"\n" + reason, MB_OK);
 }
 
 }  // namespace
@@ -39,12 +41,22 @@ CDataFile CDataFile::AtPath(std::string systemPath) {
 std::string CDataFile::BuildPath(std::u16string_view name, bool bForce) {
   if (!bForce && name.find(u'/') != std::u16string_view::npos) return ToUtf8(name);
   const std::string module = GetModuleFileBytes();
-  const std::size_t slash = module.find_last_of(kPathSeparators);
-  const std::string folder = slash == std::string::npos ? std::string("/") : module.substr(0, slash + 1);
-  return folder + ToUtf8(name);
+  // Without the executable's path there is no folder to name, and the root is not it.
+  return module.substr(0, module.find_last_of(kPathSeparators) + 1) + ToUtf8(name);
 }
 
 CString CDataFile::GetPath() const { return FromUtf8(m_path); }
+
+CString UnreadFileKeptMessage(const std::string& path) {
+  return kWriteFailurePrefix + PathForShowing(path) +
+         u" could not be read when the game started, so it is left as it was.";
+}
+
+CString PathForShowing(const std::string& path) {
+  CString text = FromUtf8(path);
+  if (text.size() > kMaxShownPathLength) text = u"\u2026" + text.substr(text.size() - kMaxShownPathLength);
+  return text;
+}
 
 bool CDataFile::Exists() const { return CanOpenForReading(m_path); }
 
@@ -52,7 +64,7 @@ bool CDataFile::IsAbsent() const { return NothingAt(m_path); }
 
 UINT CDataFile::ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const {
   if (const int error = ReadWholeFile(m_path, bytes)) {
-    ShowFailure(kReadFailure, error, bShowErrors);
+    ShowFailure(kReadFailure, m_path, error, bShowErrors);
     return 0;
   }
   return static_cast<UINT>(bytes.size());
@@ -67,7 +79,7 @@ CString CDataFile::ReadText(bool bShowErrors) const {
 bool CDataFile::ReadText(CString& text, bool bShowErrors) const {
   std::vector<BYTE> bytes;
   const int error = ReadWholeFile(m_path, bytes);
-  if (error) ShowFailure(kReadFailure, error, bShowErrors);
+  if (error) ShowFailure(kReadFailure, m_path, error, bShowErrors);
   text.assign(bytes.begin(), bytes.end());
   return error == 0;
 }
@@ -75,7 +87,7 @@ bool CDataFile::ReadText(CString& text, bool bShowErrors) const {
 UINT CDataFile::WriteBytes(std::span<const BYTE> bytes, bool bShowErrors) const {
   UINT length = 0;
   if (const int error = ReplaceFileContents(m_path, bytes, length)) {
-    ShowFailure(kWriteFailure, error, bShowErrors);
+    ShowFailure(kWriteFailurePrefix, m_path, error, bShowErrors);
     return 0;
   }
   return length;
@@ -89,8 +101,9 @@ UINT CDataFile::WriteText(std::u16string_view text, bool bShowErrors) const {
 }
 
 bool CDataFile::MakeFolders(bool bShowErrors) const {
-  if (const int error = MakeFoldersAbove(m_path)) {
-    ShowFailure(kWriteFailure, error, bShowErrors);
+  std::string folder;
+  if (const int error = MakeFoldersAbove(m_path, folder)) {
+    ShowFailure(kWriteFailurePrefix, folder, error, bShowErrors);
     return false;
   }
   return true;

@@ -1,7 +1,8 @@
 #pragma once
 // One data file, beside the program's executable unless named by its full path, read or
 // written whole in one call. Failures to open come back as an empty or zero result and, when
-// asked for, as a message box with the system's reason. Every read stops at 1 MiB: a longer
+// asked for, as a message box naming the file (or the folder that could not be made) and
+// giving the system's reason. Every read stops at 1 MiB: a longer
 // file fails as too large, whatever it is.
 #include <span>
 #include <string>
@@ -9,6 +10,9 @@
 #include <vector>
 
 #include "platform/core/win_types.h"
+
+// The first line of every box about a file that could not be written.
+constexpr char16_t kWriteFailurePrefix[] = u"Error exporting data to disk:\n";
 
 class CDataFile {
  public:
@@ -29,8 +33,8 @@ class CDataFile {
 
   // The file can be opened for reading. Never shows a message.
   bool Exists() const;
-  // Nothing at all is at the path, not even the folders above it, as opposed to something
-  // that cannot be opened.
+  // Nothing at all is at the path, not even the folders above it, or the path is too long
+  // to name anything, as opposed to something that cannot be opened.
   bool IsAbsent() const;
 
   // The whole file, one character per byte (ISO 8859-1); empty on failure.
@@ -61,3 +65,9 @@ class CDataFile {
 
   std::string m_path;
 };
+
+// A path as a message box shows it: as text, and by its end when it is very long.
+CString PathForShowing(const std::string& path);
+
+// The box of a save that keeps a file it could not read when the game started.
+CString UnreadFileKeptMessage(const std::string& path);

@@ -21,11 +21,12 @@ constexpr std::size_t kMaxReadBytes = std::size_t{1} << 20;
 // The whole file; 0, or the system's error number: the system's "too large" past kMaxReadBytes.
 int ReadWholeFile(const std::string& path, std::vector<BYTE>& bytes);
 bool CanOpenForReading(const std::string& path);
-// Nothing at all is at the path, not even the folders above it.
+// Nothing at all is at the path, not even the folders above it; a path longer than the system
+// takes can hold nothing either.
 bool NothingAt(const std::string& path);
 // Makes the missing folders above the file, each for this user alone. 0, or the system's
-// error number.
-int MakeFoldersAbove(const std::string& path);
+// error number with the folder that could not be made in `failed`.
+int MakeFoldersAbove(const std::string& path, std::string& failed);
 bool RemoveFile(const std::string& path);
 // Puts on disk what the folder of the file at the path now names; false when it cannot.
 bool FlushFolderOf(const std::string& path);

@@ -41,15 +41,18 @@ bool CanOpenForReading(const std::string& path) { return FileHandle(path, O_RDON
 
 bool NothingAt(const std::string& path) {
   struct stat info {};
-  return stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR);
+  return stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG);
 }
 
-int MakeFoldersAbove(const std::string& path) {
+int MakeFoldersAbove(const std::string& path, std::string& failed) {
   for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
     const std::string folder = path.substr(0, slash);
     struct stat info {};
     if (stat(folder.c_str(), &info) == 0) continue;
-    if (mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST) return errno;
+    if (mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST) {
+      failed = folder;
+      return errno;
+    }
   }
   return 0;
 }

@@ -11,12 +11,15 @@ bool NothingAt(const std::string& path) { return win32::NothingAt(path); }
 
 // Each folder from the drive or share down; a folder a user's profile puts below their own
 // is made for them alone by the system already.
-int MakeFoldersAbove(const std::string& path) {
+int MakeFoldersAbove(const std::string& path, std::string& failed) {
   for (std::size_t separator = path.find_first_of(kPathSeparators, 3); separator != std::string::npos;
        separator = path.find_first_of(kPathSeparators, separator + 1)) {
     const std::string folder = path.substr(0, separator);
     if (!win32::NothingAt(folder)) continue;
-    if (const int error = win32::MakeFolder(folder)) return error;
+    if (const int error = win32::MakeFolder(folder)) {
+      failed = folder;
+      return error;
+    }
   }
   return 0;
 }

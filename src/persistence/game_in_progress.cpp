@@ -7,7 +7,6 @@
 #include "persistence/file_access.h"
 #include "persistence/settings_location.h"
 #include "platform/core/message_box.h"
-#include "platform/core/text.h"
 
 namespace {
 
@@ -18,9 +17,7 @@ constexpr int kLargestNumber = 99999;
 
 constexpr char16_t kUnusable[] =
     u"Tumbla-resume.txt holds no game that can go on, so a new game starts. The file is left as it was.";
-constexpr char16_t kNotRemoved[] =
-    u"Error exporting data to disk:\nTumbla-resume.txt could not be removed, so the next start may resume a game "
-    u"that has ended.";
+constexpr char16_t kNotRemoved[] = u" could not be removed, so the next start may resume a game that has ended.";
 
 void AppendLine(std::string& text, std::string_view name, int number, std::initializer_list<const char*> flags) {
   text += name;
@@ -131,7 +128,7 @@ std::optional<GameInProgress> ParseGameInProgress(std::string_view text) {
   return game;
 }
 
-std::string GameInProgressPath() { return ChooseSettingsPlace().folder + ToUtf8(kResumeFileName); }
+std::string GameInProgressPath() { return BesideSettingsFile(kResumeFileName); }
 
 bool KeepGameInProgress(const GameInProgress& game) {
   const CDataFile file = CDataFile::AtPath(GameInProgressPath());
@@ -159,5 +156,6 @@ void ForgetGameInProgress() {
   if (file.IsAbsent()) return;
   // A removal is on disk once the folder is flushed: a crash then cannot bring the ended game
   // back, and in the browser the folder reaches the page's storage.
-  if (!file.Delete() || !FlushFolderOf(path)) AfxMessageBox(kNotRemoved, MB_OK);
+  if (!file.Delete() || !FlushFolderOf(path))
+    AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + kNotRemoved, MB_OK);
 }

@@ -26,9 +26,6 @@ constexpr DefaultEntry kDefaultTable[kHiScoreCount] = {
 CString ScoreTag(int index) { return u"<HISC" + theTextUtil.IntToText(index) + u">"; }
 CString NameTag(int index) { return u"<HINA" + theTextUtil.IntToText(index) + u">"; }
 
-constexpr char16_t kUnreadableFileKept[] =
-    u"Error exporting data to disk:\nTumbla.ini could not be read when the game started, so it is left as it was.";
-
 // A name holding one of the file's tags would be found before that tag's own line once it is
 // written back, and would change a score or an option at the next start; it is cut where
 // the first such tag begins.
@@ -80,7 +77,7 @@ void CGameSettings::Load() {
 
 UINT CGameSettings::Save() {
   if (m_bFileUnreadable) {
-    AfxMessageBox(kUnreadableFileKept, MB_OK);
+    AfxMessageBox(UnreadFileKeptMessage(ChooseSettingsPlace().file), MB_OK);
     return 0;
   }
   CString text;

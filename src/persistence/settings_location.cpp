@@ -4,10 +4,13 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "persistence/data_file.h"
 #include "persistence/game_settings.h"
+#include "platform/core/module_path.h"
 #include "platform/core/text.h"
 
 namespace {
@@ -34,11 +37,20 @@ std::string DataHome() {
 }  // namespace
 
 SettingsPlace ChooseSettingsPlace() {
+  const std::string folder = DataHome() + "/tumbla/";
+  const std::string own = folder + ToUtf8(kSettingsFileName);
+  if (GetModuleFileBytes().find('/') == std::string::npos) {
+    static bool bTold = false;
+    if (!std::exchange(bTold, true)) {
+      std::fprintf(stderr, "Tumbla: the program's own folder cannot be found, so the settings are kept in %s\n",
+                   folder.c_str());
+    }
+    return {own, folder, own};
+  }
   const std::string besideFolder = CDataFile::BuildPath(u"", false);
   const std::string beside = besideFolder + ToUtf8(kSettingsFileName);
   if (MayWrite(beside, W_OK) || MayWrite(besideFolder, W_OK | X_OK)) return {beside, besideFolder, beside};
-  const std::string folder = DataHome() + "/tumbla/";
-  const std::string own = folder + ToUtf8(kSettingsFileName);
   const bool bStartFromShared = CDataFile::AtPath(own).IsAbsent() && !CDataFile::AtPath(beside).IsAbsent();
   return {own, folder, bStartFromShared ? beside : own};
 }
+

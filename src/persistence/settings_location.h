@@ -5,8 +5,10 @@
 // by users who may not write there, so each keeps a file of their own in the per-user data
 // folder, $XDG_DATA_HOME/tumbla (~/.local/share/tumbla when the variable is unset or not an
 // absolute path). Until a user's own file exists, a table shipped beside the shared copy is
-// where they start from; it is read, never written.
+// where they start from; it is read, never written. Where the executable's path cannot be
+// found (no /proc), the per-user folder serves, as it is said once on standard error.
 #include <string>
+#include <string_view>
 
 struct SettingsPlace {
   // The file every save replaces, and its folder (ending in '/'), which may not exist yet.
@@ -19,3 +21,7 @@ struct SettingsPlace {
 // Decided afresh at each call from the file system and the environment, so that the per-user
 // file, once a save has made it, is the one read from then on.
 SettingsPlace ChooseSettingsPlace();
+
+// An additions' file of that name beside the settings file that saves replace: the additions
+// keep their state in files of their own, under the same place rules.
+std::string BesideSettingsFile(std::u16string_view fileName);

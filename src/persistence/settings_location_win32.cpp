@@ -9,11 +9,13 @@
 #include "platform/win32/system/win32_files.h"
 
 SettingsPlace ChooseSettingsPlace() {
-  const std::string besideFolder = CDataFile::BuildPath(u"", false);
-  const std::string beside = besideFolder + ToUtf8(kSettingsFileName);
-  if (win32::MayCreateFilesIn(besideFolder)) return {beside, besideFolder, beside};
   const std::string folder = win32::ApplicationDataFolder() + "\\Tumbla\\";
   const std::string own = folder + ToUtf8(kSettingsFileName);
+  // Without the executable's path there is no folder beside it.
+  const std::string besideFolder = CDataFile::BuildPath(u"", false);
+  if (besideFolder.empty()) return {own, folder, own};
+  const std::string beside = besideFolder + ToUtf8(kSettingsFileName);
+  if (win32::MayCreateFilesIn(besideFolder)) return {beside, besideFolder, beside};
   const bool bStartFromShared = CDataFile::AtPath(own).IsAbsent() && !CDataFile::AtPath(beside).IsAbsent();
   return {own, folder, bStartFromShared ? beside : own};
 }

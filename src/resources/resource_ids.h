@@ -19,6 +19,8 @@ constexpr int ID_INSTRUCTIONS = 32777;
 constexpr int ID_GAME_OPTIONS = 32778;
 constexpr int ID_ABOUT = 32779;
 constexpr int ID_RESET_HISCORES = 32780;
+// The coach on or off: the C key, a tap on the board's caption or on the coach's panel.
+constexpr int ID_COACH = 32781;
 
 // Bitmaps
 constexpr int IDB_BOARD = 142;

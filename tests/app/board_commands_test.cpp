@@ -90,5 +90,19 @@ TEST_F(BoardCommands, WhenNoHelpViewerStartsOneBoxNamesThePage) {
   ASSERT_EQ(m_ui.HelpLaunches().size(), 1u);
   ASSERT_EQ(m_ui.MessageBoxes().size(), 1u);
   EXPECT_EQ(m_ui.MessageBoxes()[0].text,
-            u"No viewer for the help page could be started. The page is:\n" + m_ui.HelpLaunches()[0].pagePath);
+            u"No viewer could open the help page. The page is:\n" + m_ui.HelpLaunches()[0].pagePath);
+}
+
+// xdg-open starts even where it finds nothing to show the page with; its status comes later,
+// maybe while a dialog is open, and brings the same box.
+TEST_F(BoardCommands, AViewerThatFailsAfterItStartedBringsTheSameBox) {
+  m_ui.ChooseMenu(u"Intructions").Wait(kTick).HelpViewerFails().Answer(u"OK");
+  m_ui.Key(VK_F1).ChooseMenu(u"Game Options").HelpViewerFails().Answer(u"OK");
+  Check([] { EXPECT_NE(InFront<COptionsDlg>(), nullptr) << "the box closed the dialog under it"; });
+  Run();
+  ASSERT_EQ(m_ui.HelpLaunches().size(), 2u);
+  ASSERT_EQ(m_ui.MessageBoxes().size(), 2u);
+  for (const MessageBoxRecord& box : m_ui.MessageBoxes()) {
+    EXPECT_EQ(box.text, u"No viewer could open the help page. The page is:\n" + m_ui.HelpLaunches()[0].pagePath);
+  }
 }

@@ -31,6 +31,15 @@ inline bool SamePixels(const Surface& a, const Surface& b) {
   return true;
 }
 
+// Each pixel a square of scale by scale, for the README's pictures.
+inline Surface Magnified(const Surface& image, int scale) {
+  Surface big(image.Width() * scale, image.Height() * scale);
+  for (int y = 0; y < big.Height(); ++y) {
+    for (int x = 0; x < big.Width(); ++x) big.SetPixel(x, y, image.Pixel(x / scale, y / scale));
+  }
+  return big;
+}
+
 // The sounds played, each with the virtual time it started at.
 using SoundTimeline = std::vector<std::pair<std::uint64_t, CString>>;
 inline SoundTimeline TimelineOf(const UiScript& backend) {

@@ -50,7 +50,7 @@ TEST_F(BoardKeysTest, KeysRollHoldTakeStartOverAndLeaveAsTheirTapsDo) {
     EXPECT_EQ(CellValue(CellIndex(Category::Ones)), 3);
     EXPECT_EQ(CellValue(CellIndex(Category::ThreeKind)), 8) << "the second Tab went on to the next open category";
   });
-  m_ui.Key('N', MOD_CONTROL_DOWN);
+  m_ui.Key('N', MOD_CONTROL_DOWN).Answer(u"Yes");
   Check([this] { EXPECT_EQ(CellValue(CellIndex(Category::Ones)), -1) << "Ctrl+N started a new game"; });
   m_ui.Key('Q', MOD_CONTROL_DOWN).Answer(u"Yes");
   EXPECT_EQ(Run(), IDOK);
@@ -60,8 +60,52 @@ TEST_F(BoardKeysTest, KeysRollHoldTakeStartOverAndLeaveAsTheirTapsDo) {
   for (int nTurn = 0; nTurn < 2; ++nTurn) sounds.insert(sounds.end(), turn.begin(), turn.end());
   sounds.push_back(u"WAV_2");  // the new game's
   EXPECT_EQ(m_ui.SoundNames(), sounds);
-  ASSERT_EQ(m_ui.MessageBoxes().size(), 1u);
-  EXPECT_EQ(m_ui.MessageBoxes()[0].caption, u"Exit Tumbla?");
+  ASSERT_EQ(m_ui.MessageBoxes().size(), 2u);
+  EXPECT_EQ(m_ui.MessageBoxes()[1].caption, u"Exit Tumbla?");
+}
+
+// Ctrl+N is a single key away from Ctrl+Q and G: once the dice have rolled it asks, with
+// No as the answer Enter gives; before the first roll and after the last category there is
+// nothing to lose and it starts at once. The menu's "New Game" never asks.
+TEST_F(BoardKeysTest, CtrlNAsksOnlyWhileAGameIsUnderWayAndEnterKeepsTheGame) {
+  m_ui.Key('N', MOD_CONTROL_DOWN);
+  Roll({2, 2, 3, 4, 5});
+  m_ui.Key('N', MOD_CONTROL_DOWN).Key(VK_RETURN);
+  Check([this] {
+    ASSERT_EQ(m_ui.MessageBoxes().size(), 1u) << "the start of a game asked nothing";
+    const MessageBoxRecord& box = m_ui.MessageBoxes()[0];
+    EXPECT_EQ(box.text, u"Start a new game?");
+    EXPECT_EQ(box.type, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+    EXPECT_EQ(box.answer, IDNO);
+    EXPECT_EQ(RollsShown(), u"2") << "No kept the game";
+  });
+  m_ui.Key('N', MOD_CONTROL_DOWN).Key(VK_ESCAPE);
+  Take(CellIndex(Category::Twos));
+  m_ui.Key('N', MOD_CONTROL_DOWN).Answer(u"No");
+  Check([this] { EXPECT_EQ(CellValue(CellIndex(Category::Twos)), 4) << "a scored category alone is a game to keep"; });
+  m_ui.Key('N', MOD_CONTROL_DOWN).Answer(u"Yes");
+  Check([this] {
+    EXPECT_EQ(CellValue(CellIndex(Category::Twos)), -1);
+    EXPECT_EQ(m_ui.MessageBoxes().size(), 4u);
+  });
+  m_ui.ChooseMenu(u"New Game");
+  Roll({6, 6, 6, 6, 6});
+  m_ui.ChooseMenu(u"New Game").Wait(kTick);
+  Check([this] {
+    EXPECT_EQ(m_ui.MessageBoxes().size(), 4u) << "the menu item asked";
+    EXPECT_EQ(RollsShown(), u"3");
+  });
+  for (int c = 0; c < kCategoryCount; ++c) {
+    Roll({1, 2, 3, 4, 6});
+    Take(c);
+  }
+  m_ui.Key('N', MOD_CONTROL_DOWN);
+  Check([this] {
+    EXPECT_EQ(m_ui.MessageBoxes().size(), 4u) << "a finished game asked";
+    EXPECT_EQ(CellValue(kTotalIndex), -1) << "a finished game was not replaced";
+  });
+  m_ui.Key('Q', MOD_CONTROL_DOWN).Answer(u"Yes");
+  EXPECT_EQ(Run(), IDOK);
 }
 
 TEST_F(BoardKeysTest, TheRingShowsOnceAKeyMovesItAndGoesAtTheNextPenTap) {

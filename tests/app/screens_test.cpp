@@ -20,14 +20,6 @@ struct Screen {
 };
 
 void PrintTo(const Screen& screen, std::ostream* os) { *os << screen.golden; }
-
-Surface Magnified(const Surface& image, int scale) {
-  Surface big(image.Width() * scale, image.Height() * scale);
-  for (int y = 0; y < big.Height(); ++y) {
-    for (int x = 0; x < big.Width(); ++x) big.SetPixel(x, y, image.Pixel(x / scale, y / scale));
-  }
-  return big;
-}
 }  // namespace
 
 class ScreensTest : public BoardTest, public ::testing::WithParamInterface<Screen> {

@@ -3,6 +3,7 @@
 #include "dialogs/options_dlg.h"
 
 #include <array>
+#include <vector>
 
 #include "dialog_fixture.h"
 
@@ -17,6 +18,17 @@ struct Options {
 Options Current() { return {theSettings.m_nAudio, theSettings.m_nColor, theSettings.m_nSpeed}; }
 Options Boxes() {
   return {Ticked(IDC_AUDIO_CHECK) ? 1 : 0, Ticked(IDC_COLOR_CHECK) ? 1 : 0, Ticked(IDC_SPEED_CHECK) ? 1 : 0};
+}
+
+// The box as the player sees it: its pixels as last presented.
+std::vector<COLORREF> PresentedControl(const UiScript& ui, int nId) {
+  CRect rect;
+  ActiveDialog()->GetDlgItem(nId)->GetWindowRect(&rect);
+  std::vector<COLORREF> pixels;
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    for (int x = rect.left; x < rect.right; ++x) pixels.push_back(ui.PresentedPixel(x, y));
+  }
+  return pixels;
 }
 
 void PrintTo(const Options& o, std::ostream* os) {
@@ -58,6 +70,30 @@ INSTANTIATE_TEST_SUITE_P(BoxesAndPictures, OptionsSwitchTest,
                          ::testing::Values(std::array<int, 3>{IDC_AUDIO_CHECK, IDC_COLOR_CHECK, IDC_SPEED_CHECK},
                                            std::array<int, 3>{IDC_AUDIO_PICTURE, IDC_COLOR_PICTURE,
                                                               IDC_SPEED_PICTURE}));
+
+// A tap on a picture ticks its box on the screen too, not only in the box's state.
+TEST_F(OptionsDlgTest, ATapOnAPictureShowsItsBoxChanged) {
+  constexpr std::array<std::array<int, 2>, 3> kPictureAndBox{{{IDC_AUDIO_PICTURE, IDC_AUDIO_CHECK},
+                                                              {IDC_COLOR_PICTURE, IDC_COLOR_CHECK},
+                                                              {IDC_SPEED_PICTURE, IDC_SPEED_CHECK}}};
+  std::array<std::array<std::vector<COLORREF>, 3>, kPictureAndBox.size()> shown;
+  for (std::size_t i = 0; i < kPictureAndBox.size(); ++i) {
+    const int nPicture = kPictureAndBox[i][0];
+    const int nBox = kPictureAndBox[i][1];
+    auto& box = shown[i];
+    Check([this, &box, nBox] { box[0] = PresentedControl(m_ui, nBox); });
+    m_ui.TapItem(nPicture);
+    Check([this, &box, nBox] { box[1] = PresentedControl(m_ui, nBox); });
+    m_ui.TapItem(nPicture);
+    Check([this, &box, nBox] { box[2] = PresentedControl(m_ui, nBox); });
+  }
+  Run();
+  for (const auto& box : shown) {
+    ASSERT_FALSE(box[0].empty());
+    EXPECT_TRUE(box[1] != box[0]) << "the first tap changed the setting but not the box on the screen";
+    EXPECT_TRUE(box[2] == box[0]) << "the second tap shows the box as it was";
+  }
+}
 
 TEST_F(OptionsDlgTest, AValueOtherThanZeroOrOneShowsUntickedAndThePictureGivesZeroThenOne) {
   theSettings.m_nAudio = 2;

@@ -15,15 +15,14 @@
 #include "persistence/file_bytes.h"
 #include "persistence/game_settings.h"
 #include "persistence/run_lock.h"
+#include "platform/core/module_path.h"
+#include "platform/core/text.h"
 #include "support/message_box_recorder.h"
 #include "support/scoped_temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::u16string kKeptMessage =
-    u"Error exporting data to disk:\nTumbla.ini could not be read when the game started, so it is left as it was.";
 
 // The unprivileged user of the system, whom permissions bind.
 constexpr uid_t kNobody = 65534;
@@ -66,6 +65,14 @@ void ExpectDefaults(const CGameSettings& settings) {
 class DamagedSettingsTest : public ::testing::Test {
  protected:
   fs::path SettingsFile() const { return temp.File("Tumbla.ini"); }
+  // The box of a save that keeps the file it could not read, and of a failed read.
+  CString KeptMessage() const {
+    return u"Error exporting data to disk:\n" + FromUtf8(SettingsFile().string()) +
+           u" could not be read when the game started, so it is left as it was.";
+  }
+  CString ReadFailure(const char16_t* reason) const {
+    return u"Error reading data from disk:\n" + FromUtf8(SettingsFile().string()) + u"\n" + reason;
+  }
 
   ScopedTempFolder temp;
   MessageBoxRecorder boxes;
@@ -77,15 +84,15 @@ TEST_F(DamagedSettingsTest, AFolderInTheFilesPlaceIsReportedAndLeftAlone) {
     CGameSettings settings;
     ExpectDefaults(settings);
     ASSERT_EQ(boxes.Requests().size(), 1u);
-    EXPECT_EQ(boxes.Requests()[0].text, u"Error reading data from disk:\nIs a directory");
+    EXPECT_EQ(boxes.Requests()[0].text, ReadFailure(u"Is a directory"));
     settings.m_nHiScore[0] = 250;
     EXPECT_EQ(settings.Save(), 0u);
     ASSERT_EQ(boxes.Requests().size(), 2u);
-    EXPECT_EQ(boxes.Requests()[1].text, kKeptMessage);
+    EXPECT_EQ(boxes.Requests()[1].text, KeptMessage());
   }
   // The save at the end says so once more.
   ASSERT_EQ(boxes.Requests().size(), 3u);
-  EXPECT_EQ(boxes.Requests()[2].text, kKeptMessage);
+  EXPECT_EQ(boxes.Requests()[2].text, KeptMessage());
   EXPECT_TRUE(fs::is_directory(SettingsFile()));
 }
 
@@ -101,9 +108,9 @@ TEST_F(DamagedSettingsTest, AnUnreadableFileKeepsItsTable) {
       CGameSettings settings;
       ExpectDefaults(settings);
       ASSERT_FALSE(boxes.Requests().empty());
-      EXPECT_EQ(boxes.Requests()[0].text, u"Error reading data from disk:\nPermission denied");
+      EXPECT_EQ(boxes.Requests()[0].text, ReadFailure(u"Permission denied"));
     }
-    EXPECT_EQ(boxes.Requests().back().text, kKeptMessage);
+    EXPECT_EQ(boxes.Requests().back().text, KeptMessage());
   });
   // Read back by the one who made it unreadable, whoever runs the tests.
   fs::permissions(SettingsFile(), fs::perms::owner_read, fs::perm_options::add);
@@ -126,7 +133,8 @@ TEST_F(DamagedSettingsTest, AReadOnlyFileInAWritableFolderIsReportedAndNeverRepl
       EXPECT_EQ(settings.Save(), 0u);
     }
     ASSERT_EQ(boxes.Requests().size(), 2u) << "the save asked for and the one at the end";
-    EXPECT_NE(boxes.Requests()[1].text.find(u"Permission denied"), CString::npos);
+    EXPECT_EQ(boxes.Requests()[1].text,
+              u"Error exporting data to disk:\n" + FromUtf8(SettingsFile().string()) + u"\nPermission denied");
   });
   EXPECT_EQ(FileBytes(SettingsFile()), table);
   EXPECT_EQ(FolderEntries(temp.Folder()), 1);
@@ -163,10 +171,24 @@ TEST_F(DamagedSettingsTest, AFileTooLargeForATableIsReportedAndLeftAlone) {
     CGameSettings settings;
     ExpectDefaults(settings);
     ASSERT_EQ(boxes.Requests().size(), 1u);
-    EXPECT_NE(boxes.Requests()[0].text.find(u"File too large"), CString::npos);
+    EXPECT_EQ(boxes.Requests()[0].text, ReadFailure(u"File too large"));
   }
-  EXPECT_EQ(boxes.Requests().back().text, kKeptMessage);
+  EXPECT_EQ(boxes.Requests().back().text, KeptMessage());
   EXPECT_EQ(FileBytes(SettingsFile()), huge);
+}
+
+// A per-user path longer than the system takes names no file: every save says so, and none
+// claims a file was there to keep.
+TEST_F(DamagedSettingsTest, APathTooLongForTheSystemIsToldAsSuch) {
+  SetModuleFilePathForTesting((temp.Folder() / "missing" / "tumbla").string());
+  const std::string dataHome = temp.DataHome().string() + "/" + std::string(5000, 'd');
+  setenv("XDG_DATA_HOME", dataHome.c_str(), 1);
+  { CGameSettings settings; }
+  ASSERT_EQ(boxes.Requests().size(), 2u) << "the first start's save and the one at the end";
+  for (const MessageBoxRequest& box : boxes.Requests()) {
+    EXPECT_TRUE(box.text.starts_with(u"Error exporting data to disk:\n\u2026ddd")) << ToUtf8(box.text);
+    EXPECT_TRUE(box.text.ends_with(u"ddd\nFile name too long")) << ToUtf8(box.text);
+  }
 }
 
 TEST_F(DamagedSettingsTest, APipeInTheFilesPlaceNeitherHangsNorIsReplaced) {
@@ -177,7 +199,8 @@ TEST_F(DamagedSettingsTest, APipeInTheFilesPlaceNeitherHangsNorIsReplaced) {
     EXPECT_EQ(settings.Save(), 0u);
   }
   ASSERT_EQ(boxes.Requests().size(), 2u);
-  EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nNo such device or address");
+  EXPECT_EQ(boxes.Requests()[0].text,
+            u"Error exporting data to disk:\n" + FromUtf8(SettingsFile().string()) + u"\nNo such device or address");
   EXPECT_TRUE(fs::is_fifo(SettingsFile()));
 }
 

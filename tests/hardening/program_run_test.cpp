@@ -65,14 +65,16 @@ TEST_F(ProgramRun, AQuitWhileTheFirstBoxIsUpEndsTheProgramWhichSavesOnce) {
   EXPECT_GT(theSettings.Save(), 0u);
   EXPECT_EQ(FileBytes(folder / "Tumbla.ini").substr(0, 9), "<AUDIO>0\n");
   ASSERT_EQ(backend.MessageBoxes().size(), 1u);
-  EXPECT_EQ(backend.MessageBoxes()[0].text, CString(kExportFailure) + u"Not a directory");
+  EXPECT_EQ(backend.MessageBoxes()[0].text,
+            kExportFailure + FromUtf8(temp.File("plain").string()) + u"/tumbla\nNot a directory");
 }
 
 TEST_F(ProgramRun, WhereNoFolderTakesAFileEverySaveSaysWhyOnceAndTheGameGoesOn) {
   const ReadOnlyPath folder(temp.Folder());
   const ReadOnlyPath dataHome(temp.DataHome());
   if (!folder.Holds() || !dataHome.Holds()) GTEST_SKIP() << "no way to stop writes into a folder here";
-  const CString failure = kExportFailure + FromUtf8(dataHome.Reason());
+  const CString failure =
+      kExportFailure + FromUtf8((temp.DataHome() / "tumbla").string()) + u"\n" + FromUtf8(dataHome.Reason());
   // The first start creates the file, which fails.
   backend.Answer(u"OK");
   backend.TapItem(IDC_GO).Wait(1000);

@@ -79,7 +79,8 @@ TEST(ReadOnlyFolder, WhereNeitherFolderTakesAFileEverySaveIsReportedAndTheFileKe
   const ReadOnlyPath folder(temp.Folder());
   const ReadOnlyPath dataHome(temp.DataHome());
   if (!folder.Holds() || !file.Holds() || !dataHome.Holds()) GTEST_SKIP() << "no way to stop writes here";
-  const CString expected = u"Error exporting data to disk:\n" + FromUtf8(dataHome.Reason());
+  const CString expected = u"Error exporting data to disk:\n" + FromUtf8((temp.DataHome() / "tumbla").string()) +
+                           u"\n" + FromUtf8(dataHome.Reason());
   {
     CGameSettings settings;
     EXPECT_EQ(settings.m_nHiScore[0], 400) << "a file that cannot be written still loads";

@@ -134,6 +134,7 @@ TEST(Shutdown, TermInterruptAndHangUpEndTheGameAsExitDoesAndKeepTheSettings) {
   }
 }
 
+// Where the first copy cannot come forward (SDL's window in memory), the second says so.
 TEST(Shutdown, ASecondCopyInTheSameFolderSaysSoAndLeavesTheFileToTheFirst) {
   InstalledGame game;
   PutFile(game.Folder() / "Tumbla.ini", "<AUDIO>0\n<HISC0>321\n<HINA0>Kept\n");
@@ -145,6 +146,20 @@ TEST(Shutdown, ASecondCopyInTheSameFolderSaysSoAndLeavesTheFileToTheFirst) {
   EXPECT_EQ(FileBytes(game.Folder() / "Tumbla.ini"), loaded);
   EXPECT_EQ(SignalAndWait(first, SIGTERM), 0) << game.Errors();
   EXPECT_EQ(FolderEntries(game.Folder()), 2) << "the game and its settings file";
+}
+
+TEST(Shutdown, ASecondCopyBringsTheFirstForwardAndEndsAtOnce) {
+  VirtualDisplay display;
+  ASSERT_TRUE(display.Running()) << display.Why();
+  InstalledGame game;
+  PutFile(game.Folder() / "Tumbla.ini", "<AUDIO>0\n<HISC0>321\n<HINA0>Kept\n");
+  const pid_t first = game.Start(true, display.Name());
+  WaitUntilUp(first);
+  const std::string loaded = FileBytes(game.Folder() / "Tumbla.ini");
+  EXPECT_EQ(WaitForEnd(game.Start(true, display.Name()), 10s), 0) << game.Errors();
+  EXPECT_EQ(game.Errors(), "Tumbla is already running; its window was brought to the front.\n");
+  EXPECT_EQ(FileBytes(game.Folder() / "Tumbla.ini"), loaded);
+  EXPECT_EQ(SignalAndWait(first, SIGTERM), 0) << "the first copy goes on until it is ended";
 }
 
 TEST(Shutdown, WhenTheDisplayGoesAwayTheGameSavesSaysSoAndEndsWithinASecond) {
@@ -227,9 +242,8 @@ TEST(Shutdown, ASignalWhileTheBoxOfAFailedLoadIsUpEndsTheGame) {
   EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
   // The closing save keeps the unreadable file; with nobody left to answer a box, it says so
   // on standard error, once.
-  EXPECT_EQ(game.Errors(),
-            "Tumbla: Error exporting data to disk:\nTumbla.ini could not be read when the game started, "
-            "so it is left as it was.\n");
+  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\n" + (game.Folder() / "Tumbla.ini").string() +
+                               " could not be read when the game started, so it is left as it was.\n");
   EXPECT_TRUE(fs::is_directory(game.Folder() / "Tumbla.ini"));
 }
 
@@ -239,7 +253,8 @@ TEST(Shutdown, WhereNoFolderTakesAFileTheGameEndsWithOneMessageForTheLastSave) {
   const ReadOnlyPath dataHome(game.DataHome());
   if (!folder.Holds() || !dataHome.Holds()) GTEST_SKIP() << "no way to stop writes into a folder here";
   EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
-  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\n" + dataHome.Reason() + "\n");
+  EXPECT_EQ(game.Errors(), "Tumbla: Error exporting data to disk:\n" + (game.DataHome() / "tumbla").string() + "\n" +
+                               dataHome.Reason() + "\n");
   EXPECT_FALSE(fs::exists(game.Folder() / "Tumbla.ini"));
 }
 

@@ -58,6 +58,11 @@ key Return
 exit_game 20
 
 failed=0
+advice=$(echo 'card=- roll=0' | "$root/usr/games/tumbla-advisor")
+if [[ $advice != "roll expect 237.4206" ]]; then
+  echo "package test: tumbla-advisor answered an empty card with '$advice'" >&2
+  failed=1
+fi
 expected=$work/expected.ini
 {
   printf '<AUDIO>1\n<COLOR>1\n<SPEED>1\n'

@@ -35,14 +35,16 @@ TEST_F(DataFileTest, NamesResolveBesideTheExecutable) {
   EXPECT_EQ(ToUtf8(CDataFile(u"a.dat", u"saves").GetPath()), Folder() + "saves/a.dat");
   EXPECT_EQ(ToUtf8(CDataFile(u"a.dat", u"").GetPath()), Folder() + "a.dat");
   SetModuleFilePathForTesting(u"tumbla");
-  EXPECT_EQ(CDataFile(u"Tumbla.ini").GetPath(), u"/Tumbla.ini");
+  EXPECT_EQ(CDataFile(u"Tumbla.ini").GetPath(), u"Tumbla.ini") << "an unknown folder is not the root";
 }
 
 TEST_F(DataFileTest, OneCopyAtATimeHoldsTheFolderAndLeavesNothingThere) {
   {
     const RunLock first;
     EXPECT_TRUE(first.Held());
-    EXPECT_FALSE(RunLock().Held()) << "a second copy in the same folder";
+    const RunLock second;
+    EXPECT_FALSE(second.Held()) << "a second copy in the same folder";
+    EXPECT_EQ(second.Holder(), getpid()) << "the second finds the first";
   }
   EXPECT_TRUE(RunLock().Held()) << "free again once the first has ended";
   EXPECT_EQ(FolderEntries(temp.Folder()), 0);
@@ -121,7 +123,8 @@ TEST_F(DataFileTest, MissingFileReadsEmptyWithTheSystemsReason) {
 
   EXPECT_EQ(file.ReadText(true), u"");
   ASSERT_EQ(boxes.Requests().size(), 1u);
-  EXPECT_EQ(boxes.Requests()[0].text, u"Error reading data from disk:\nNo such file or directory");
+  EXPECT_EQ(boxes.Requests()[0].text,
+            u"Error reading data from disk:\n" + FromUtf8(Folder()) + u"missing.dat\nNo such file or directory");
   EXPECT_EQ(boxes.Requests()[0].type, MB_OK);
 }
 
@@ -130,7 +133,8 @@ TEST_F(DataFileTest, WriteIntoMissingFolderFailsWithTheSystemsReason) {
   EXPECT_TRUE(boxes.Requests().empty());
   EXPECT_EQ(CDataFile(u"a.dat", u"nowhere").WriteText(u"x", true), 0u);
   ASSERT_EQ(boxes.Requests().size(), 1u);
-  EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nNo such file or directory");
+  EXPECT_EQ(boxes.Requests()[0].text,
+            u"Error exporting data to disk:\n" + FromUtf8(Folder()) + u"nowhere/a.dat\nNo such file or directory");
 }
 
 TEST_F(DataFileTest, ReplacingLeavesNothingBesideTheFileAndKeepsItsPermissions) {
@@ -233,7 +237,8 @@ TEST_F(DataFileTest, FailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(FileBytes(temp.File("Tumbla.ini")), "<AUDIO>1\n<HISC0>190\n");
   EXPECT_EQ(FolderEntries(temp.Folder()), 1);
   ASSERT_EQ(boxes.Requests().size(), 1u);
-  EXPECT_EQ(boxes.Requests()[0].text, u"Error exporting data to disk:\nFile too large");
+  EXPECT_EQ(boxes.Requests()[0].text,
+            u"Error exporting data to disk:\n" + FromUtf8(Folder()) + u"Tumbla.ini\nFile too large");
 }
 
 TEST_F(DataFileTest, DeleteSaysWhetherTheFileWasRemoved) {

@@ -49,4 +49,21 @@ TEST(SettingsLocation, ThePerUserFolderFollowsTheDataHomeOrElseHome) {
   }
 }
 
+// Without /proc the executable's path is unknown: the root is not its folder, so the
+// per-user folder serves, and standard error says so once.
+TEST(SettingsLocation, WithoutTheExecutablesPathThePerUserFolderServes) {
+  const ScopedTempFolder temp;
+  SetModuleFilePathForTesting(std::string("tumbla"));
+  testing::internal::CaptureStderr();
+  const SettingsPlace first = ChooseSettingsPlace();
+  const SettingsPlace second = ChooseSettingsPlace();
+  const std::string told = testing::internal::GetCapturedStderr();
+  const std::string folder = temp.DataHome().string() + "/tumbla/";
+  EXPECT_EQ(first.folder, folder);
+  EXPECT_EQ(first.file, folder + "Tumbla.ini");
+  EXPECT_EQ(first.source, first.file);
+  EXPECT_EQ(second.file, first.file);
+  EXPECT_EQ(told, "Tumbla: the program's own folder cannot be found, so the settings are kept in " + folder + "\n");
+}
+
 }  // namespace

@@ -59,6 +59,8 @@ class UiScript {
   UiScript& CloseRequest() { return Forward(m_backend.CloseRequest()); }
   // The desktop window's close button.
   UiScript& CloseButton() { return Forward(m_backend.CloseButton()); }
+  // A help viewer that started ends in failure.
+  UiScript& HelpViewerFails() { return Forward(m_backend.HelpViewerFails()); }
   // The system may end the program from now on without another word (the page hidden).
   UiScript& EndSession() { return Forward(m_backend.EndSession()); }
   UiScript& Wait(std::uint64_t milliseconds) { return Forward(m_backend.Wait(milliseconds)); }

@@ -131,7 +131,11 @@ class GamePage {
     }), name).then((bytes) => bytes && Buffer.from(bytes));
   }
 
-  replaceStoredSettings(text) {
+  // Away from the game first, on a page of the site without it: a game page that closes
+  // saves its own settings on the way out.
+  async replaceStoredSettings(text) {
+    await this.page.goto(new URL('Tumbla.htm', this.page.url()).href);
+    await this.page.evaluate(() => localStorage.removeItem('tumbla-folder'));
     return this.page.evaluate((bytes) => new Promise((resolve, reject) => {
       const open = indexedDB.open('/tumbla');
       open.onerror = () => reject(open.error);
@@ -161,12 +165,11 @@ class GamePage {
     }
   }
 
-  // The page hidden, as when a phone switches to another app or the tab goes to the background.
+  // The page hidden, as when a phone switches to another app: another tab comes to the front.
   async hide() {
-    await this.page.evaluate(() => {
-      Object.defineProperty(document, 'visibilityState', { value: 'hidden', configurable: true });
-      document.dispatchEvent(new Event('visibilitychange'));
-    });
+    const other = await this.page.browserContext().newPage();
+    await other.bringToFront();
+    assert.strictEqual(await this.page.evaluate(() => document.visibilityState), 'hidden');
   }
 
   // Waits until the page's storage holds the file with text the test accepts.
@@ -228,6 +231,46 @@ check('F1 opens the help page in a new tab', async ({ game, browser }) => {
   await page.waitForFunction(() => /Tumbla/.test(document.title), { timeout: 5000 });
   await page.close();
 });
+
+// The pen's targets in screen pixels: the board's and the options' template rectangles
+// (4 by 8 dialog units are 6 by 13 pixels) and the soft keyboard's keys.
+const TARGETS = { die: [35, 36], cell: [33, 22], GO: [48, 37] };
+const SMALL_TARGETS = { 'soft keyboard key': [20, 20], 'check box': [15, 14] };
+// The smallest target a finger hits reliably, in CSS pixels.
+const FINGER = 44;
+const PHONES = [[390, 844, 3], [360, 640, 2], [844, 390, 3]];
+
+check('a phone upright or sideways shows the board as large as its screen allows, the targets a finger wide where it allows',
+  async ({ browser, url }) => {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    const measured = [];
+    try {
+      await page.setViewport({ width: PHONES[0][0], height: PHONES[0][1], deviceScaleFactor: PHONES[0][2], isMobile: true, hasTouch: true });
+      await new GamePage(page).open(url);
+      for (const [width, height, ratio] of PHONES) {
+        await page.setViewport({ width, height, deviceScaleFactor: ratio, isMobile: true, hasTouch: true });
+        const shown = await page.$eval('#screen', (canvas) => ({
+          scale: canvas.getBoundingClientRect().width / canvas.width, frame: [canvas.width, canvas.height],
+          window: [innerWidth, innerHeight],
+        }));
+        const room = Math.min(shown.window[0] / shown.frame[0], shown.window[1] / shown.frame[1]);
+        assert.ok(Math.abs(shown.scale - room) < 0.01, `${width}x${height}: ${shown.scale} CSS px per screen pixel, room for ${room}`);
+        const sides = {};
+        for (const [name, [w, h]] of Object.entries({ ...TARGETS, ...SMALL_TARGETS })) {
+          const side = Math.min(w, h);
+          sides[name] = +(side * shown.scale).toFixed(1);
+          if (name in TARGETS && side * room >= FINGER) {
+            assert.ok(side * shown.scale >= FINGER, `${width}x${height}: ${name} ${side * shown.scale} CSS px`);
+          }
+        }
+        measured.push(`${width}x${height}: ${Object.entries(sides).map(([name, side]) => `${name} ${side}`).join(', ')}`);
+      }
+    } finally {
+      await context.close();
+    }
+    console.log(`     short sides in CSS px: ${measured.join('; ')}`);
+  });
 
 check('storage the browser refuses gives the message of a read-only folder, and the game goes on',
   async ({ browser, url }) => {
@@ -292,8 +335,8 @@ check('a whole game by touch reaches the name entry, and its score is stored and
   });
 
 // ---- nothing lost when the page goes away ---------------------------------------------------
-// Each in a browser profile of its own: the page hidden, then closed, and the game started
-// again in a new tab of that profile, as a phone does when it has dropped a page.
+// Each in a browser profile and on a server of its own: the page hidden, then closed, and the
+// game started again in a new tab of that profile, as a phone does when it has dropped a page.
 const DICE_COLOR_BOX = [198, 184];
 const NEW_GAME_ITEM = [50, 149];
 
@@ -305,47 +348,53 @@ async function openGameIn(context, url) {
   return game;
 }
 
-async function inOwnProfile(browser, url, run) {
+async function inOwnProfile(browser, run) {
+  const server = await startServer(siteFolder);
+  const url = `http://127.0.0.1:${server.address().port}/`;
   const context = await browser.createBrowserContext();
   try {
-    await run(await openGameIn(context, url), () => openGameIn(context, url));
+    await run(await openGameIn(context, url), () => openGameIn(context, url), url);
   } finally {
     await context.close();
+    await stopServer(server);
   }
 }
 
-check('a hidden page saves the options at once: Dice Color stays ticked after the page is closed',
-  ({ browser, url }) => inOwnProfile(browser, url, async (game, startAgain) => {
+check('a closed page saves the options: Dice Color stays ticked, also after a reload',
+  ({ browser }) => inOwnProfile(browser, async (game, startAgain, url) => {
     await game.choose('Game Options');
     await game.tap(DICE_COLOR_BOX);
     const ticked = await game.screen();
-    await game.hide();
-    await game.waitForStored('Tumbla.ini', (text) => text.startsWith('<AUDIO>1\n<COLOR>1\n'));
     await game.page.close();
     const again = await startAgain();
     await again.choose('Game Options');
     assert.strictEqual(await again.screen(), ticked, 'Game Options differ after the start again');
+    await again.tap(DICE_COLOR_BOX);
+    const unticked = await again.screen();
+    await again.open(url);
+    await again.choose('Game Options');
+    assert.strictEqual(await again.screen(), unticked, 'Game Options differ after the reload');
     assert.deepStrictEqual(again.errors, []);
   }));
 
 check('a hidden page stores the total whose name is being asked for',
-  ({ browser, url }) => inOwnProfile(browser, url, async (game, startAgain) => {
+  ({ browser }) => inOwnProfile(browser, async (game, startAgain, url) => {
     await game.playToNameEntry(url);
-    await game.expectScreen('name_entry', 239);
     await game.hide();
     const stored = /<HISC0>[1-9][0-9]*\n<HINA0>\n<HISC1>0\n<HINA1>Low0\n/;
     const text = await game.waitForStored('Tumbla.ini', (text) => stored.test(text));
     await game.page.close();
-    // The table the next start loads is the one it saves when it is hidden in turn.
+    // The table the next start loads is the one it saves with a changed option.
     const again = await startAgain();
+    await again.choose('Game Options');
+    await again.tap(DICE_COLOR_BOX);
     await again.hide();
-    await again.settle();
-    assert.strictEqual((await again.storedSettings()).toString('latin1'), text);
+    await again.waitForStored('Tumbla.ini', (saved) => saved === text.replace('<COLOR>0', '<COLOR>1'));
     assert.strictEqual(await again.storedFile('Tumbla-resume.txt'), null, 'the game has ended');
   }));
 
-check('a hidden page keeps the game in progress, and the next start shows it as it was',
-  ({ browser, url }) => inOwnProfile(browser, url, async (game, startAgain) => {
+check('a hidden or reloaded page keeps the game in progress, and the next start shows it as it was',
+  ({ browser }) => inOwnProfile(browser, async (game, startAgain, url) => {
     await game.tap(GO);
     await game.tap(CELLS[6]);
     await game.tap(GO);
@@ -359,10 +408,36 @@ check('a hidden page keeps the game in progress, and the next start shows it as 
     await game.page.close();
     const again = await startAgain();
     assert.strictEqual(await again.screen(), shown, 'the board differs after the start again');
+    await again.tap(GO);
+    const lastRoll = await again.screen();
+    await again.open(url);
+    assert.strictEqual(await again.screen(), lastRoll, 'the board differs after the reload');
     await again.tap(MENU);
     await again.tap(NEW_GAME_ITEM);
     for (let tries = 0; tries < 50 && await again.storedFile('Tumbla-resume.txt') !== null; ++tries) await sleep(100);
     assert.strictEqual(await again.storedFile('Tumbla-resume.txt'), null, 'a new game leaves the kept one');
+  }));
+
+check('a tab that waited for the game starts with the options the other tab saved as it ended',
+  ({ browser }) => inOwnProfile(browser, async (game, startAgain, url) => {
+    const waiting = await game.page.browserContext().newPage();
+    await waiting.setViewport({ width: 480, height: 640, hasTouch: true });
+    await waiting.goto(url);
+    await waiting.waitForFunction(() => !document.getElementById('elsewhere').hidden, { timeout: 5000 });
+    await game.page.bringToFront();
+    await game.choose('Game Options');
+    await game.tap(DICE_COLOR_BOX);
+    const ticked = await game.screen();
+    await game.tap(CLOSE_BOX);
+    await game.choose('Exit');
+    await game.tap(YES);
+    await game.page.waitForFunction(() => !document.getElementById('ended').hidden, { timeout: 5000 });
+    await waiting.bringToFront();
+    await waiting.waitForFunction(() => tumblaPage.framesShown > 0, { timeout: 5000 });
+    const second = new GamePage(waiting);
+    await second.settle();
+    await second.choose('Game Options');
+    assert.strictEqual(await second.screen(), ticked, 'the waiting tab started with the options it found at its load');
   }));
 
 check('a new version of the site replaces the cache of the old one', async ({ browser }) => {

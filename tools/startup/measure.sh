@@ -4,6 +4,8 @@
 # caches), resident memory three seconds after start, and processor use while it sits idle
 # on the board for ten seconds. A bare SDL window of the same size is measured the same way,
 # the floor under any SDL program here, and each figure of the game is also given against it.
+# Last, taps on GO to the first new dice in the window, against GO's own pressed look in the
+# same taps.
 #   tools/startup/measure.sh [game executable] [earlier game executable]
 # (default: build/src/app/tumbla). An earlier build given too has its resident memory measured
 # in the same run, so that a change's effect is told apart from the machine's mood.
@@ -17,6 +19,7 @@ earlier=${2:-}
 starts=5
 memory_after_seconds=3
 idle_seconds=10
+rolls=21
 
 fail() {
   echo "measure: $*" >&2
@@ -44,6 +47,8 @@ trap cleanup EXIT
 
 c++ -std=c++20 -O2 -Wall -Wextra -o "$work/first_frame_probe" "$here/first_frame_probe.cpp" -lX11 -lXdamage ||
   fail "cannot build the probe (scripts/install-deps --tools)"
+c++ -std=c++20 -O2 -Wall -Wextra -o "$work/go_to_dice_probe" "$here/go_to_dice_probe.cpp" -lX11 -lXdamage -lXtst ||
+  fail "cannot build the probe of GO (scripts/install-deps --tools)"
 # shellcheck disable=SC2046  # sdl2-config prints several words on purpose
 c++ -std=c++20 -O2 -Wall -Wextra -o "$work/bare_window" "$here/bare_window.cpp" $(sdl2-config --cflags --libs) ||
   fail "cannot build the bare window"
@@ -122,3 +127,12 @@ if [[ -n "$earlier" ]]; then
   echo "resident memory after $memory_after_seconds s: earlier game $rss_mib MiB, difference to the bare window $(awk -v g="$rss_mib" -v b="$bare_rss" 'BEGIN { printf "%.2f", g - b }') MiB, to the game $(awk -v g="$game_rss" -v e="$rss_mib" 'BEGIN { printf "%+.2f", g - e }') MiB"
 fi
 echo "idle processor use over $idle_seconds s: game $game_idle %, bare window $bare_idle % of one core"
+
+# The roll comes at the board's next 50 ms tick after the tap, as on the handheld.
+start "$work/tumbla"
+sleep 1
+read -r dice_median dice_worst go_median go_worst < <("$work/go_to_dice_probe" "$rolls") || fail "the taps on GO were not timed"
+stop "$running"
+running=""
+echo "tap on GO to new dice: median $dice_median ms, worst $dice_worst ms (of $rolls);" \
+  "to GO's own pressed look, the baseline: median $go_median ms, worst $go_worst ms"

@@ -21,6 +21,7 @@ struct InputEvent {
     Character,    // character: one UTF-16 code unit of typed text
     Close,        // the system asks the program to end (a signal): it ends at once
     CloseButton,  // the window's close button: the program's window decides
+    HelpFailed,   // the help viewer started, then failed: its exit status said so
     // From now on the system may end the program without another word (the page hidden, the
     // session ending): what the program keeps is saved at once, and it goes on until ended.
     EndSession,
@@ -63,6 +64,7 @@ class Backend {
   // cuts off the sound playing. A sound that cannot be played is skipped silently.
   virtual void PlayWave(std::u16string_view name, std::span<const unsigned char> wave) = 0;
 
-  // Opens the help page (a file path) in the desktop's viewer; false when that failed.
+  // Opens the help page (a file path) in the desktop's viewer; false when that failed. A
+  // viewer that starts and fails later is told by a HelpFailed event.
   virtual bool StartHelpViewer(const CString& pagePath) = 0;
 };

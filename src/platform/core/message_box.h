@@ -10,6 +10,7 @@ constexpr UINT MB_OK = 0x00000000;
 constexpr UINT MB_YESNO = 0x00000004;
 constexpr UINT MB_ICONQUESTION = 0x00000020;
 constexpr UINT MB_ICONINFORMATION = 0x00000040;
+constexpr UINT MB_DEFBUTTON2 = 0x00000100;  // No, not Yes, answers Enter
 
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;

@@ -93,6 +93,7 @@ HeadlessBackend& HeadlessBackend::Type(const CString& text) {
 
 HeadlessBackend& HeadlessBackend::CloseRequest() { return Add(EventStep(MakeEvent(InputEvent::Kind::Close))); }
 HeadlessBackend& HeadlessBackend::CloseButton() { return Add(EventStep(MakeEvent(InputEvent::Kind::CloseButton))); }
+HeadlessBackend& HeadlessBackend::HelpViewerFails() { return Add(EventStep(MakeEvent(InputEvent::Kind::HelpFailed))); }
 HeadlessBackend& HeadlessBackend::EndSession() { return Add(EventStep(MakeEvent(InputEvent::Kind::EndSession))); }
 
 HeadlessBackend& HeadlessBackend::Wait(std::uint64_t milliseconds) {

@@ -51,6 +51,8 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& CloseRequest();
   // The desktop window's close button.
   HeadlessBackend& CloseButton();
+  // A help viewer that started ends in failure.
+  HeadlessBackend& HelpViewerFails();
   // The system may end the program from now on without another word, as when the page is hidden.
   HeadlessBackend& EndSession();
   // Lets the program run for that long on the virtual clock before the next step.

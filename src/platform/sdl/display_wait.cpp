@@ -10,21 +10,34 @@
 #include <cerrno>
 #include <csignal>
 
+#include "platform/sdl/come_forward.h"
+
 namespace {
 
 // SIGHUP needs none: the program's own handler turns it into a SIGTERM.
 constexpr std::array<int, 2> kWakingSignals = {SIGTERM, SIGINT};
 // What a handler may touch: the pipe's writing end and the handlers it stands in front of.
 volatile sig_atomic_t g_wakeFd = -1;
+// The last copy that asked this one to come forward, until it is answered.
+volatile sig_atomic_t g_comeForwardAsker = 0;
 std::array<struct sigaction, kWakingSignals.size()> g_sdlHandlers{};
 
-void WakeThenPassOn(int signal, siginfo_t* info, void* context) {
+void Wake() {
   const int savedErrno = errno;
   const char byte = 1;
   if (g_wakeFd >= 0 && write(g_wakeFd, &byte, 1) < 0) {
     // A full pipe already holds a wake-up.
   }
   errno = savedErrno;
+}
+
+void NoteComeForward(int, siginfo_t* info, void*) {
+  g_comeForwardAsker = info->si_pid;
+  Wake();
+}
+
+void WakeThenPassOn(int signal, siginfo_t* info, void* context) {
+  Wake();
   for (std::size_t i = 0; i < kWakingSignals.size(); ++i) {
     if (kWakingSignals[i] != signal) continue;
     const struct sigaction& sdl = g_sdlHandlers[i];
@@ -60,6 +73,11 @@ DisplayWait::DisplayWait(SDL_Window* window) {
     wake.sa_flags = current.sa_flags | SA_SIGINFO;
     sigaction(kWakingSignals[i], &wake, nullptr);
   }
+  struct sigaction comeForward {};
+  comeForward.sa_sigaction = NoteComeForward;
+  comeForward.sa_flags = SA_SIGINFO | SA_RESTART;
+  sigemptyset(&comeForward.sa_mask);
+  sigaction(kComeForwardSignal, &comeForward, nullptr);
 }
 
 DisplayWait::~DisplayWait() { Close(); }
@@ -73,20 +91,29 @@ void DisplayWait::Close() {
       sigaction(kWakingSignals[i], &g_sdlHandlers[i], nullptr);
     }
   }
+  // Ignored, not ended by: a copy may ask between a check that this one answers and its asking.
+  signal(kComeForwardSignal, SIG_IGN);
   g_wakeFd = -1;
   close(m_signalPipe[0]);
   close(m_signalPipe[1]);
   m_signalPipe[0] = m_signalPipe[1] = -1;
 }
 
+pid_t DisplayWait::TakeComeForwardRequest() {
+  const auto asker = static_cast<pid_t>(g_comeForwardAsker);
+  g_comeForwardAsker = 0;
+  return asker;
+}
+
 bool DisplayWait::HasInput() const { return XEventsQueued(m_display, QueuedAfterReading) > 0; }
 
-bool DisplayWait::Sleep(int timeoutMs) const {
+bool DisplayWait::Sleep(int timeoutMs, int alsoWatched) const {
   XFlush(m_display);
-  std::array<pollfd, 2> sources{pollfd{ConnectionNumber(m_display), POLLIN, 0}, pollfd{m_signalPipe[0], POLLIN, 0}};
-  const nfds_t count = m_signalPipe[0] >= 0 ? 2 : 1;
-  const int ready = poll(sources.data(), count, timeoutMs);
-  if (count == 2 && (sources[1].revents & POLLIN) != 0) {
+  // poll passes over a negative descriptor: no signal pipe, nothing else to watch.
+  std::array<pollfd, 3> sources{pollfd{ConnectionNumber(m_display), POLLIN, 0}, pollfd{m_signalPipe[0], POLLIN, 0},
+                                pollfd{alsoWatched, POLLIN, 0}};
+  const int ready = poll(sources.data(), sources.size(), timeoutMs);
+  if (m_signalPipe[0] >= 0 && (sources[1].revents & POLLIN) != 0) {
     char bytes[16];
     while (read(m_signalPipe[0], bytes, sizeof bytes) > 0) {
     }

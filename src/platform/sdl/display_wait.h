@@ -9,7 +9,9 @@
 // SDL's handlers only note a termination signal, for the next pump to turn into a quit
 // request; one that came while the program was busy would wait for the next input. So a
 // handler of this wait's own, in front of SDL's, also leaves a byte in a pipe the wait
-// watches, and the next sleep ends at once, however long before it the signal came.
+// watches, and the next sleep ends at once, however long before it the signal came. A
+// second copy's request to come forward (come_forward.h) wakes the sleep the same way.
+#include <sys/types.h>
 
 struct SDL_Window;
 struct _XDisplay;  // NOLINT(bugprone-reserved-identifier): Xlib's own name for its display
@@ -24,9 +26,12 @@ class DisplayWait {
   bool IsAvailable() const { return m_display != nullptr; }
   // Whether the connection holds events not yet taken, reading what has arrived.
   bool HasInput() const;
-  // Sleeps until the connection has input, a signal comes or came since the last sleep, or
-  // timeoutMs (-1: no limit) has passed; false only for the timeout.
-  bool Sleep(int timeoutMs) const;
+  // Sleeps until the connection has input, a signal comes or came since the last sleep,
+  // `alsoWatched` (when not -1) is readable, or timeoutMs (-1: no limit) has passed; false
+  // only for the timeout.
+  bool Sleep(int timeoutMs, int alsoWatched = -1) const;
+  // The copy that asked this one to come forward since the last call, or 0.
+  static pid_t TakeComeForwardRequest();
   // Gives the signals back to SDL's handlers alone, before SDL ends and takes its own away.
   void Close();
 

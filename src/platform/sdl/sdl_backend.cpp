@@ -13,9 +13,9 @@
 #include <unistd.h>
 
 #include "platform/core/text.h"
+#include "platform/sdl/come_forward.h"
 #include "platform/sdl/connection_deadline.h"
 #include "platform/sdl/display_wait.h"
-#include "platform/sdl/help_viewer.h"
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/scaled_copy.h"
 #include "platform/sdl/sound_player.h"
@@ -26,6 +26,8 @@ namespace {
 // The desktop size assumed when the display cannot tell its usable area.
 constexpr int kFallbackUsableWidth = 1024;
 constexpr int kFallbackUsableHeight = 768;
+// How often the wait looks at a running help viewer where nothing wakes it at the viewer's end.
+constexpr std::uint64_t kHelpViewerCheckMs = 100;
 // A display that has not answered the connection in this time never will.
 constexpr int kConnectionLimitSeconds = 5;
 
@@ -183,10 +185,15 @@ std::optional<InputEvent> SdlBackend::WaitForEvent(std::optional<std::uint64_t> 
   if (DisplayLost()) return EndWithoutDisplay(deadlineMs);
   while (m_pending.empty()) {
     if (DisplayLost()) return EndWithoutDisplay(deadlineMs);
+    if (m_helpViewers.CollectEnded()) {
+      m_pending.push_back(InputEvent{InputEvent::Kind::HelpFailed});
+      break;
+    }
     // The sound device closes after a while of silence, even while the program waits.
     std::optional<std::uint64_t> wakeAt = deadlineMs;
-    const std::optional<std::uint64_t> closeDue = m_sound->CloseDueMs();
-    if (closeDue && (!wakeAt || *closeDue < *wakeAt)) wakeAt = closeDue;
+    for (const std::optional<std::uint64_t> due : {m_sound->CloseDueMs(), HelpViewerCheckDue()}) {
+      if (due && (!wakeAt || *due < *wakeAt)) wakeAt = due;
+    }
     SDL_Event event;
     if (NextEvent(event, wakeAt)) {
       Translate(event);
@@ -198,6 +205,11 @@ std::optional<InputEvent> SdlBackend::WaitForEvent(std::optional<std::uint64_t> 
   InputEvent next = m_pending.front();
   m_pending.pop_front();
   return next;
+}
+
+std::optional<std::uint64_t> SdlBackend::HelpViewerCheckDue() {
+  const bool unwatched = m_helpViewers.Unwatched() || (!m_displayWait.IsAvailable() && m_helpViewers.AnyRunning());
+  return unwatched ? std::optional(NowMs() + kHelpViewerCheckMs) : std::nullopt;
 }
 
 bool SdlBackend::NextEvent(SDL_Event& event, std::optional<std::uint64_t> wakeAt) {
@@ -220,9 +232,11 @@ bool SdlBackend::NextEvent(SDL_Event& event, std::optional<std::uint64_t> wakeAt
       if (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) return true;
     }
     const int timeoutMs = wakeAt ? remainingMs() : -1;
-    if (timeoutMs == 0 || !m_displayWait.Sleep(timeoutMs)) return false;
+    if (timeoutMs == 0 || !m_displayWait.Sleep(timeoutMs, m_helpViewers.EndedDescriptor())) return false;
+    if (m_helpViewers.AnyEnded()) return false;
     // Input, or a signal, which SDL turns into a quit request as it pumps.
     SDL_PumpEvents();
+    if (const pid_t asker = DisplayWait::TakeComeForwardRequest(); asker != 0) ComeForward(asker);
   }
   return false;
 }
@@ -282,6 +296,12 @@ void SdlBackend::Draw(const RECT& screenRegion) {
   } else if (rect.w > 0 && rect.h > 0) {
     SDL_UpdateWindowSurfaceRects(m_window, &rect, 1);
   }
+}
+
+void SdlBackend::ComeForward(pid_t asker) {
+  if ((SDL_GetWindowFlags(m_window) & SDL_WINDOW_MINIMIZED) != 0) SDL_RestoreWindow(m_window);
+  SDL_RaiseWindow(m_window);
+  kill(asker, kComeForwardSignal);
 }
 
 void SdlBackend::ToggleFullScreen() {
@@ -387,4 +407,4 @@ void SdlBackend::PlayWave(std::u16string_view name, std::span<const unsigned cha
   }
 }
 
-bool SdlBackend::StartHelpViewer(const CString& pagePath) { return StartDetached("xdg-open", ToUtf8(pagePath)); }
+bool SdlBackend::StartHelpViewer(const CString& pagePath) { return m_helpViewers.Start("xdg-open", ToUtf8(pagePath)); }

@@ -1,6 +1,8 @@
 #pragma once
 // The real machine: one desktop window showing the handheld's screen magnified, the mouse
 // and touch as the pen, the keyboard, the sound device and the desktop's page viewer.
+#include <sys/types.h>
+
 #include <deque>
 #include <memory>
 #include <optional>
@@ -11,6 +13,7 @@
 #include "platform/core/screen_layout.h"
 #include "platform/gdi/gdi.h"
 #include "platform/sdl/display_wait.h"
+#include "platform/sdl/help_viewer.h"
 
 struct SDL_Window;
 union SDL_Event;
@@ -45,13 +48,18 @@ class SdlBackend final : public Backend {
 
  private:
   SdlBackend(SDL_Window* window, SIZE screen);
-  // The next event from SDL, or false once the clock has reached wakeAt (never, without one).
+  // The next event from SDL, or false once the clock has reached wakeAt (never, without one)
+  // or a help viewer has ended.
   bool NextEvent(SDL_Event& event, std::optional<std::uint64_t> wakeAt);
+  // When the wait must look at the help viewers again, where nothing tells it of their end.
+  std::optional<std::uint64_t> HelpViewerCheckDue();
   // A close request first, then waits that only pass the time.
   std::optional<InputEvent> EndWithoutDisplay(std::optional<std::uint64_t> deadlineMs);
   void Translate(const SDL_Event& event);
   void PushPen(InputEvent::Kind kind, POINT screenPoint);
   POINT ScreenPointOfMouse(int windowX, int windowY) const;
+  // Another copy asked: the window comes to the front, and the asker hears it did.
+  void ComeForward(pid_t asker);
   void ToggleFullScreen();
   // Paints the screen's region into the window; the whole window, borders too, when stale.
   void Draw(const RECT& screenRegion);
@@ -66,6 +74,7 @@ class SdlBackend final : public Backend {
   bool m_penDown = false;
   std::deque<InputEvent> m_pending;
   std::unique_ptr<SoundPlayer> m_sound;
+  HelpViewers m_helpViewers;
   // The audio device opens after the first frame is on screen, so a sound asked for before
   // that waits for it; a later one replaces it, as it would cut it off.
   bool m_framePresented = false;

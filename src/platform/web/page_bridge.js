@@ -18,7 +18,9 @@ mergeInto(LibraryManager.library, {
   // The program's fsync: its files reach IndexedDB before it goes on, and storage the browser
   // refuses fails the save as a full disk would. While the program's static objects are made
   // it cannot wait (only main's calls can); the first save of a new settings file is then
-  // stored as soon as main begins.
+  // stored as soon as main begins. Nor can a page that is being closed: the page copies what
+  // such saves wrote where it can write at once. Nor can the program's last save, made by
+  // its static objects as it exits: the page stores it once the program has ended.
   fd_sync__deps: ['$Asyncify', '$SYSCALLS'],
   fd_sync__sig: 'ii',
   fd_sync__postset: 'addOnPreMain(function () { tumblaPage.mainStarted(); });',
@@ -44,6 +46,10 @@ mergeInto(LibraryManager.library, {
 
   tumbla_play_wave: function (name, wave, size) {
     tumblaPage.playWave(UTF8ToString(name), HEAPU8.slice(wave, wave + size));
+  },
+
+  tumbla_program_ending: function () {
+    tumblaPage.programEnding();
   },
 
   tumbla_open_page: function (name) {

@@ -19,6 +19,7 @@ void tumbla_wait(double milliseconds);
 void tumbla_present(const COLORREF* pixels, int width, int height, int left, int top, int right, int bottom);
 void tumbla_play_wave(const char* name, const unsigned char* wave, int size);
 int tumbla_open_page(const char* name);
+void tumbla_program_ending();
 }
 
 namespace {
@@ -82,3 +83,5 @@ bool WebBackend::StartHelpViewer(const CString& pagePath) {
   const CString name = slash == CString::npos ? pagePath : pagePath.substr(slash + 1);
   return tumbla_open_page(ToUtf8(name).c_str()) != 0;
 }
+
+void WebBackend::ProgramEnding() { tumbla_program_ending(); }

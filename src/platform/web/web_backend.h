@@ -19,6 +19,9 @@ class WebBackend final : public Backend {
   void Present(const FrameView& frame) override;
   void PlayWave(std::u16string_view name, std::span<const unsigned char> wave) override;
   bool StartHelpViewer(const CString& pagePath) override;
+  // From here on the program only exits: its static objects' last saves cannot wait for the
+  // browser's storage, so they go to the folder at once and the page stores them after.
+  void ProgramEnding();
 
  private:
   // A key that types a control character is followed by that character, as on the desktop.

@@ -67,7 +67,34 @@ struct NativeWindow::State {
   Placement Place() const {
     RECT client{};
     GetClientRect(window, &client);
-    return rules.place(client.right, client.bottom);
+    return rules.place(client.right, client.bottom, screenWidth, screenHeight);
+  }
+
+  // The screen's pixels as the window shows them, for a screen of that size; false when the
+  // system has no room for them.
+  bool MakeScreen(int width, int height) {
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;  // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    if (memoryDc == nullptr) memoryDc = CreateCompatibleDC(nullptr);
+    void* newBits = nullptr;
+    HBITMAP made = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &newBits, nullptr, 0);
+    if (made == nullptr || memoryDc == nullptr) {
+      if (made != nullptr) DeleteObject(made);
+      return false;
+    }
+    const HGDIOBJ previous = SelectObject(memoryDc, made);
+    if (oldBitmap == nullptr) oldBitmap = previous;
+    if (bitmap != nullptr) DeleteObject(bitmap);
+    bitmap = made;
+    bits = static_cast<std::uint32_t*>(newBits);
+    screenWidth = width;
+    screenHeight = height;
+    return true;
   }
 
   // Copies the screen's rectangle into the window, magnified; everything, border too, when whole.
@@ -242,26 +269,12 @@ std::unique_ptr<NativeWindow> NativeWindow::Open(const std::u16string& title, in
   }
 
   auto state = std::make_unique<State>();
-  state->screenWidth = screenWidth;
-  state->screenHeight = screenHeight;
   state->rules = std::move(rules);
 
-  BITMAPINFO format{};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = screenWidth;
-  format.bmiHeader.biHeight = -screenHeight;  // top row first
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  state->memoryDc = CreateCompatibleDC(nullptr);
-  state->bitmap = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (state->memoryDc == nullptr || state->bitmap == nullptr) {
+  if (!state->MakeScreen(screenWidth, screenHeight)) {
     error = ReasonOf("CreateDIBSection");
     return nullptr;
   }
-  state->bits = static_cast<std::uint32_t*>(bits);
-  state->oldBitmap = SelectObject(state->memoryDc, state->bitmap);
 
   // The largest whole magnification whose window fits the desktop's free area, centred in it.
   constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
@@ -319,8 +332,16 @@ std::optional<WindowInput> NativeWindow::Wait(std::optional<std::uint64_t> deadl
   }
 }
 
-void NativeWindow::Show(const std::uint32_t* pixels, int left, int top, int right, int bottom) {
+void NativeWindow::Show(const std::uint32_t* pixels, int width, int height, int left, int top, int right, int bottom) {
   State& state = *m_state;
+  const bool resized = width != state.screenWidth || height != state.screenHeight;
+  if (resized) {
+    if (!state.MakeScreen(width, height)) return;
+    left = 0;
+    top = 0;
+    right = width;
+    bottom = height;
+  }
   for (int y = top; y < bottom; ++y) {
     for (int x = left; x < right; ++x) {
       const std::uint32_t color = pixels[y * state.screenWidth + x];
@@ -329,7 +350,7 @@ void NativeWindow::Show(const std::uint32_t* pixels, int left, int top, int righ
   }
   GdiFlush();
   HDC dc = GetDC(state.window);
-  state.Paint(dc, RECT{left, top, right, bottom}, false);
+  state.Paint(dc, RECT{left, top, right, bottom}, resized);
   ReleaseDC(state.window, dc);
 }
 

@@ -44,7 +44,7 @@ struct Placement {
 struct PlacementRules {
   // The magnification of the first window, given the room the desktop leaves for its inside.
   std::function<int(int usableWidth, int usableHeight)> startScale;
-  std::function<Placement(int windowWidth, int windowHeight)> place;
+  std::function<Placement(int windowWidth, int windowHeight, int screenWidth, int screenHeight)> place;
 };
 
 class NativeWindow {
@@ -62,8 +62,9 @@ class NativeWindow {
   std::optional<WindowInput> Wait(std::optional<std::uint64_t> deadlineMs);
 
   // Shows the screen's pixels (COLORREF layout, 0x00BBGGRR, row after row) within the
-  // rectangle given in screen pixels.
-  void Show(const std::uint32_t* pixels, int left, int top, int right, int bottom);
+  // rectangle given in screen pixels. A screen of another size than the last (the coach's
+  // panel beside it) is laid out afresh and shown whole.
+  void Show(const std::uint32_t* pixels, int width, int height, int left, int top, int right, int bottom);
 
   // The inside of the window, in its pixels.
   int Width() const;

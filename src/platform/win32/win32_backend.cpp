@@ -12,9 +12,9 @@ std::unique_ptr<Win32Backend> Win32Backend::Create(const CString& title, SIZE sc
   win32::PlacementRules rules{[screen](int usableWidth, int usableHeight) {
                                 return StartScale(usableWidth, usableHeight, screen.cx, screen.cy);
                               },
-                              [screen](int windowWidth, int windowHeight) {
+                              [](int windowWidth, int windowHeight, int screenWidth, int screenHeight) {
                                 const ScreenLayout layout =
-                                    LayoutForWindow(windowWidth, windowHeight, screen.cx, screen.cy);
+                                    LayoutForWindow(windowWidth, windowHeight, screenWidth, screenHeight);
                                 return win32::Placement{layout.scale, layout.offsetX, layout.offsetY};
                               }};
   std::string error;
@@ -89,8 +89,9 @@ std::optional<InputEvent> Win32Backend::Translate(const win32::WindowInput& inpu
 }
 
 void Win32Backend::Present(const FrameView& frame) {
+  m_screen = SIZE{frame.width, frame.height};
   const RECT region = frame.changed.value_or(RECT{0, 0, frame.width, frame.height});
-  m_window->Show(frame.pixels, region.left, region.top, region.right, region.bottom);
+  m_window->Show(frame.pixels, frame.width, frame.height, region.left, region.top, region.right, region.bottom);
 }
 
 void Win32Backend::PlayWave(std::u16string_view, std::span<const unsigned char> wave) {

@@ -13,6 +13,7 @@
 namespace {
 constexpr UINT BUTTONS_MASK = 0x0000000F;
 constexpr UINT ICON_MASK = 0x000000F0;
+constexpr UINT DEFAULT_BUTTON_MASK = 0x00000F00;
 
 // Layout in dialog units.
 constexpr int BOX_WIDTH = 140;
@@ -42,11 +43,16 @@ struct MessageBoxLayout {
   explicit MessageBoxLayout(const MessageBoxRequest& request) : m_request(request) {
     const UINT buttons = request.type & BUTTONS_MASK;
     const UINT icon = request.type & ICON_MASK;
-    PLATFORM_REQUIRE((request.type & ~(BUTTONS_MASK | ICON_MASK)) == 0, "unsupported message box flags");
+    const UINT defaultButton = request.type & DEFAULT_BUTTON_MASK;
+    PLATFORM_REQUIRE((request.type & ~(BUTTONS_MASK | ICON_MASK | DEFAULT_BUTTON_MASK)) == 0,
+                     "unsupported message box flags");
     PLATFORM_REQUIRE(buttons == MB_OK || buttons == MB_YESNO, "unsupported message box buttons");
     PLATFORM_REQUIRE(icon == 0 || icon == MB_ICONQUESTION || icon == MB_ICONINFORMATION,
                      "unsupported message box icon");
+    PLATFORM_REQUIRE(defaultButton == 0 || (defaultButton == MB_DEFBUTTON2 && buttons == MB_YESNO),
+                     "unsupported default button");
     m_bYesNo = buttons == MB_YESNO;
+    m_bNoByDefault = defaultButton == MB_DEFBUTTON2;
     m_nIcon = icon;
 
     const int textLeft = icon != 0 ? MARGIN + ICON_SIZE + MARGIN : MARGIN;
@@ -61,9 +67,11 @@ struct MessageBoxLayout {
     m_items.push_back({ItemClass::Static, m_request.text, 0, -1, WS_CHILD | WS_VISIBLE | SS_LEFT, textLeft, MARGIN,
                        textWidth, textHeight});
     if (m_bYesNo) {
-      m_items.push_back({ItemClass::Button, u"Yes", 0, IDYES, BUTTON_STYLE | BS_DEFPUSHBUTTON, firstLeft, buttonTop,
+      const DWORD yesStyle = m_bNoByDefault ? BS_PUSHBUTTON : BS_DEFPUSHBUTTON;
+      const DWORD noStyle = m_bNoByDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+      m_items.push_back({ItemClass::Button, u"Yes", 0, IDYES, BUTTON_STYLE | yesStyle, firstLeft, buttonTop,
                          BUTTON_WIDTH, BUTTON_HEIGHT});
-      m_items.push_back({ItemClass::Button, u"No", 0, IDNO, BUTTON_STYLE | BS_PUSHBUTTON,
+      m_items.push_back({ItemClass::Button, u"No", 0, IDNO, BUTTON_STYLE | noStyle,
                          firstLeft + BUTTON_WIDTH + BUTTON_GAP, buttonTop, BUTTON_WIDTH, BUTTON_HEIGHT});
     } else {
       m_items.push_back({ItemClass::Button, u"OK", 0, IDOK, BUTTON_STYLE | BS_DEFPUSHBUTTON, firstLeft, buttonTop,
@@ -81,6 +89,7 @@ struct MessageBoxLayout {
   std::vector<DialogItemTemplate> m_items;
   DialogTemplate m_template{};
   bool m_bYesNo = false;
+  bool m_bNoByDefault = false;
   UINT m_nIcon = 0;
 };
 
@@ -94,6 +103,13 @@ class CMessageBoxDlg : private MessageBoxLayout, public CDialog {
   int ResultWhenClosed() const override { return m_bYesNo ? IDNO : IDOK; }
 
  protected:
+  // The default button starts with the focus, so that Space and Enter agree.
+  BOOL OnInitDialog() override {
+    CDialog::OnInitDialog();
+    GetDlgItem(DefaultCommandId())->SetFocus();
+    return FALSE;
+  }
+
   void OnCancel() override { EndDialog(ResultWhenClosed()); }
 
   void OnPaint() override {

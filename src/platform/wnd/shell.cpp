@@ -52,8 +52,10 @@ BOOL CreateProcessW(const char16_t* application, const char16_t* commandLine, vo
                    "unsupported process creation arguments");
   const CString executable = GetModuleFilePath();
   const std::size_t slash = executable.find_last_of(u"/\\");
-  const CString folder = slash == CString::npos ? CString(u".") : executable.substr(0, slash);
-  const CString path = folder + u"/" + CString(page.substr(FILE_PREFIX.size()));
+  // Without the executable's path the page beside it cannot be found; the working folder or
+  // the root would show whatever lies there.
+  if (slash == CString::npos) return FALSE;
+  const CString path = executable.substr(0, slash) + u"/" + CString(page.substr(FILE_PREFIX.size()));
   return WindowSystem::Current().GetBackend().StartHelpViewer(path) ? TRUE : FALSE;
 }
 

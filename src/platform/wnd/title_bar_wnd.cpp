@@ -65,5 +65,5 @@ void TitleBarWnd::OnLButtonUp(UINT, CPoint point) {
 int TitleBarWnd::CommandAt(CPoint point) const {
   if (const auto box = ButtonRect(false); box && box->PtInRect(point)) return IDCANCEL;
   if (const auto ok = ButtonRect(true); ok && ok->PtInRect(point)) return IDOK;
-  return 0;
+  return m_state.dialog != nullptr ? IDC_CAPTION : 0;
 }

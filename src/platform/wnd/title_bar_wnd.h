@@ -1,6 +1,7 @@
 #pragma once
 // The shell's title bar at the top of the screen: the caption of the full-screen dialog in
-// front, with its close box or its OK button, which send IDCANCEL or IDOK to it.
+// front, with its close box or its OK button, which send IDCANCEL or IDOK to it; a tap on
+// the caption sends IDC_CAPTION.
 #include <optional>
 
 #include "platform/wnd/dialog.h"

@@ -38,6 +38,8 @@ constexpr UINT WM_MOUSEMOVE = 0x0200;
 constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_UPDATEUISTATE = 0x0128;
+// The desktop's own: the help viewer started by CreateProcessW ended in failure (WM_APP + 1).
+constexpr UINT WM_HELPVIEWERFAILED = 0x8001;
 constexpr UINT BM_GETCHECK = 0x00F0;
 constexpr UINT BM_SETCHECK = 0x00F1;
 
@@ -107,3 +109,7 @@ constexpr DWORD SHDB_SHOW = 0x0001;
 constexpr DWORD SHDB_HIDE = 0x0002;
 constexpr int SIP_UP = 0;
 constexpr int SIP_FORCEDOWN = 2;
+
+// The title bar's caption was tapped (not its buttons): a command the dialog in front may
+// take, and the others ignore.
+constexpr int IDC_CAPTION = 0xFFF0;

@@ -18,6 +18,9 @@ class WindowHost {
 
   // A part of the screen, in screen pixels, must be composed again.
   virtual void ScreenChanged(const RECT& screenRect) = 0;
+  // The composed screen's size: the handheld's unless a program adds to it (a panel beside
+  // it); what no window covers shows the desktop colour.
+  virtual void SetScreenSize(int width, int height) = 0;
   virtual void MarkInvalid(CWnd* window) = 0;
   virtual void MarkValid(CWnd* window) = 0;
   // Paints the invalid windows of a tree, parents first.

@@ -164,7 +164,14 @@ bool WindowSystem::PaintInvalidWindows() {
 
 void WindowSystem::ScreenChanged(const RECT& screenRect) {
   Changed();
-  m_dirty = Union(m_dirty, CRect(screenRect).Intersect(CRect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)));
+  m_dirty = Union(m_dirty, CRect(screenRect).Intersect(CRect(0, 0, m_screen.Width(), m_screen.Height())));
+}
+
+void WindowSystem::SetScreenSize(int width, int height) {
+  if (width == m_screen.Width() && height == m_screen.Height()) return;
+  m_screen = Surface(width, height, DESKTOP_COLOR);
+  Changed();
+  m_dirty = CRect(0, 0, width, height);
 }
 
 void WindowSystem::ComposeTree(CWnd* window, const CRect& clip) {
@@ -216,7 +223,7 @@ void WindowSystem::RefreshScreen() {
   for (auto it = m_topLevels.rbegin(); it != m_topLevels.rend(); ++it) ComposeTree(*it, dirty);
   m_screen.MarkChanged();
   MarkRefreshed();
-  m_backend.Present(FrameView{SCREEN_WIDTH, SCREEN_HEIGHT, m_screen.Data(), dirty});
+  m_backend.Present(FrameView{m_screen.Width(), m_screen.Height(), m_screen.Data(), dirty});
 }
 
 // ---- focus and timers -----------------------------------------------------------------------
@@ -315,8 +322,11 @@ void WindowSystem::PopModal(CWnd* root) {
 bool WindowSystem::AcceptsInput(const CWnd* window) const {
   const CWnd* active = ActiveModal();
   if (active == nullptr) return true;
+  // A window owned by the one whose loop runs takes input with it, as its part.
   const CWnd* root = window;
-  while (root->m_pParentWnd != nullptr) root = root->m_pParentWnd;
+  while (root->m_pParentWnd != nullptr || root->m_pOwnerWnd != nullptr) {
+    root = root->m_pParentWnd != nullptr ? root->m_pParentWnd : root->m_pOwnerWnd;
+  }
   return root == active || (m_shell != nullptr && m_shell->Owns(root));
 }
 
@@ -360,6 +370,9 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
       } else {
         m_modal.front()->SendMessage(WM_CLOSE);
       }
+      return;
+    case InputEvent::Kind::HelpFailed:
+      if (!m_modal.empty()) m_modal.front()->SendMessage(WM_HELPVIEWERFAILED);
       return;
     case InputEvent::Kind::EndSession:
       if (!m_modal.empty()) m_modal.front()->SendMessage(WM_ENDSESSION, TRUE);

@@ -44,6 +44,7 @@ class WindowSystem final : public WindowHost {
 
   // ---- paint ----------------------------------------------------------------------------
   void ScreenChanged(const RECT& screenRect) override;
+  void SetScreenSize(int width, int height) override;
   void MarkInvalid(CWnd* window) override;
   void MarkValid(CWnd* window) override;
   void PaintTree(CWnd* window) override;

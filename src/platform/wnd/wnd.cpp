@@ -51,6 +51,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char16_t*, const char16_t* windowName, 
     parent->m_children.push_back(this);
   } else {
     m_pParentWnd = nullptr;
+    m_pOwnerWnd = parent;
     host.LinkTopLevel(this, (exStyle & WS_EX_TOPMOST) != 0);
   }
   Invalidate();
@@ -76,6 +77,7 @@ void CWnd::Unlink() {
     siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     m_pParentWnd = nullptr;
   } else {
+    m_pOwnerWnd = nullptr;
     CurrentHost().UnlinkTopLevel(this);
   }
 }
@@ -288,6 +290,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS: OnSetFocus(FromHandle(reinterpret_cast<HWND>(wParam))); return 0;
     case WM_KILLFOCUS: OnKillFocus(FromHandle(reinterpret_cast<HWND>(wParam))); return 0;
     case WM_CLOSE: OnClose(); return 0;
+    case WM_HELPVIEWERFAILED: OnHelpViewerFailed(); return 0;
     case WM_ENDSESSION: OnEndSession(static_cast<BOOL>(wParam)); return 0;
     case WM_UPDATEUISTATE: OnUpdateUIState(LOWORD(wParam), HIWORD(wParam)); return 0;
     default: PLATFORM_REQUIRE(false, "message not supported by this window"); return 0;
@@ -309,6 +312,7 @@ BOOL CWnd::OnHelpInfo(HELPINFO*) { return TRUE; }
 void CWnd::OnSetFocus(CWnd*) {}
 void CWnd::OnKillFocus(CWnd*) {}
 void CWnd::OnUpdateUIState(UINT, UINT) {}
+void CWnd::OnHelpViewerFailed() {}
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
   if (HIWORD(wParam) != BN_CLICKED) return FALSE;

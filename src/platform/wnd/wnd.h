@@ -146,6 +146,8 @@ class CWnd {
   // The desktop window's close button, sent to the outermost modal window; by default the
   // program ends, as a desktop ends a program whose window it closes.
   virtual void OnClose();
+  // The help viewer started after all failed, sent to the outermost modal window.
+  virtual void OnHelpViewerFailed();
   // Sent to the outermost modal window when the system may end the program from now on
   // without another word; it keeps what is worth keeping before it returns.
   virtual void OnEndSession(BOOL bEnding);
@@ -175,6 +177,8 @@ class CWnd {
 
   WindowHandle m_handle{this};
   CWnd* m_pParentWnd = nullptr;
+  // A top-level window created with a parent: it takes input while its owner's loop runs.
+  CWnd* m_pOwnerWnd = nullptr;
   std::vector<CWnd*> m_children;  // index 0 is the top of the z-order
   CRect m_rcWindow;               // in the parent's client coordinates, or the screen's
   DWORD m_dwStyle = 0;

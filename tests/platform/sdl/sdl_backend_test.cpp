@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <csignal>
@@ -10,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include <thread>
 #include <vector>
@@ -339,18 +342,24 @@ TEST_F(SdlBackendTest, TheSoundDeviceClosesAfterAWhileOfSilenceAndOpensForTheNex
   EXPECT_GT(player.QueuedBytes(), 0u);
 }
 
-// A stand-in viewer that writes down what it was asked to open.
+// Stand-in viewers in a folder of their own: "viewer" writes down what it was asked to open
+// and succeeds; "xdg-open" says a few lines on both outputs and fails, as xdg-open does where
+// no program takes the page.
 class HelpViewerTest : public testing::Test {
  protected:
   void SetUp() override {
     m_folder = std::filesystem::temp_directory_path() / ("tumbla_help_" + std::to_string(getpid()));
     std::filesystem::create_directories(m_folder);
-    const std::filesystem::path viewer = m_folder / "viewer";
-    std::ofstream(viewer) << "#!/bin/sh\necho \"$1\" > \"" << (m_folder / "opened").string() << ".part\"\nmv \""
-                          << (m_folder / "opened").string() << ".part\" \"" << (m_folder / "opened").string() << "\"\n";
-    std::filesystem::permissions(viewer, std::filesystem::perms::owner_all);
+    const std::string opened = (m_folder / "opened").string();
+    Script("viewer", "echo \"$1\" > \"" + opened + ".part\"\nmv \"" + opened + ".part\" \"" + opened + "\"\n");
+    Script("xdg-open", "echo 'no browser found' >&2\necho 'tried www-browser'\nexit 1\n");
   }
   void TearDown() override { std::filesystem::remove_all(m_folder); }
+
+  void Script(const std::string& name, const std::string& body) {
+    std::ofstream(m_folder / name) << "#!/bin/sh\n" << body;
+    std::filesystem::permissions(m_folder / name, std::filesystem::perms::owner_all);
+  }
 
   std::string Opened() {
     for (int tries = 0; tries < 200 && !std::filesystem::exists(m_folder / "opened"); ++tries) {
@@ -361,23 +370,91 @@ class HelpViewerTest : public testing::Test {
     return line;
   }
 
+  // Blocks until a viewer has ended, as the program's wait would wake.
+  static void AwaitEnd(const HelpViewers& viewers) {
+    pollfd ended{viewers.EndedDescriptor(), POLLIN, 0};
+    ASSERT_EQ(poll(&ended, 1, -1), 1);
+  }
+
+  // What the viewers printed, with the test's standard output and error sent to a file while
+  // one starts.
+  std::string OutputOfStart(HelpViewers& viewers, const std::string& program) {
+    const std::filesystem::path captured = m_folder / "output";
+    const int file = open(captured.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int savedOut = dup(STDOUT_FILENO);
+    const int savedError = dup(STDERR_FILENO);
+    dup2(file, STDOUT_FILENO);
+    dup2(file, STDERR_FILENO);
+    const bool started = viewers.Start(program, "Tumbla.htm");
+    dup2(savedOut, STDOUT_FILENO);
+    dup2(savedError, STDERR_FILENO);
+    close(savedOut);
+    close(savedError);
+    close(file);
+    EXPECT_TRUE(started);
+    AwaitEnd(viewers);
+    std::stringstream text;
+    text << std::ifstream(captured).rdbuf();
+    return text.str();
+  }
+
   std::filesystem::path m_folder;
 };
 
-TEST_F(HelpViewerTest, StartsTheViewerOnThePageAndLeavesNoZombie) {
-  ASSERT_TRUE(StartDetached((m_folder / "viewer").string(), "/some where/Tumbla.htm"));
+TEST_F(HelpViewerTest, StartsTheViewerOnThePageAndCollectsItsSuccessfulEnd) {
+  HelpViewers viewers;
+  ASSERT_TRUE(viewers.Start((m_folder / "viewer").string(), "/some where/Tumbla.htm"));
   EXPECT_EQ(Opened(), "/some where/Tumbla.htm");
-  // The reaper thread collects the viewer: no child of ours is left.
-  bool childLeft = true;
-  for (int tries = 0; tries < 200 && childLeft; ++tries) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    childLeft = waitpid(-1, nullptr, WNOHANG) != -1;
-  }
-  EXPECT_FALSE(childLeft);
+  AwaitEnd(viewers);
+  EXPECT_FALSE(viewers.CollectEnded());
+  EXPECT_FALSE(viewers.AnyRunning());
+  EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1) << "a viewer was left as a zombie";
 }
 
 TEST_F(HelpViewerTest, AViewerThatCannotStartIsReportedAsFailure) {
-  EXPECT_FALSE(StartDetached((m_folder / "no such viewer").string(), "Tumbla.htm"));
+  HelpViewers viewers;
+  EXPECT_FALSE(viewers.Start((m_folder / "no such viewer").string(), "Tumbla.htm"));
+  EXPECT_FALSE(viewers.AnyRunning());
+}
+
+TEST_F(HelpViewerTest, AViewerThatFailsAfterStartingIsToldByItsStatusAndPrintsNothing) {
+  HelpViewers viewers;
+  EXPECT_EQ(OutputOfStart(viewers, (m_folder / "xdg-open").string()), "");
+  EXPECT_TRUE(viewers.CollectEnded());
+  EXPECT_FALSE(viewers.AnyRunning());
+}
+
+// The back end's own wait wakes for the failing xdg-open, on an X display, where it watches
+// the display's connection itself, and on SDL's wait.
+TEST_F(HelpViewerTest, TheBackEndsWaitTellsOfAnXdgOpenThatFailed) {
+  const std::string path = getenv("PATH") != nullptr ? getenv("PATH") : "/usr/bin:/bin";
+  setenv("PATH", (m_folder.string() + ":" + path).c_str(), 1);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  VirtualDisplay display;
+  ASSERT_TRUE(display.Running()) << display.Why();
+  for (const bool onX : {true, false}) {
+    if (onX) {
+      unsetenv("SDL_VIDEODRIVER");
+      unsetenv("WAYLAND_DISPLAY");
+      setenv("DISPLAY", display.Name().c_str(), 1);
+    } else {
+      setenv("SDL_VIDEODRIVER", "dummy", 1);
+    }
+    std::string error;
+    const std::unique_ptr<SdlBackend> backend = Create(error);
+    ASSERT_NE(backend, nullptr) << error;
+    while (backend->WaitForEvent(backend->NowMs(), WaitReason::Idle)) {
+    }
+    ASSERT_TRUE(backend->StartHelpViewer(u"/games/Tumbla.htm"));
+    // The deadline is far off: only the viewer's end wakes the wait before it.
+    const std::uint64_t deadline = backend->NowMs() + 10000;
+    std::optional<InputEvent> event;
+    do {
+      event = backend->WaitForEvent(deadline, WaitReason::Idle);
+    } while (event && event->kind != InputEvent::Kind::HelpFailed);
+    EXPECT_TRUE(event.has_value()) << (onX ? "on X" : "on SDL's wait");
+  }
+  setenv("PATH", path.c_str(), 1);
 }
 
 }  // namespace

@@ -106,3 +106,28 @@ TEST_F(ModalLoops, HelpRequestReachesTheDialogInFront) {
   EXPECT_EQ(helpCtrl, OPEN_INNER);  // the first tab stop has the focus
 }
 }  // namespace
+
+namespace {
+// A window beside the handheld's screen, owned by the dialog whose loop runs: it takes taps
+// with its owner, and the screen grows to show it.
+TEST_F(ModalLoops, OwnedWindowBesideTheScreenTakesInputWithItsOwner) {
+  ScriptedDialog owner({});
+  std::vector<std::string> log;
+  LoggingWnd beside(log, "beside");
+  owner.onInit = [&] {
+    CurrentHost().SetScreenSize(SCREEN_WIDTH + 100, SCREEN_HEIGHT);
+    beside.CreateEx(0, nullptr, nullptr, WS_POPUP | WS_VISIBLE, CRect(SCREEN_WIDTH, 0, SCREEN_WIDTH + 100, 50), &owner,
+                    0);
+  };
+  m_ui.Tap(POINT{SCREEN_WIDTH + 10, 20}).Check([&] {
+    const Surface shot = m_ui.Screenshot();
+    EXPECT_EQ(shot.Width(), SCREEN_WIDTH + 100);
+    EXPECT_EQ(shot.Height(), SCREEN_HEIGHT);
+    beside.DestroyWindow();
+    CurrentHost().SetScreenSize(SCREEN_WIDTH, SCREEN_HEIGHT);
+    EXPECT_EQ(m_ui.Screenshot().Width(), SCREEN_WIDTH);
+  });
+  owner.DoModal();
+  EXPECT_EQ(log, (std::vector<std::string>{"beside down 10,20", "beside up 10,20"}));
+}
+}  // namespace

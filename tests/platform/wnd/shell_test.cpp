@@ -30,4 +30,12 @@ TEST_F(Shell, TheHelpViewerOpensThePageBesideTheExecutable) {
   ASSERT_EQ(m_ui.HelpLaunches().size(), 1u);
   EXPECT_EQ(m_ui.HelpLaunches()[0].pagePath, u"/opt/tumbla/bin/Tumbla.htm");
 }
+
+TEST_F(Shell, WithoutTheExecutablesPathNoPageIsLookedFor) {
+  SetModuleFilePathForTesting(u"Tumbla");
+  EXPECT_FALSE(CreateProcessW(u"peghelp.exe", u"file:Tumbla.htm", nullptr, nullptr, FALSE, 0, nullptr, nullptr, nullptr,
+                              nullptr));
+  SetModuleFilePathForTesting(u"");
+  EXPECT_TRUE(m_ui.HelpLaunches().empty());
+}
 }  // namespace

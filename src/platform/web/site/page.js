@@ -3,8 +3,6 @@
 // settings folder in the browser's storage, one game at a time across tabs, and the page
 // shown when the game has ended. The program calls in through tumblaPage (page_bridge.js).
 (function () {
-  const SCREEN_WIDTH = 240;
-  const SCREEN_HEIGHT = 320;
   // The folder of the settings file, kept in IndexedDB; the program finds it as the folder
   // of its executable, as on the desktop.
   const DATA_FOLDER = '/tumbla';
@@ -12,9 +10,11 @@
   const PEN_DOWN = 0, PEN_MOVE = 1, PEN_UP = 2, HOVER = 3, KEY_DOWN = 4, CHARACTER = 5, END_SESSION = 8;
   const MOD_SHIFT = 1, MOD_CONTROL = 2, MOD_ALT = 4;
 
+  // The canvas is as many pixels as the frame presented last (the handheld's 240 by 320
+  // screen, or more with a panel beside or below it); everything else follows its size.
   const canvas = document.getElementById('screen');
   const context = canvas.getContext('2d', { alpha: false });
-  const image = context.createImageData(SCREEN_WIDTH, SCREEN_HEIGHT);
+  let image = context.createImageData(canvas.width, canvas.height);
 
   const page = {
     openInAnotherTab: false,
@@ -26,23 +26,34 @@
   window.tumblaPage = page;
 
   // ---- the frame ------------------------------------------------------------------------
-  // The largest whole number of device pixels per screen pixel that fits; a fraction only
-  // when not even one fits, or to fill the width of a phone held upright.
+  // The frame as large as the window allows. A desktop browser keeps a whole number of
+  // device pixels per frame pixel, for sharp edges, and takes a fraction only when not even
+  // one fits; a phone, upright or sideways, fills its width or its height, whichever the
+  // frame meets first, by a fraction where no whole number fits, as every finger needs the
+  // room.
   function fitCanvas() {
     const ratio = window.devicePixelRatio || 1;
-    const width = window.innerWidth, height = window.innerHeight;
-    const fits = Math.min((width * ratio) / SCREEN_WIDTH, (height * ratio) / SCREEN_HEIGHT);
-    const phoneUpright = window.matchMedia('(pointer: coarse)').matches && height > width;
-    const devicePixels = fits < 1 || phoneUpright ? fits : Math.floor(fits);
-    canvas.style.width = (SCREEN_WIDTH * devicePixels) / ratio + 'px';
-    canvas.style.height = (SCREEN_HEIGHT * devicePixels) / ratio + 'px';
+    const fits = Math.min((window.innerWidth * ratio) / canvas.width, (window.innerHeight * ratio) / canvas.height);
+    const phone = window.matchMedia('(pointer: coarse)').matches;
+    const devicePixels = fits < 1 || phone ? fits : Math.floor(fits);
+    canvas.style.width = (canvas.width * devicePixels) / ratio + 'px';
+    canvas.style.height = (canvas.height * devicePixels) / ratio + 'px';
   }
   window.addEventListener('resize', fitCanvas);
   fitCanvas();
 
+  // A frame of another size: the canvas takes it whole, and the scale is found anew.
+  function resizeFrame(width, height) {
+    canvas.width = width;
+    canvas.height = height;
+    image = context.createImageData(width, height);
+    fitCanvas();
+  }
+
   page.present = function (heap, pixels, width, height, left, top, right, bottom) {
-    if (width !== SCREEN_WIDTH || height !== SCREEN_HEIGHT) {
-      throw new Error(`the page shows a screen of ${SCREEN_WIDTH} by ${SCREEN_HEIGHT}, not ${width} by ${height}`);
+    if (width !== canvas.width || height !== canvas.height) {
+      resizeFrame(width, height);
+      [left, top, right, bottom] = [0, 0, width, height];
     }
     if (right <= left || bottom <= top) return;
     const out = image.data;
@@ -109,15 +120,15 @@
   function screenPoint(event) {
     const box = canvas.getBoundingClientRect();
     return [
-      Math.floor(((event.clientX - box.left) * SCREEN_WIDTH) / box.width),
-      Math.floor(((event.clientY - box.top) * SCREEN_HEIGHT) / box.height),
+      Math.floor(((event.clientX - box.left) * canvas.width) / box.width),
+      Math.floor(((event.clientY - box.top) * canvas.height) / box.height),
     ];
   }
 
   function clamp(point) {
     return [
-      Math.min(Math.max(point[0], 0), SCREEN_WIDTH - 1),
-      Math.min(Math.max(point[1], 0), SCREEN_HEIGHT - 1),
+      Math.min(Math.max(point[0], 0), canvas.width - 1),
+      Math.min(Math.max(point[1], 0), canvas.height - 1),
     ];
   }
 
@@ -184,8 +195,65 @@
   // ---- a page the browser may end ------------------------------------------------------
   // A hidden page may be ended without another word (a phone switching apps, a tab swiped
   // away or dropped in the background), so the program saves what it keeps at once: the
-  // settings, a total whose name is being asked for, the game in progress. Closing a tab
-  // hides it too; each hiding is told once.
+  // settings, a total whose name is being asked for, the game in progress. Each hiding is
+  // told once. A page being closed or reloaded cannot wait for the browser's storage: its
+  // saves go on without waiting, and what they wrote is copied into the site's local
+  // storage, which takes it at once; the next start puts it back into the folder.
+  const FOLDER_COPY = 'tumbla-folder';
+  let unloading = false;
+  let storageKept = false;
+
+  function folderFiles(FS) {
+    return FS.readdir(DATA_FOLDER).filter((name) => FS.isFile(FS.lstat(DATA_FOLDER + '/' + name).mode));
+  }
+
+  function copyFolderNow() {
+    if (!started || !storageKept) return;
+    const FS = Module.FS;
+    const files = {};
+    for (const name of folderFiles(FS)) {
+      let bytes = '';
+      for (const byte of FS.readFile(DATA_FOLDER + '/' + name)) bytes += String.fromCharCode(byte);
+      files[name] = bytes;
+    }
+    try {
+      localStorage.setItem(FOLDER_COPY, JSON.stringify(files));
+    } catch (error) {
+      console.error('Tumbla: the browser did not keep the settings of a closing page:', error);
+    }
+  }
+
+  // The copy is older than anything the folder gets from now on, so it goes once stored. A
+  // site without local storage has made no copy.
+  function storeAndDropCopy() {
+    page.store().then(() => {
+      try {
+        localStorage.removeItem(FOLDER_COPY);
+      } catch (error) {
+        console.error('Tumbla: the copy of a closed page stays:', error);
+      }
+    }, () => {});
+  }
+
+  function putBackFolderCopy() {
+    storageKept = true;
+    let files = null;
+    try {
+      files = JSON.parse(localStorage.getItem(FOLDER_COPY));
+    } catch (error) {
+      console.error('Tumbla: the copy of a closed page cannot be read:', error);
+    }
+    if (files === null || typeof files !== 'object') return;
+    const FS = Module.FS;
+    for (const name of folderFiles(FS)) {
+      if (!Object.hasOwn(files, name)) FS.unlink(DATA_FOLDER + '/' + name);
+    }
+    for (const [name, bytes] of Object.entries(files)) {
+      FS.writeFile(DATA_FOLDER + '/' + name, Uint8Array.from(String(bytes), (c) => c.charCodeAt(0)));
+    }
+    storeAndDropCopy();
+  }
+
   function keepWhenHidden() {
     let told = false;
     const endSession = () => {
@@ -200,8 +268,17 @@
         told = false;
       }
     });
-    window.addEventListener('pagehide', endSession);
-    window.addEventListener('pageshow', () => { told = false; });
+    window.addEventListener('pagehide', () => {
+      unloading = true;
+      endSession();
+      copyFolderNow();
+    });
+    // A page kept by the browser and shown again stores what it saved while closing.
+    window.addEventListener('pageshow', (event) => {
+      told = false;
+      unloading = false;
+      if (event.persisted && started) storeAndDropCopy();
+    });
   }
   keepWhenHidden();
 
@@ -269,7 +346,9 @@
     }));
     return storing;
   };
-  page.canWait = () => started;
+  let ending = false;
+  page.canWait = () => started && !unloading && !ending;
+  page.programEnding = () => { ending = true; };
   page.storeLater = () => { storeWhenStarted = true; };
   page.mainStarted = function () {
     started = true;
@@ -282,10 +361,18 @@
     FS.symlink(DATA_FOLDER + '/tumbla', '/proc/self/exe');
     Module.addRunDependency('tumbla-settings');
     FS.mount(FS.filesystems.IDBFS, {}, DATA_FOLDER);
-    // Storage the browser refuses starts the game with the defaults; each save then fails
-    // with the program's own message, and the game goes on.
-    FS.syncfs(true, (error) => {
-      if (error) console.error('Tumbla: the browser keeps no settings:', error);
+  }
+
+  // Only once this tab holds the game: what a tab closed meanwhile saved is then in storage.
+  // Storage the browser refuses starts the game with the defaults; each save then fails with
+  // the program's own message, and the game goes on.
+  function loadDataFolder() {
+    Module.FS.syncfs(true, (error) => {
+      if (error) {
+        console.error('Tumbla: the browser keeps no settings:', error);
+      } else {
+        putBackFolderCopy();
+      }
       Module.removeRunDependency('tumbla-settings');
     });
   }
@@ -294,9 +381,13 @@
   // finds the game open elsewhere says so and starts it when the other tab lets it go.
   let releaseGame = () => {};
   function holdTheGame() {
-    if (!navigator.locks) return;
+    if (!navigator.locks) {
+      loadDataFolder();
+      return;
+    }
     Module.addRunDependency('tumbla-lock');
     const start = () => {
+      loadDataFolder();
       page.openInAnotherTab = false;
       document.getElementById('elsewhere').hidden = true;
       document.body.classList.remove('elsewhere');
@@ -316,7 +407,7 @@
   // ---- the end ----------------------------------------------------------------------------
   // After the last save has reached storage; a failure says what stopped the game.
   function showEnded(failure) {
-    storing.catch(() => {}).then(() => {
+    page.store().catch(() => {}).then(() => {
       if (failure !== undefined) {
         document.getElementById('ended-text').textContent =
           'Tumbla stopped on an error: ' + failure + '. Scores saved before it are kept.';

@@ -83,7 +83,7 @@ bool CanOpenForReading(const std::string& path) { return Open(path, GENERIC_READ
 bool NothingAt(const std::string& path) {
   if (GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES) return false;
   const DWORD error = GetLastError();
-  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_FILENAME_EXCED_RANGE;
 }
 
 int MakeFolder(const std::string& path) {

@@ -1,0 +1,142 @@
+// The board keeps every hold and take with its moment, whether or not the coach is shown, and
+// a scripted game's review comes out of them.
+#include <optional>
+
+#include "../coach/solved_table.h"
+#include "board_fixture.h"
+#include "coach/game_review.h"
+#include "persistence/file_bytes.h"
+#include "platform/core/screen_size.h"
+#include "platform/gdi/png_file.h"
+#include "platform/headless/golden.h"
+
+namespace {
+
+using enum Category;
+
+struct ScriptedTurn {
+  std::vector<int> first;
+  // The dice held after the first roll and the faces the others show at the second.
+  std::vector<int> held;
+  std::vector<int> second;
+  std::optional<Category> take;  // none: the extra
+};
+
+// Three choices cost points: Chance for a straight, Ones over the extra and 4 Kind while
+// four sixes could still chase the extra.
+const std::vector<ScriptedTurn> kGame = {
+    {{6, 6, 6, 6, 1}, {0, 1, 2, 3}, {6}, Tumbla},
+    {{1, 2, 3, 4, 5}, {}, {}, Chance},
+    {{2, 2, 3, 3, 3}, {}, {}, House},
+    {{1, 1, 1, 1, 1}, {}, {}, Ones},
+    {{4, 4, 4, 4, 4}, {}, {}, std::nullopt},
+    {{2, 3, 4, 5, 6}, {}, {}, FiveRow},
+    {{1, 3, 4, 5, 6}, {1, 2, 3, 4}, {3}, FourRow},
+    {{5, 5, 5, 6, 2}, {}, {}, ThreeKind},
+    {{6, 6, 6, 6, 4}, {}, {}, FourKind},
+    {{2, 2, 1, 1, 1}, {}, {}, Twos},
+    {{3, 3, 3, 1, 2}, {}, {}, Threes},
+    {{4, 4, 4, 1, 2}, {}, {}, Fours},
+    {{5, 5, 5, 1, 2}, {}, {}, Fives},
+    {{6, 6, 6, 1, 2}, {}, {}, Sixes},
+};
+
+class BoardCoach : public BoardTest {
+ protected:
+  // Best play's table is worked out a slice per tick: 96 ticks.
+  static constexpr std::uint64_t kTableTime = 6000;
+
+  // The run that rewrites the reference images also draws the README's picture from it.
+  void ExpectScreen(const char* golden, const char* docsPicture = "", int docsScale = 1) {
+    Check([this, golden, docsPicture, docsScale] {
+      const Surface shot = m_ui.Screenshot();
+      const GoldenComparison result = CompareWithGolden(shot, golden);
+      EXPECT_TRUE(result.matches) << result.message;
+      if (*docsPicture != '\0' && GoldenUpdateRequested()) {
+        const std::string path = SourceTreePath("docs").append(docsPicture).string();
+        EXPECT_TRUE(WritePng(Magnified(shot, docsScale), path)) << "could not write " << path;
+      }
+    });
+  }
+
+  void PlayTurn(const ScriptedTurn& turn) {
+    m_faces.insert(m_faces.end(), turn.first.begin(), turn.first.end());
+    m_ui.TapItem(IDC_GO).Wait(kTick);
+    if (!turn.second.empty()) {
+      for (int die : turn.held) TapDie(die);
+      m_faces.insert(m_faces.end(), turn.second.begin(), turn.second.end());
+      m_ui.TapItem(IDC_GO).Wait(kTick);
+    }
+    Take(turn.take ? CellIndex(*turn.take) : kBonusIndex);
+  }
+};
+
+TEST_F(BoardCoach, ScriptedGameReview) {
+  for (const ScriptedTurn& turn : kGame) PlayTurn(turn);
+  Check([this] {
+    ASSERT_FALSE(m_board.IsGameStarted());
+    const std::vector<PlayedChoice>& played = m_board.PlayedChoices();
+    ASSERT_EQ(played.size(), kGame.size() + 2);
+    EXPECT_EQ(played[0].chosen.kind, ChoiceKind::Hold);
+    EXPECT_EQ(played[0].chosen.held, (FaceCounts{0, 0, 0, 0, 0, 4}));
+    EXPECT_EQ(played[0].position.rollsMade, 1);
+    EXPECT_EQ(played[1].position.rollsMade, 2);
+    EXPECT_EQ(played[5].chosen.kind, ChoiceKind::Extra);
+    EXPECT_EQ(played[5].position.points, 50 + 15 + 25 + 5);
+
+    const GameReview review = ReviewGame(SolvedTable(), played, CellValue(kTotalIndex));
+    EXPECT_EQ(review.finalTotal, 374);
+    EXPECT_NEAR(review.expectedAtStart, 237.4206, 1e-4);
+    EXPECT_NEAR(review.givenUp, 230.6567, 1e-4);
+    EXPECT_NEAR(review.luck, 367.2360, 1e-4);
+    ASSERT_EQ(review.costliest.size(), 3u);
+    EXPECT_EQ(review.costliest[0].played.chosen.category, Ones);
+    EXPECT_EQ(review.costliest[0].best.kind, ChoiceKind::Extra);
+    EXPECT_NEAR(review.costliest[0].cost, 107.5603, 1e-4);
+    // Four sixes with TUMBLA holding 50: rolling on for the extra was worth more than 4 Kind.
+    EXPECT_EQ(review.costliest[1].played.chosen.category, FourKind);
+    EXPECT_EQ(review.costliest[1].best.held, (FaceCounts{0, 0, 0, 0, 0, 4}));
+    EXPECT_NEAR(review.costliest[1].cost, 26.8683, 1e-4);
+    EXPECT_EQ(review.costliest[2].played.chosen.category, Chance);
+    EXPECT_EQ(review.costliest[2].best.category, FiveRow);
+    EXPECT_NEAR(review.costliest[2].cost, 24.3169, 1e-4);
+  });
+  // New Game starts a fresh account.
+  m_ui.ChooseMenu(u"New Game").Wait(kTick);
+  Check([this] { EXPECT_TRUE(m_board.PlayedChoices().empty()); });
+  Run();
+}
+
+// The C key turns the coach on: the panel beside the screen, its setting in a file of its
+// own; the advice after a roll, then the cost of the hold.
+TEST_F(BoardCoach, AdviceAndCostBesideTheBoard) {
+  m_ui.Key('C').Wait(kTableTime);
+  Check([this] {
+    ASSERT_NE(m_board.CoachPanel(), nullptr);
+    EXPECT_EQ(FileBytes(m_gameFolder.File("Tumbla-extras.ini")), "<COACH>1\n");
+    EXPECT_EQ(m_ui.Screenshot().Width(), SCREEN_WIDTH + kCoachPanelWidth);
+  });
+  Roll({1, 2, 3, 4, 6});
+  ExpectScreen("coach_advice", "coach_desktop.png", 2);
+  for (int die : {0, 1, 2}) TapDie(die);
+  Roll({5, 5});
+  ExpectScreen("coach_cost");
+  // A tap on the panel turns it off: the board's own screen, as without the coach.
+  m_ui.Tap(POINT{SCREEN_WIDTH + 20, 10}).Wait(kTick);
+  Check([this] {
+    EXPECT_EQ(m_board.CoachPanel(), nullptr);
+    EXPECT_EQ(FileBytes(m_gameFolder.File("Tumbla-extras.ini")), "<COACH>0\n");
+    EXPECT_EQ(m_ui.Screenshot().Width(), SCREEN_WIDTH);
+  });
+  Run();
+}
+
+// Turned on after the game by a tap on the caption: the costs were kept all along.
+TEST_F(BoardCoach, ReviewAfterTheGame) {
+  for (const ScriptedTurn& turn : kGame) PlayTurn(turn);
+  m_ui.Tap(POINT{40, 10}).Wait(kTableTime);
+  ExpectScreen("coach_review", "coach_review.png");
+  Run();
+}
+
+}  // namespace
