@@ -53,4 +53,3 @@ SettingsPlace ChooseSettingsPlace() {
   const bool bStartFromShared = CDataFile::AtPath(own).IsAbsent() && !CDataFile::AtPath(beside).IsAbsent();
   return {own, folder, bStartFromShared ? beside : own};
 }
-
