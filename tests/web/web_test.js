@@ -17,8 +17,9 @@ const MENU = [20, 308];
 const MENU_ITEMS = { 'Show Hi Scores': 176, 'Reset Hi Scores': 196, 'Game Options': 216, 'About Tumbla': 236, Exit: 283 };
 const CLOSE_BOX = [228, 9];
 const DIE_1 = [211, 69];
-// The box of the message "Error exporting data to disk:" over the board, left, top, right, bottom.
-const MESSAGE_BOX = [14, 111, 225, 208];
+// The box of the message "Error exporting data to disk:" (with the file's path) over the board,
+// left, top, right, bottom.
+const MESSAGE_BOX = [14, 104, 225, 214];
 const GO = [211, 266];
 const YES = [84, 187];
 const NO = [152, 187];
@@ -293,6 +294,38 @@ check('storage the browser refuses gives the message of a read-only folder, and 
     await game.expectScreen('board_start');
     await game.tap(GO);
     assert.notStrictEqual((await game.compareWithGolden('board_start')).differing, 0, 'GO rolled no dice');
+    await context.close();
+  });
+
+check('Shift and Ctrl reach the game: Shift+Tab takes the focus back, Ctrl+Q asks before ending',
+  async ({ browser, url }) => {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setViewport({ width: 480, height: 640, hasTouch: true });
+    const game = new GamePage(page);
+    await game.open(url);
+    const keys = page.keyboard;
+    const withModifier = async (modifier, key) => {
+      await keys.down(modifier);
+      await keys.press(key);
+      await keys.up(modifier);
+      await game.settle();
+    };
+    await game.tap(GO);
+    await keys.press('Tab');
+    await game.settle();
+    const first = await game.screen();
+    await keys.press('Tab');
+    await game.settle();
+    assert.notStrictEqual(await game.screen(), first, 'Tab did not move the focus on');
+    await withModifier('Shift', 'Tab');
+    assert.strictEqual(await game.screen(), first, 'Shift+Tab did not take the focus back');
+    await withModifier('Control', 'KeyQ');
+    const question = await game.screen();
+    assert.notStrictEqual(question, first, 'Ctrl+Q asked nothing');
+    await game.tap(NO);
+    assert.notStrictEqual(await game.screen(), question, 'No did not close the question');
+    assert.ok(!(await game.ended()), 'No ended the game');
     await context.close();
   });
 
