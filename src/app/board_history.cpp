@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
-#include <system_error>
 
 #include "app/board_dlg.h"
 #include "history/games_file.h"
 #include "persistence/data_file.h"
+#include "persistence/file_access.h"
 #include "platform/core/message_box.h"
 #include "platform/core/screen_size.h"
 #include "platform/core/text.h"
@@ -40,8 +40,7 @@ void CBoardDlg::RecordFinishedGame() {
   const std::string path = GamesFilePath();
   if (!CDataFile::AtPath(path).MakeFolders(true)) return;
   if (const int error = AppendGameLine(path, *record)) {
-    AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + u"\n" + FromUtf8(std::system_category().message(error)),
-                  MB_OK);
+    AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + u"\n" + FromUtf8(SystemErrorText(error)), MB_OK);
   }
 }
 
@@ -49,8 +48,7 @@ std::optional<StatisticsShown> CBoardDlg::ReadStatistics() {
   const std::string path = GamesFilePath();
   const GamesRead read = ReadGames(path);
   if (read.error != 0 && read.error != ENOENT) {
-    AfxMessageBox(kReadFailure + PathForShowing(path) + u"\n" + FromUtf8(std::system_category().message(read.error)),
-                  MB_OK);
+    AfxMessageBox(kReadFailure + PathForShowing(path) + u"\n" + FromUtf8(SystemErrorText(read.error)), MB_OK);
     return std::nullopt;
   }
   if (!m_bestPlayAverages) {
@@ -84,8 +82,7 @@ void CBoardDlg::OnResetStatistics() {
   }
   const std::string path = GamesFilePath();
   if (const int error = ResetGames(path)) {
-    AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + u"\n" + FromUtf8(std::system_category().message(error)),
-                  MB_OK);
+    AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + u"\n" + FromUtf8(SystemErrorText(error)), MB_OK);
   }
   if (std::optional<StatisticsShown> shown = ReadStatistics(); shown && m_pStatisticsPanel) {
     m_pStatisticsPanel->SetShown(std::move(*shown));

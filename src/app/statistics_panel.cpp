@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <utility>
 
@@ -216,10 +215,8 @@ void CStatisticsPanel::PaintLastGames(const CRect& client) {
   top += kTitleHeight;
   Caption(u"Last games: tap one for its review", top, client);
   for (const GameRecord& game : m_shown.lastGames) {
-    char when[32];
-    std::tm parts{};
-    gmtime_r(&game.finished, &parts);
-    std::strftime(when, sizeof when, "%Y-%m-%d %H:%M", &parts);
+    std::string when = UtcTime(game.finished).substr(0, 16);
+    when[10] = ' ';
     Caption(FromUtf8(when) + Text("   %3.0f   given up %.1f", game.total, game.givenUp), top, client);
   }
 }

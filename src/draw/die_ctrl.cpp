@@ -1,8 +1,8 @@
 #include "draw/die_ctrl.h"
 
 #include "draw/owner_drawn.h"
-#include "draw/random_die.h"
 #include "draw/painter.h"
+#include "draw/random_die.h"
 #include "draw/solid_layer.h"
 #include "draw/sound_cue.h"
 #include "persistence/game_settings.h"

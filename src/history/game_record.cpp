@@ -14,21 +14,16 @@ constexpr std::size_t kFirstScoreColumn = 2;
 constexpr std::size_t kBonusColumn = kFirstScoreColumn + kCategoryCount;
 // "2026-12-07T14:03:22Z"
 constexpr std::string_view kTimePattern = "dddd-dd-ddTdd:dd:ddZ";
-constexpr int kFirstYear = 1900;
+constexpr long long kSecondsPerDay = 86400;
+constexpr long long kDaysPerEra = 146097;
+// Days from 0000-03-01 to 1970-01-01.
+constexpr long long kEpochShift = 719468;
 
 std::string Decimal2(double value) {
   char text[32];
   // -0.00 would read as a different line than 0.00 for the same game.
   const double rounded = std::round(value * 100.0) / 100.0;
   std::snprintf(text, sizeof text, "%.2f", rounded == 0.0 ? 0.0 : rounded);
-  return text;
-}
-
-std::string UtcTime(std::time_t when) {
-  std::tm parts{};
-  gmtime_r(&when, &parts);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
   return text;
 }
 
@@ -58,6 +53,18 @@ bool ReadDecimal2(std::string_view text, double& number) {
   return true;
 }
 
+// Days from 1970-01-01 to a date of the proleptic Gregorian calendar, counting in 400-year
+// eras that start on 1 March, so the leap day falls at an era year's end.
+long long DaysFromCivil(long long year, int month, int day) {
+  year -= month <= 2 ? 1 : 0;
+  const long long era = (year >= 0 ? year : year - 399) / 400;
+  const long long yearOfEra = year - era * 400;
+  const int shiftedMonth = month > 2 ? month - 3 : month + 9;
+  const long long dayOfYear = (153 * shiftedMonth + 2) / 5 + day - 1;
+  const long long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  return era * kDaysPerEra + dayOfEra - kEpochShift;
+}
+
 bool ReadUtcTime(std::string_view text, std::time_t& when) {
   if (text.size() != kTimePattern.size()) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -69,19 +76,38 @@ bool ReadUtcTime(std::string_view text, std::time_t& when) {
     ReadNumber(text.substr(at, length), number);
     return number;
   };
-  std::tm parts{};
-  parts.tm_year = field(0, 4) - kFirstYear;
-  parts.tm_mon = field(5, 2) - 1;
-  parts.tm_mday = field(8, 2);
-  parts.tm_hour = field(11, 2);
-  parts.tm_min = field(14, 2);
-  parts.tm_sec = field(17, 2);
-  when = timegm(&parts);
-  // A date that does not exist (a 31st of April) comes back as another one.
+  const long long days = DaysFromCivil(field(0, 4), field(5, 2), field(8, 2));
+  when = static_cast<std::time_t>(days * kSecondsPerDay + field(11, 2) * 3600 + field(14, 2) * 60 + field(17, 2));
+  // A date or time that does not exist (a 31st of April, 24:00) comes back as another one.
   return UtcTime(when) == text;
 }
 
 }  // namespace
+
+std::string UtcTime(std::time_t when) {
+  const long long seconds = static_cast<long long>(when);
+  long long days = seconds / kSecondsPerDay;
+  long long rest = seconds % kSecondsPerDay;
+  if (rest < 0) {
+    rest += kSecondsPerDay;
+    --days;
+  }
+  // The date of the day count: the inverse of DaysFromCivil.
+  days += kEpochShift;
+  const long long era = (days >= 0 ? days : days - kDaysPerEra + 1) / kDaysPerEra;
+  const long long dayOfEra = days - era * kDaysPerEra;
+  const long long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+  const long long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+  const long long shiftedMonth = (5 * dayOfYear + 2) / 153;
+  const long long day = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
+  const long long month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
+  const long long year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+  char text[80];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", static_cast<int>(year), static_cast<int>(month),
+                static_cast<int>(day), static_cast<int>(rest / 3600), static_cast<int>(rest / 60 % 60),
+                static_cast<int>(rest % 60));
+  return text;
+}
 
 std::optional<GameRecord> RecordGame(const CCoachTable& table, const std::vector<PlayedChoice>& choices,
                                      std::time_t finished) {

@@ -33,6 +33,8 @@ struct GameRecord {
 std::optional<GameRecord> RecordGame(const CCoachTable& table, const std::vector<PlayedChoice>& choices,
                                      std::time_t finished);
 
+// "2026-12-07T14:03:22Z", as the line writes the time.
+std::string UtcTime(std::time_t when);
 // The line without its end.
 std::string FormatGameLine(const GameRecord& record);
 // Nothing unless every column is well formed and the moves, played again, fill the card with

@@ -11,7 +11,6 @@
 
 #include "platform/core/win_types.h"
 
-constexpr std::size_t kDataFileReadBound = std::size_t{1} << 20;
 // The first line of every box about a file that could not be written.
 constexpr char16_t kWriteFailurePrefix[] = u"Error exporting data to disk:\n";
 
@@ -48,8 +47,8 @@ class CDataFile {
 
   // The whole file; returns the number of bytes read, 0 on failure.
   UINT ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const;
-  // The whole file up to the bound. Returns 0, or the system's error number (EFBIG past the
-  // bound).
+  // The whole file up to the bound (instead of 1 MiB). Returns 0, or the system's error
+  // number (the system's "too large" past the bound).
   int ReadBytesWithin(std::vector<BYTE>& bytes, std::size_t bound, bool bShowErrors) const;
   // Replaces the file with the bytes, as ReplaceFileContents does: a kill or a failure at
   // any moment leaves the old file or the new one. Returns the file's length after

@@ -1,13 +1,11 @@
 #include "persistence/game_in_progress.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <charconv>
 #include <vector>
 
 #include "persistence/data_file.h"
-#include "persistence/file_handle.h"
+#include "persistence/file_access.h"
 #include "persistence/settings_location.h"
 #include "platform/core/message_box.h"
 
@@ -37,13 +35,6 @@ void AppendLine(std::string& text, std::string_view name, int number, std::initi
 }
 
 const char* Flag(bool bSet, const char* name) { return bSet ? name : ""; }
-
-// A removal is on disk once the folder is flushed: a crash then cannot bring the ended game
-// back, and in the browser the folder reaches the page's storage.
-bool FlushFolderOf(const std::string& path) {
-  const FileHandle folder(path.substr(0, path.rfind('/')), O_RDONLY | O_DIRECTORY);
-  return folder.IsOpen() && fsync(folder.Get()) == 0;
-}
 
 // One line: its name, one number and words from a known set, each at most once.
 class LineReader {
@@ -181,6 +172,8 @@ void ForgetGameInProgress() {
   const std::string path = GameInProgressPath();
   const CDataFile file = CDataFile::AtPath(path);
   if (file.IsAbsent()) return;
+  // A removal is on disk once the folder is flushed: a crash then cannot bring the ended game
+  // back, and in the browser the folder reaches the page's storage.
   if (!file.Delete() || !FlushFolderOf(path))
     AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + kNotRemoved, MB_OK);
 }

@@ -134,6 +134,21 @@ TEST(Shutdown, TermInterruptAndHangUpEndTheGameAsExitDoesAndKeepTheSettings) {
   }
 }
 
+// The game kept at the last end goes on at this start, and a signal keeps it again: rewritten
+// as the game writes it, with the words of the first die in the game's own order.
+TEST(Shutdown, ASignalKeepsTheGameInProgressThatTheStartResumed) {
+  InstalledGame game;
+  std::string dice;
+  for (int i = 0; i < 4; ++i) dice += "die 4\n";
+  std::string cells;
+  for (int i = 0; i < 14; ++i) cells += "cell -1\n";
+  const std::string kept = "Tumbla game in progress 1\nrolls 0\noffers 0\nextras 0\nextra-pending 0\n";
+  PutFile(game.Folder() / "Tumbla-resume.txt", kept + "die 4 blank fixed\n" + dice + cells + "cell 0\n");
+  EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
+  EXPECT_EQ(FileBytes(game.Folder() / "Tumbla-resume.txt"), kept + "die 4 fixed blank\n" + dice + cells + "cell 0\n");
+  EXPECT_EQ(game.Errors(), "");
+}
+
 // Where the first copy cannot come forward (SDL's window in memory), the second says so.
 TEST(Shutdown, ASecondCopyInTheSameFolderSaysSoAndLeavesTheFileToTheFirst) {
   InstalledGame game;

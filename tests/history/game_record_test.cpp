@@ -59,3 +59,20 @@ TEST(GameRecord, ALineThatDisagreesWithItsMovesOrItsFormDoesNotRead) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(UtcTime, WritesAndReadsTheCalendarsDaysExactly) {
+  EXPECT_EQ(UtcTime(0), "1970-01-01T00:00:00Z");
+  EXPECT_EQ(UtcTime(kFinished), "2026-12-07T14:03:22Z");
+  EXPECT_EQ(UtcTime(1835481599), "2028-02-29T23:59:59Z");
+  EXPECT_EQ(UtcTime(4107542400), "2100-03-01T00:00:00Z");
+  std::string line = FormatGameLine(*RecordGame(SolvedTable(), ReplayMoves(kScriptedMoves, false)->choices, kFinished));
+  line.replace(0, 20, "2028-02-29T23:59:59Z");
+  ASSERT_TRUE(ParseGameLine(line));
+  EXPECT_EQ(ParseGameLine(line)->finished, 1835481599);
+  line.replace(0, 20, "2100-02-29T00:00:00Z");
+  EXPECT_FALSE(ParseGameLine(line)) << "2100 is no leap year";
+}
+
+}  // namespace

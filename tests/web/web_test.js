@@ -16,9 +16,13 @@ const [siteFolder, goldenFolder] = process.argv.slice(2);
 const MENU = [20, 308];
 const MENU_ITEMS = { 'Show Hi Scores': 176, 'Reset Hi Scores': 196, 'Game Options': 216, 'About Tumbla': 236, Exit: 283 };
 const CLOSE_BOX = [228, 9];
+// The caption in the title bar turns the coach on; its panel beside the screen turns it off.
+const CAPTION = [40, 10];
+const COACH_PANEL = [260, 10];
 const DIE_1 = [211, 69];
-// The box of the message "Error exporting data to disk:" over the board, left, top, right, bottom.
-const MESSAGE_BOX = [14, 111, 225, 208];
+// The box of the message "Error exporting data to disk:" (with the file's path) over the board,
+// left, top, right, bottom.
+const MESSAGE_BOX = [14, 104, 225, 214];
 const GO = [211, 266];
 const YES = [84, 187];
 const NO = [152, 187];
@@ -61,7 +65,7 @@ class GamePage {
   async tap([x, y]) {
     const box = await this.page.$eval('#screen', (canvas) => {
       const r = canvas.getBoundingClientRect();
-      return { left: r.left, top: r.top, scale: r.width / 240 };
+      return { left: r.left, top: r.top, scale: r.width / canvas.width };
     });
     await this.page.touchscreen.tap(box.left + (x + 0.5) * box.scale, box.top + (y + 0.5) * box.scale);
     await this.settle();
@@ -83,7 +87,7 @@ class GamePage {
   }
 
   // How many pixels of the canvas differ from the reference image, and the first of them.
-  async compareWithGolden(name, width = 240) {
+  async compareWithGolden(name, width = Infinity) {
     const png = fs.readFileSync(path.join(goldenFolder, name + '.png')).toString('base64');
     return this.page.evaluate(async (data, width) => {
       const bytes = Uint8Array.from(atob(data), (c) => c.charCodeAt(0));
@@ -91,16 +95,21 @@ class GamePage {
         { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
       const scratch = new OffscreenCanvas(bitmap.width, bitmap.height).getContext('2d');
       scratch.drawImage(bitmap, 0, 0);
-      const want = scratch.getImageData(0, 0, 240, 320).data;
-      const got = document.getElementById('screen').getContext('2d').getImageData(0, 0, 240, 320).data;
+      const canvas = document.getElementById('screen');
+      if (canvas.width !== bitmap.width || canvas.height !== bitmap.height) {
+        return { differing: -1, first: `the canvas is ${canvas.width} by ${canvas.height}`, box: [] };
+      }
+      const w = bitmap.width, h = bitmap.height;
+      const want = scratch.getImageData(0, 0, w, h).data;
+      const got = canvas.getContext('2d').getImageData(0, 0, w, h).data;
       let differing = 0, first = null;
-      const box = [240, 320, -1, -1];
+      const box = [w, h, -1, -1];
       for (let i = 0; i < got.length; i += 4) {
-        if ((i / 4) % 240 >= width) continue;
+        if ((i / 4) % w >= width) continue;
         if (got[i] !== want[i] || got[i + 1] !== want[i + 1] || got[i + 2] !== want[i + 2]) {
-          if (first === null) first = { x: (i / 4) % 240, y: Math.floor(i / 4 / 240), got: [...got.slice(i, i + 3)], want: [...want.slice(i, i + 3)] };
+          if (first === null) first = { x: (i / 4) % w, y: Math.floor(i / 4 / w), got: [...got.slice(i, i + 3)], want: [...want.slice(i, i + 3)] };
           ++differing;
-          const x = (i / 4) % 240, y = Math.floor(i / 4 / 240);
+          const x = (i / 4) % w, y = Math.floor(i / 4 / w);
           box[0] = Math.min(box[0], x); box[1] = Math.min(box[1], y); box[2] = Math.max(box[2], x); box[3] = Math.max(box[3], y);
         }
       }
@@ -296,6 +305,38 @@ check('storage the browser refuses gives the message of a read-only folder, and 
     await context.close();
   });
 
+check('Shift and Ctrl reach the game: Shift+Tab takes the focus back, Ctrl+Q asks before ending',
+  async ({ browser, url }) => {
+    const context = await browser.createBrowserContext();
+    const page = await context.newPage();
+    await page.setViewport({ width: 480, height: 640, hasTouch: true });
+    const game = new GamePage(page);
+    await game.open(url);
+    const keys = page.keyboard;
+    const withModifier = async (modifier, key) => {
+      await keys.down(modifier);
+      await keys.press(key);
+      await keys.up(modifier);
+      await game.settle();
+    };
+    await game.tap(GO);
+    await keys.press('Tab');
+    await game.settle();
+    const first = await game.screen();
+    await keys.press('Tab');
+    await game.settle();
+    assert.notStrictEqual(await game.screen(), first, 'Tab did not move the focus on');
+    await withModifier('Shift', 'Tab');
+    assert.strictEqual(await game.screen(), first, 'Shift+Tab did not take the focus back');
+    await withModifier('Control', 'KeyQ');
+    const question = await game.screen();
+    assert.notStrictEqual(question, first, 'Ctrl+Q asked nothing');
+    await game.tap(NO);
+    assert.notStrictEqual(await game.screen(), question, 'No did not close the question');
+    assert.ok(!(await game.ended()), 'No ended the game');
+    await context.close();
+  });
+
 check('a second tab says the game is open in another; Exit ends the game there and the second starts',
   async ({ game, browser, url }) => {
     const second = await browser.newPage();
@@ -444,6 +485,24 @@ check('a tab that waited for the game starts with the options the other tab save
     await second.settle();
     await second.choose('Game Options');
     assert.strictEqual(await second.screen(), ticked, 'the waiting tab started with the options it found at its load');
+  }));
+
+// The coach turned on by a tap on the caption: its panel beside the board, once best play's
+// table is worked out a slice per tick, advises the first roll as the desktop does; a tap on
+// the panel turns it off, and its setting is in a file of its own.
+check('the coach, turned on by touch, advises the first roll beside the board',
+  ({ browser }) => inOwnProfile(browser, async (game) => {
+    await game.tap(CAPTION);
+    await game.page.waitForFunction("document.getElementById('screen').width > 240", { timeout: 10000 });
+    // "Working out best play..." until the table is whole, some seconds on a loaded machine.
+    for (let tries = 0; tries < 60 && (await game.compareWithGolden('coach_start')).differing !== 0; ++tries) {
+      await sleep(500);
+    }
+    await game.expectScreen('coach_start');
+    assert.strictEqual(String(await game.storedFile('Tumbla-extras.ini')), '<COACH>1\n');
+    await game.tap(COACH_PANEL);
+    await game.page.waitForFunction("document.getElementById('screen').width === 240", { timeout: 10000 });
+    assert.strictEqual(String(await game.storedFile('Tumbla-extras.ini')), '<COACH>0\n');
   }));
 
 check('a new version of the site replaces the cache of the old one', async ({ browser }) => {
