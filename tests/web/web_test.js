@@ -450,7 +450,7 @@ check('a hidden or reloaded page keeps the game in progress, and the next start 
     await game.tap(DIE_1);
     const shown = await game.screen();
     await game.hide();
-    await game.waitForStored('Tumbla-resume.txt', (text) => text.startsWith('Tumbla game in progress 1\nrolls 1\n'));
+    await game.waitForStored('Tumbla-resume.txt', (text) => text.startsWith('Tumbla game in progress 2\nrolls 1\n'));
     assert.strictEqual((await game.storedSettings()).toString('latin1'), DEFAULT_SETTINGS, 'Tumbla.ini changed');
     await game.page.close();
     const again = await startAgain();
