@@ -49,9 +49,12 @@ void CBoardDlg::ShowCoach(bool bShow) {
     return;
   }
   if (!m_pCoachTable) m_pCoachTable = std::make_unique<CCoachTable>();
-  CurrentHost().SetScreenSize(SCREEN_WIDTH + kCoachPanelWidth, SCREEN_HEIGHT);
-  m_pCoachPanel = std::make_unique<CCoachPanel>(this, ID_COACH);
+  m_pCoachPanel = std::make_unique<CCoachPanel>(this, ID_COACH, CoachPlaceFor(CurrentHost().ViewShape()));
   UpdateCoach();
+}
+
+void CBoardDlg::OnViewShapeChanged() {
+  if (m_pCoachPanel) m_pCoachPanel->Place(CoachPlaceFor(CurrentHost().ViewShape()));
 }
 
 void CBoardDlg::SolveCoachSlice() {

@@ -69,6 +69,7 @@ class CBoardDlg : public CDialog, private TurnScoring {
   // ending): the settings, a total whose name is being asked for and the game in progress
   // are saved at once. The game goes on as it was.
   void OnEndSession(BOOL bEnding) override;
+  void OnViewShapeChanged() override;
 
   void OnGo();
   // The other offers go at once, so that taps reaching the board before its next tick (those
