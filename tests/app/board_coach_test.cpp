@@ -152,7 +152,7 @@ TEST_F(BoardCoach, BelowTheBoardInAnUprightViewBesideItInAWideOne) {
   m_ui.Key('C').Wait(kTableTime);
   expectPlace(CoachPlace::Below, SCREEN_WIDTH, kBelowHeight);
   Roll({1, 2, 3, 4, 6});
-  ExpectScreen("coach_below", "coach_phone.png", 2);
+  ExpectScreen("coach_below");
   m_ui.ViewShape(844, 390).Wait(kTick);
   expectPlace(CoachPlace::Beside, SCREEN_WIDTH + kCoachPanelWidth, SCREEN_HEIGHT);
   ExpectScreen("coach_advice");

@@ -266,6 +266,8 @@ check('a phone upright or sideways shows the board as large as its screen allows
       await new GamePage(page).open(url);
       for (const [width, height, ratio] of PHONES) {
         await page.setViewport({ width, height, deviceScaleFactor: ratio, isMobile: true, hasTouch: true });
+        // The window's resize event, which fits the canvas anew, comes before the next frame.
+        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
         const shown = await page.$eval('#screen', (canvas) => ({
           scale: canvas.getBoundingClientRect().width / canvas.width, frame: [canvas.width, canvas.height],
           window: [innerWidth, innerHeight],
