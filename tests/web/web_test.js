@@ -43,6 +43,13 @@ const DEFAULT_SETTINGS = settingsText(DEFAULT_TABLE.map((_, i) => 190 - 10 * i),
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
+// A new window size, taken by the page: its resize event, which fits the canvas anew and
+// tells the program the window's shape, comes before the next frame.
+async function resizeWindow(page, viewport) {
+  await page.setViewport(viewport);
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+}
+
 class GamePage {
   constructor(page) {
     this.page = page;
@@ -265,9 +272,7 @@ check('a phone upright or sideways shows the board as large as its screen allows
       await page.setViewport({ width: PHONES[0][0], height: PHONES[0][1], deviceScaleFactor: PHONES[0][2], isMobile: true, hasTouch: true });
       await new GamePage(page).open(url);
       for (const [width, height, ratio] of PHONES) {
-        await page.setViewport({ width, height, deviceScaleFactor: ratio, isMobile: true, hasTouch: true });
-        // The window's resize event, which fits the canvas anew, comes before the next frame.
-        await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+        await resizeWindow(page, { width, height, deviceScaleFactor: ratio, isMobile: true, hasTouch: true });
         const shown = await page.$eval('#screen', (canvas) => ({
           scale: canvas.getBoundingClientRect().width / canvas.width, frame: [canvas.width, canvas.height],
           window: [innerWidth, innerHeight],
@@ -496,7 +501,8 @@ check('a tab that waited for the game starts with the options the other tab save
 check('the coach, turned on by touch, advises the first roll beside the board',
   ({ browser }) => inOwnProfile(browser, async (game) => {
     // A window wider than high, as on the desktop: the panel beside the board.
-    await game.page.setViewport({ width: 640, height: 480, hasTouch: true });
+    await resizeWindow(game.page, { width: 640, height: 480, hasTouch: true });
+    await game.settle();
     await game.tap(CAPTION);
     await game.page.waitForFunction("document.getElementById('screen').width > 240", { timeout: 10000 });
     // "Working out best play..." until the table is whole, some seconds on a loaded machine.
@@ -516,7 +522,7 @@ check('the coach, turned on by touch, advises the first roll beside the board',
 check('on a phone held upright the coach, turned on by touch, sits below the board filling the width',
   ({ browser }) => inOwnProfile(browser, async (game) => {
     const upright = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
-    await game.page.setViewport(upright);
+    await resizeWindow(game.page, upright);
     await game.settle();
     await game.tap(CAPTION);
     await game.page.waitForFunction('document.getElementById("screen").height > 320', { timeout: 10000 });
@@ -532,9 +538,9 @@ check('on a phone held upright the coach, turned on by touch, sits below the boa
     assert.ok(Math.abs(shown.box[2] - shown.window[0]) < 1, `the board is ${shown.box[2]} CSS px wide in a ${shown.window[0]} px window`);
     assert.ok(shown.box[3] <= shown.window[1], `the frame is ${shown.box[3]} CSS px high in a ${shown.window[1]} px window`);
     assert.deepStrictEqual(shown.panel, COACH_PANEL_COLOR, 'the panel below the board');
-    await game.page.setViewport({ ...upright, width: 844, height: 390 });
+    await resizeWindow(game.page, { ...upright, width: 844, height: 390 });
     await game.page.waitForFunction('document.getElementById("screen").width === 456', { timeout: 10000 });
-    await game.page.setViewport(upright);
+    await resizeWindow(game.page, upright);
     await game.page.waitForFunction('document.getElementById("screen").height === 516', { timeout: 10000 });
     await game.settle();
     await game.tap(COACH_PANEL_BELOW);
