@@ -9,13 +9,16 @@ FUZZ_SECONDS ?= 60
 FUZZ_TMPDIR ?= $(if $(wildcard /dev/shm),/dev/shm,/tmp)
 FUZZERS = tag_reader settings_file
 
+WIN_BUILD ?= build-win
+
 WEB_BUILD ?= build-web
 WEB_PORT ?= 8080
 WEB_ADDRESS ?= 127.0.0.1
 # Debian's emscripten finds its own JavaScript modules only through this.
 WEB_ENV = NODE_PATH=/usr/share/nodejs
 
-.PHONY: play test lint bench deps configure build fuzz install soak memcheck deb web test-web serve-web measure-web
+.PHONY: play test lint bench deps configure build fuzz install soak memcheck deb web test-web serve-web measure-web \
+  windows test-windows
 
 # The game alone: the tests and benchmarks are built by the targets that run them.
 play: deps configure
@@ -114,6 +117,21 @@ web: deps configure
 	@[ -f $(WEB_BUILD)/CMakeCache.txt ] || $(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
 	  -DTUMBLA_NATIVE_TOOLS=$(CURDIR)/$(BUILD)/tools
 	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# The game for Windows in $(WIN_BUILD): Tumbla.exe (static, no DLLs), its help page, the zip of both
+# and the per-user installer, cross-compiled with mingw-w64; the glyph table by the native build's tool.
+windows: deps configure
+	@scripts/install-deps --windows
+	cmake --build $(BUILD) -j $(JOBS) --target make_glyph_table
+	@[ -f $(WIN_BUILD)/CMakeCache.txt ] || cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	  -DCMAKE_BUILD_TYPE=Release -DTUMBLA_BUILD_BENCHMARKS=OFF -DTUMBLA_NATIVE_TOOLS=$(CURDIR)/$(BUILD)/tools
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# The Windows build under Wine on a virtual display, in a fresh Wine prefix: its screens
+# against the desktop's reference images, a game, the settings file, the one-copy lock, the
+# close button, the installer; then the rules' and the settings file's tests built for Windows.
+test-windows: windows
+	tests/windows/test_windows.sh $(WIN_BUILD) tests/goldens
 
 # The browser build played in Debian's chromium, headless, driven by puppeteer-core.
 test-web: web

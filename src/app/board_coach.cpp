@@ -1,6 +1,7 @@
 // The coach on the board: its on/off setting, best play's table worked out a slice per tick
 // once the coach is first turned on, and the panel's advice, costs and review. The choices
 // are kept whether or not the coach is on (board_dlg.cpp), so it can cost them later.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -45,7 +46,7 @@ void CBoardDlg::OnCoach() {
 void CBoardDlg::ShowCoach(bool bShow) {
   if (!bShow) {
     m_pCoachPanel.reset();
-    CurrentHost().SetScreenSize(SCREEN_WIDTH, SCREEN_HEIGHT);
+    FitScreenToPanels();
     return;
   }
   if (!m_pCoachTable) m_pCoachTable = std::make_unique<CCoachTable>();
@@ -54,7 +55,21 @@ void CBoardDlg::ShowCoach(bool bShow) {
 }
 
 void CBoardDlg::OnViewShapeChanged() {
-  if (m_pCoachPanel) m_pCoachPanel->Place(CoachPlaceFor(CurrentHost().ViewShape()));
+  if (!m_pCoachPanel) return;
+  m_pCoachPanel->Place(CoachPlaceFor(CurrentHost().ViewShape()));
+  FitScreenToPanels();
+}
+
+void CBoardDlg::FitScreenToPanels() {
+  CRect extent(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+  for (const CWnd* pPanel :
+       {static_cast<const CWnd*>(m_pCoachPanel.get()), static_cast<const CWnd*>(m_pStatisticsPanel.get())}) {
+    if (pPanel == nullptr) continue;
+    const CRect rect = pPanel->ScreenRect();
+    extent.right = std::max(extent.right, rect.right);
+    extent.bottom = std::max(extent.bottom, rect.bottom);
+  }
+  CurrentHost().SetScreenSize(extent.right, extent.bottom);
 }
 
 void CBoardDlg::SolveCoachSlice() {
@@ -63,7 +78,9 @@ void CBoardDlg::SolveCoachSlice() {
 }
 
 void CBoardDlg::UpdateCoach() {
-  if (m_pCoachPanel) m_pCoachPanel->SetLines(CoachLines());
+  if (!m_pCoachPanel) return;
+  m_pCoachPanel->SetLines(CoachLines());
+  FitScreenToPanels();
 }
 
 std::vector<CString> CBoardDlg::CoachLines() const {
@@ -92,8 +109,7 @@ std::vector<CString> CBoardDlg::AdviceLines() const {
   return lines;
 }
 
-std::vector<CString> CBoardDlg::ReviewLines() const {
-  const GameReview review = ReviewGame(*m_pCoachTable, m_played, m_pCells[kTotalIndex]->GetScore());
+std::vector<CString> ReviewText(const GameReview& review) {
   std::vector<CString> lines = {
       Figure("TOTAL ", review.finalTotal, 0),
       Figure("Expected ", review.expectedAtStart, 2),
@@ -106,4 +122,8 @@ std::vector<CString> CBoardDlg::ReviewLines() const {
     lines.push_back(Figure("  best " + ChoiceText(cost.best) + ", ", cost.cost, 1));
   }
   return lines;
+}
+
+std::vector<CString> CBoardDlg::ReviewLines() const {
+  return ReviewText(ReviewGame(*m_pCoachTable, m_played, m_pCells[kTotalIndex]->GetScore()));
 }

@@ -43,6 +43,8 @@ CBoardDlg::CBoardDlg() : CDialog(IDD_BOARD) {
   MapCommand(ID_RESET_HISCORES, &CBoardDlg::OnResetHiScores);
   MapCommand(ID_INSTRUCTIONS, &CBoardDlg::OnInstructions);
   MapCommand(ID_COACH, &CBoardDlg::OnCoach);
+  MapCommand(ID_STATISTICS, &CBoardDlg::OnStatistics);
+  MapCommand(ID_RESET_STATISTICS, &CBoardDlg::OnResetStatistics);
   MapCommand(IDC_CAPTION, &CBoardDlg::OnCoach);
 }
 
@@ -123,6 +125,7 @@ void CBoardDlg::OnTimer(UINT_PTR nIDEvent) {
     RollDice();
     m_bRollRequested = false;
   }
+  StartTableForHistory();
   SolveCoachSlice();
   UpdateCoach();
   SetTimer(ID_BOARD_TIMER, kBoardTimerPeriodMs, nullptr);
@@ -198,7 +201,10 @@ int CBoardDlg::CommitTurn() { return ::CommitTurn(Card(), *this); }
 // same game twice; GO refuses until the next new game.
 void CBoardDlg::EndGame() {
   m_bGameStarted = false;
+  // The kept game goes first: a kill between the two then loses the record rather than
+  // letting the next start finish and record the same game again.
   ForgetGameInProgress();
+  RecordFinishedGame();
   const int nTotal = m_pCells[kTotalIndex]->GetScore();
   if (!QualifiesForHiScores(theSettings, nTotal)) return;
   // Whatever way the dialog closes, the string holds the name to store: empty unless a

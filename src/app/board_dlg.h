@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/coach_panel.h"
+#include "app/statistics_panel.h"
 #include "coach/game_review.h"
 #include "draw/die_ctrl.h"
 #include "draw/label_ctrl.h"
@@ -51,6 +52,8 @@ class CBoardDlg : public CDialog, private TurnScoring {
   const std::vector<PlayedChoice>& PlayedChoices() const { return m_played; }
   // The coach's panel while the coach is on; null while it is off.
   const CCoachPanel* CoachPanel() const { return m_pCoachPanel.get(); }
+  // The statistics panel while it is shown; null while it is not.
+  CStatisticsPanel* StatisticsPanel() const { return m_pStatisticsPanel.get(); }
   // Ctrl+N: one key that could throw a game away, so it asks first once a game is under way.
   void OnNewGameKey();
 
@@ -108,6 +111,8 @@ class CBoardDlg : public CDialog, private TurnScoring {
   void LoadCoach();
   void OnCoach();
   void ShowCoach(bool bShow);
+  // The composed screen holds the handheld's screen and every panel shown beside or below it.
+  void FitScreenToPanels();
   // A slice of best play's table at each tick until it is whole, so no tick stalls the page.
   void SolveCoachSlice();
   void UpdateCoach();
@@ -118,6 +123,19 @@ class CBoardDlg : public CDialog, private TurnScoring {
   void KeepHoldChoice();
   // The offer taken, found as the tick that commits it sees the card.
   void KeepTakeChoice();
+  // ---- the history file (board_history.cpp) ----
+  // A game under way has best play's table worked out, a slice per tick, so that the game
+  // is costed at its end without a wait and no tick stalls the page.
+  void StartTableForHistory();
+  // Appends the game whose thirteenth category has just been taken to the history file.
+  void RecordFinishedGame();
+  // Shows the statistics beside the screen, on their first page, or hides them.
+  void OnStatistics();
+  // Asks first; then the history file keeps its header alone.
+  void OnResetStatistics();
+  // What the panel shows, read afresh from the file; nothing when the file cannot be read,
+  // which is said.
+  std::optional<StatisticsShown> ReadStatistics();
 
   CCommandBar* m_pMenuBar = nullptr;
   std::array<CDieCtrl*, kDiceCount> m_pDice{};
@@ -141,7 +159,10 @@ class CBoardDlg : public CDialog, private TurnScoring {
   std::optional<Position> m_lastRoll;
   std::vector<PlayedChoice> m_played;
   CExtraSettings m_extras;
-  // Made when the coach is first turned on, and kept for the run.
+  // Made when the coach is first turned on or a game is first rolled, and kept for the run.
   std::unique_ptr<CCoachTable> m_pCoachTable;
   std::unique_ptr<CCoachPanel> m_pCoachPanel;
+  std::unique_ptr<CStatisticsPanel> m_pStatisticsPanel;
+  // Best play's averages, worked out the first time the statistics are shown.
+  std::optional<CategoryAverages> m_bestPlayAverages;
 };

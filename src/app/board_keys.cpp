@@ -95,6 +95,7 @@ void HandleBoardKey(CBoardDlg& board, UINT nKey) {
     case VK_SPACE:
     case 'G': Command(board, IDC_GO, STN_CLICKED, board.GetDlgItem(IDC_GO)); break;
     case 'C': Command(board, ID_COACH, BN_CLICKED); break;
+    case 'S': Command(board, ID_STATISTICS, BN_CLICKED); break;
     case VK_RETURN:
       if (nFocused >= 0 && IsOffered(board, nFocused)) Tap(CellAt(board, nFocused));
       break;

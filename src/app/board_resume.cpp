@@ -4,6 +4,7 @@
 #include <span>
 
 #include "app/board_dlg.h"
+#include "history/moves_text.h"
 #include "persistence/game_in_progress.h"
 
 static_assert(kKeptCells == kScorecardSize && kKeptDice == kDiceCount);
@@ -12,6 +13,7 @@ int CBoardDlg::DoModal() {
   const int nResult = CDialog::DoModal();
   // The panel goes with the board's window, while the run it belongs to still goes on.
   m_pCoachPanel.reset();
+  m_pStatisticsPanel.reset();
   if (!m_bExitChosen && IsGameWorthKeeping()) {
     KeepGameInProgress(KeptGame());
   } else {
@@ -33,6 +35,7 @@ GameInProgress CBoardDlg::KeptGame() const {
   game.offers = m_nOffers;
   game.extras = m_nBonusTotal;
   game.extraPending = m_bExtraPending;
+  game.moves = MovesText(m_played);
   for (std::size_t i = 0; i < game.dice.size(); ++i) {
     const CDieCtrl& die = *m_pDice[i];
     game.dice[i] = KeptDie{die.GetValue(), die.IsHeld(), die.IsHoldable(), die.IsBlank()};
@@ -68,6 +71,7 @@ void CBoardDlg::ResumeGame(const GameInProgress& game) {
     if (kept.offered) cell.ShowOffer();
   }
   m_bGameStarted = true;
-  // The choices before the break are not kept; those from here on are.
+  // Moves that do not play back leave the game to go on unrecorded, as its end will say.
+  if (const std::optional<ReplayedMoves> moves = ReplayMoves(game.moves, true)) m_played = moves->choices;
   if (m_nRollsLeft < kRollsPerTurn) RememberRoll();
 }

@@ -7,9 +7,6 @@
 #include "platform/core/screen_size.h"
 
 namespace {
-constexpr COLORREF kPanelColor = RGB(0, 102, 51);
-constexpr COLORREF kTextColor = RGB(255, 255, 255);
-constexpr COLORREF kRuleColor = RGB(156, 215, 173);
 // The board's large text: 18-pixel cells, so a line every 19 pixels.
 constexpr int kLineHeight = 19;
 constexpr int kMargin = 6;
@@ -20,11 +17,21 @@ int BelowHeight(std::size_t lines) {
   return kMargin + static_cast<int>(std::max<std::size_t>(kCoachPanelBelowRows, lines)) * kLineHeight;
 }
 
+}  // namespace
+
+CRect SidePanelRect() { return CRect(SCREEN_WIDTH, 0, SCREEN_WIDTH + kCoachPanelWidth, SCREEN_HEIGHT); }
+
+namespace {
 CRect PanelRect(CoachPlace place, std::size_t lines) {
   return place == CoachPlace::Below ? CRect(0, SCREEN_HEIGHT, SCREEN_WIDTH, SCREEN_HEIGHT + BelowHeight(lines))
-                                    : CRect(SCREEN_WIDTH, 0, SCREEN_WIDTH + kCoachPanelWidth, SCREEN_HEIGHT);
+                                    : SidePanelRect();
 }
 }  // namespace
+
+void PaintSidePanelGround(const CRect& client) {
+  thePainter.FillRect(client, kSidePanelColor);
+  thePainter.DrawLine(0, 0, 0, client.bottom, kSidePanelRuleColor);
+}
 
 CoachPlace CoachPlaceFor(SIZE view) {
   if (view.cx <= 0 || view.cy <= 0) return CoachPlace::Beside;
@@ -39,9 +46,7 @@ CoachPlace CoachPlaceFor(SIZE view) {
 
 CCoachPanel::CCoachPanel(CWnd* pBoard, UINT nToggleCommand, CoachPlace place)
     : m_pBoard(pBoard), m_nToggleCommand(nToggleCommand), m_place(place) {
-  const CRect rect = PanelRect(place, 0);
-  CurrentHost().SetScreenSize(rect.right, rect.bottom);
-  CreateEx(0, nullptr, nullptr, WS_POPUP | WS_VISIBLE, rect, pBoard, 0);
+  CreateEx(0, nullptr, nullptr, WS_POPUP | WS_VISIBLE, PanelRect(place, 0), pBoard, 0);
 }
 
 CCoachPanel::~CCoachPanel() { DestroyWindow(); }
@@ -62,7 +67,6 @@ void CCoachPanel::Place(CoachPlace place) {
 
 void CCoachPanel::Fit() {
   const CRect rect = PanelRect(m_place, m_lines.size());
-  CurrentHost().SetScreenSize(rect.right, rect.bottom);
   SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), 0);
   Invalidate();
 }
@@ -72,17 +76,17 @@ void CCoachPanel::OnPaint() {
   thePainter.SetTarget(&dc);
   CRect client;
   GetClientRect(&client);
-  thePainter.FillRect(client, kPanelColor);
   // The rule along the edge the panel shares with the screen.
   if (m_place == CoachPlace::Below) {
-    thePainter.DrawLine(0, 0, client.right, 0, kRuleColor);
+    thePainter.FillRect(client, kSidePanelColor);
+    thePainter.DrawLine(0, 0, client.right, 0, kSidePanelRuleColor);
   } else {
-    thePainter.DrawLine(0, 0, 0, client.bottom, kRuleColor);
+    PaintSidePanelGround(client);
   }
   int top = kMargin;
   for (const CString& line : m_lines) {
     const CRect row(kMargin, top, client.right - kMargin, top + kLineHeight);
-    thePainter.DrawTextLarge(line, row, kTextColor, kPanelColor, kLeftAligned);
+    thePainter.DrawTextLarge(line, row, kSidePanelTextColor, kSidePanelColor, kLeftAligned);
     top += kLineHeight;
   }
   thePainter.SetTarget(nullptr);

@@ -5,6 +5,7 @@
 // lines of text; a tap on it sends the board the coach's on/off command.
 #include <vector>
 
+#include "coach/game_review.h"
 #include "platform/wnd/wnd.h"
 
 constexpr int kCoachPanelWidth = 216;
@@ -19,16 +20,25 @@ enum class CoachPlace { Beside, Below };
 // upright enough, beside it otherwise, and beside it where the view's shape is not told.
 CoachPlace CoachPlaceFor(SIZE view);
 
+// The panels beside the screen (the coach's, the statistics) share their place and ground.
+constexpr COLORREF kSidePanelColor = RGB(0, 102, 51);
+constexpr COLORREF kSidePanelTextColor = RGB(255, 255, 255);
+constexpr COLORREF kSidePanelRuleColor = RGB(156, 215, 173);
+CRect SidePanelRect();
+// A game's review as the panels show it: the figures, then the costliest choices.
+std::vector<CString> ReviewText(const GameReview& review);
+void PaintSidePanelGround(const CRect& client);
+
 class CCoachPanel : public CWnd {
  public:
   // Beside the screen's right edge or below it, owned by the board, whose loop it takes
-  // input with; the composed screen grows to hold it.
+  // input with, and which makes the composed screen large enough to show it.
   CCoachPanel(CWnd* pBoard, UINT nToggleCommand, CoachPlace place);
   ~CCoachPanel() override;
   CCoachPanel(const CCoachPanel&) = delete;
   CCoachPanel& operator=(const CCoachPanel&) = delete;
 
-  // Redraws only when the lines change.
+  // Redraws only when the lines change; below the screen, more than its rows make it taller.
   void SetLines(std::vector<CString> lines);
   const std::vector<CString>& Lines() const { return m_lines; }
   void Place(CoachPlace place);
@@ -39,7 +49,7 @@ class CCoachPanel : public CWnd {
   void OnLButtonUp(UINT nFlags, CPoint point) override;
 
  private:
-  // Takes the place's rectangle, and makes the composed screen as large as it needs.
+  // Takes the rectangle of its place and lines.
   void Fit();
 
   CWnd* m_pBoard;

@@ -9,6 +9,8 @@
 #include "platform/core/screen_size.h"
 #ifdef __EMSCRIPTEN__
 #include "platform/web/web_backend.h"
+#elif defined(_WIN32)
+#include "platform/win32/win32_backend.h"
 #else
 #include "platform/sdl/come_forward.h"
 #include "platform/sdl/sdl_backend.h"
@@ -28,6 +30,9 @@ CDiceApp::CDiceApp() {
 #ifdef __EMSCRIPTEN__
   // The page starts the program only in the one tab that holds the game (site/page.js).
   m_pBackend = std::make_unique<WebBackend>();
+#elif defined(_WIN32)
+  m_pBackend = Win32Backend::Create(u"Tumbla", SIZE{SCREEN_WIDTH, SCREEN_HEIGHT});
+  if (!m_pBackend) std::exit(1);
 #else
   if (!m_runLock.Held() && AskToComeForward(m_runLock.Holder())) {
     std::fprintf(stderr, "Tumbla is already running; its window was brought to the front.\n");
@@ -67,6 +72,8 @@ BOOL CDiceApp::InitInstance() {
 int CDiceApp::ExitInstance() {
 #ifdef __EMSCRIPTEN__
   m_pBackend->ProgramEnding();
+  return 0;
+#elif defined(_WIN32)
   return 0;
 #else
   if (!m_pBackend->DisplayLost()) return 0;

@@ -11,6 +11,9 @@
 #ifdef __EMSCRIPTEN__
 class WebBackend;
 using ProgramBackend = WebBackend;
+#elif defined(_WIN32)
+class Win32Backend;
+using ProgramBackend = Win32Backend;
 #else
 class SdlBackend;
 using ProgramBackend = SdlBackend;

@@ -1,14 +1,9 @@
 #include "persistence/data_file.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <string>
-#include <system_error>
 #include <utility>
 
-#include "persistence/file_handle.h"
+#include "persistence/file_access.h"
 #include "persistence/safe_replace.h"
 #include "platform/core/message_box.h"
 #include "platform/core/module_path.h"
@@ -16,10 +11,6 @@
 
 namespace {
 
-constexpr std::size_t kReadBlock = 2048;
-// Far above any table the program writes; a file without end (a link to /dev/zero) or one
-// grown past this is not one of ours, and reading it whole could take all the memory there is.
-constexpr std::size_t kMaxReadBytes = std::size_t{1} << 20;
 constexpr std::size_t kMaxReasonLength = 254;
 // A path longer than the system takes is shown by its end, where its own folders are.
 constexpr std::size_t kMaxShownPathLength = 254;
@@ -28,36 +19,9 @@ constexpr char16_t kReadFailure[] = u"Error reading data from disk:\n";
 // The file or folder is named, so that the player knows which one to see to.
 void ShowFailure(const char16_t* prefix, const std::string& path, int error, bool bShowErrors) {
   if (!bShowErrors) return;
-  CString reason = FromUtf8(std::system_category().message(error));
+  CString reason = FromUtf8(SystemErrorText(error));
   if (reason.size() > kMaxReasonLength) reason.resize(kMaxReasonLength);
   AfxMessageBox(prefix + PathForShowing(path) + u"\n" + reason, MB_OK);
-}
-
-// Reads in blocks until a short read. Returns 0, or the system's error number: EFBIG past
-// the bound. Opening does not wait: a pipe put in the file's place reads as empty instead
-// of hanging the program.
-int ReadWhole(const std::string& path, std::vector<BYTE>& bytes) {
-  bytes.clear();
-  FileHandle file(path, O_RDONLY | O_NONBLOCK);
-  if (!file.IsOpen()) return errno;
-  for (;;) {
-    const std::size_t had = bytes.size();
-    bytes.resize(had + kReadBlock);
-    ssize_t got;
-    do {
-      got = read(file.Get(), bytes.data() + had, kReadBlock);
-    } while (got < 0 && errno == EINTR);
-    if (got < 0) {
-      bytes.clear();
-      return errno;
-    }
-    bytes.resize(had + static_cast<std::size_t>(got));
-    if (bytes.size() > kMaxReadBytes) {
-      bytes.clear();
-      return EFBIG;
-    }
-    if (static_cast<std::size_t>(got) < kReadBlock) return 0;
-  }
 }
 
 }  // namespace
@@ -78,7 +42,7 @@ std::string CDataFile::BuildPath(std::u16string_view name, bool bForce) {
   if (!bForce && name.find(u'/') != std::u16string_view::npos) return ToUtf8(name);
   const std::string module = GetModuleFileBytes();
   // Without the executable's path there is no folder to name, and the root is not it.
-  return module.substr(0, module.rfind('/') + 1) + ToUtf8(name);
+  return module.substr(0, module.find_last_of(kPathSeparators) + 1) + ToUtf8(name);
 }
 
 CString CDataFile::GetPath() const { return FromUtf8(m_path); }
@@ -94,20 +58,22 @@ CString PathForShowing(const std::string& path) {
   return text;
 }
 
-bool CDataFile::Exists() const { return FileHandle(m_path, O_RDONLY | O_NONBLOCK).IsOpen(); }
+bool CDataFile::Exists() const { return CanOpenForReading(m_path); }
 
-bool CDataFile::IsAbsent() const {
-  struct stat info {};
-  // A path longer than the system takes can hold nothing either.
-  return stat(m_path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG);
-}
+bool CDataFile::IsAbsent() const { return NothingAt(m_path); }
 
 UINT CDataFile::ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const {
-  if (const int error = ReadWhole(m_path, bytes)) {
+  if (const int error = ReadWholeFile(m_path, bytes)) {
     ShowFailure(kReadFailure, m_path, error, bShowErrors);
     return 0;
   }
   return static_cast<UINT>(bytes.size());
+}
+
+int CDataFile::ReadBytesWithin(std::vector<BYTE>& bytes, std::size_t bound, bool bShowErrors) const {
+  const int error = ReadWholeFile(m_path, bytes, bound);
+  if (error) ShowFailure(kReadFailure, m_path, error, bShowErrors);
+  return error;
 }
 
 CString CDataFile::ReadText(bool bShowErrors) const {
@@ -118,7 +84,7 @@ CString CDataFile::ReadText(bool bShowErrors) const {
 
 bool CDataFile::ReadText(CString& text, bool bShowErrors) const {
   std::vector<BYTE> bytes;
-  const int error = ReadWhole(m_path, bytes);
+  const int error = ReadWholeFile(m_path, bytes);
   if (error) ShowFailure(kReadFailure, m_path, error, bShowErrors);
   text.assign(bytes.begin(), bytes.end());
   return error == 0;
@@ -141,18 +107,14 @@ UINT CDataFile::WriteText(std::u16string_view text, bool bShowErrors) const {
 }
 
 bool CDataFile::MakeFolders(bool bShowErrors) const {
-  for (std::size_t slash = m_path.find('/', 1); slash != std::string::npos; slash = m_path.find('/', slash + 1)) {
-    const std::string folder = m_path.substr(0, slash);
-    struct stat info {};
-    if (stat(folder.c_str(), &info) == 0) continue;
-    if (mkdir(folder.c_str(), S_IRWXU) != 0 && errno != EEXIST) {
-      ShowFailure(kWriteFailurePrefix, folder, errno, bShowErrors);
-      return false;
-    }
+  std::string folder;
+  if (const int error = MakeFoldersAbove(m_path, folder)) {
+    ShowFailure(kWriteFailurePrefix, folder, error, bShowErrors);
+    return false;
   }
   return true;
 }
 
 void CDataFile::RemoveLeftovers() const { RemoveLeftoverTemporaries(m_path); }
 
-bool CDataFile::Delete() const { return unlink(m_path.c_str()) == 0; }
+bool CDataFile::Delete() const { return RemoveFile(m_path); }

@@ -2,8 +2,8 @@
 // One data file, beside the program's executable unless named by its full path, read or
 // written whole in one call. Failures to open come back as an empty or zero result and, when
 // asked for, as a message box naming the file (or the folder that could not be made) and
-// giving the system's reason. Every read stops at 1 MiB: a longer
-// file fails as too large, whatever it is.
+// giving the system's reason. Every read stops at a bound, 1 MiB unless the reader names its
+// own: a longer file fails as too large, whatever it is.
 #include <span>
 #include <string>
 #include <string_view>
@@ -47,6 +47,9 @@ class CDataFile {
 
   // The whole file; returns the number of bytes read, 0 on failure.
   UINT ReadBytes(std::vector<BYTE>& bytes, bool bShowErrors) const;
+  // The whole file up to the bound (instead of 1 MiB). Returns 0, or the system's error
+  // number (the system's "too large" past the bound).
+  int ReadBytesWithin(std::vector<BYTE>& bytes, std::size_t bound, bool bShowErrors) const;
   // Replaces the file with the bytes, as ReplaceFileContents does: a kill or a failure at
   // any moment leaves the old file or the new one. Returns the file's length after
   // writing, 0 on failure.

@@ -1,18 +1,19 @@
 #include "persistence/game_in_progress.h"
 
-#include <unistd.h>
-
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
 #include "persistence/data_file.h"
-#include "persistence/file_handle.h"
+#include "persistence/file_access.h"
 #include "persistence/settings_location.h"
 #include "platform/core/message_box.h"
 
 namespace {
 
-constexpr std::string_view kVersionLine = "Tumbla game in progress 1";
+// Version 2 added the moves.
+constexpr std::string_view kVersionLine = "Tumbla game in progress 2";
+constexpr std::string_view kMovesName = "moves";
 // Far above any score or total a game can reach; only numbers that the board can show
 // are taken back.
 constexpr int kLargestNumber = 99999;
@@ -34,13 +35,6 @@ void AppendLine(std::string& text, std::string_view name, int number, std::initi
 }
 
 const char* Flag(bool bSet, const char* name) { return bSet ? name : ""; }
-
-// A removal is on disk once the folder is flushed: a crash then cannot bring the ended game
-// back, and in the browser the folder reaches the page's storage.
-bool FlushFolderOf(const std::string& path) {
-  const FileHandle folder(path.substr(0, path.rfind('/')), O_RDONLY | O_DIRECTORY);
-  return folder.IsOpen() && fsync(folder.Get()) == 0;
-}
 
 // One line: its name, one number and words from a known set, each at most once.
 class LineReader {
@@ -80,6 +74,18 @@ class LineReader {
     }
     return false;
   }
+  // A line of the name and its text after one space, or the name alone for no text.
+  bool NextText(std::string_view name, std::string& text) {
+    const std::size_t end = m_text.find('\n');
+    if (end == std::string_view::npos) return false;
+    const std::string_view line = m_text.substr(0, end);
+    m_text.remove_prefix(end + 1);
+    if (!line.starts_with(name)) return false;
+    const std::string_view rest = line.substr(name.size());
+    if (!rest.empty() && (rest.size() == 1 || rest[0] != ' ')) return false;
+    text = rest.empty() ? std::string() : std::string(rest.substr(1));
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= ' ' && c <= '~'; });
+  }
   bool AtEnd() const { return m_text.empty(); }
 
  private:
@@ -103,6 +109,9 @@ std::string FormatGameInProgress(const GameInProgress& game) {
   for (const KeptCell& cell : game.cells) {
     AppendLine(text, "cell", cell.value, {Flag(cell.offered, "offered"), Flag(cell.filled, "filled")});
   }
+  text += kMovesName;
+  if (!game.moves.empty()) text += ' ' + game.moves;
+  text += '\n';
   return text;
 }
 
@@ -133,7 +142,7 @@ std::optional<GameInProgress> ParseGameInProgress(std::string_view text) {
     cell.offered = lines.Has("offered");
     cell.filled = lines.Has("filled");
   }
-  if (!lines.AtEnd()) return std::nullopt;
+  if (!lines.NextText(kMovesName, game.moves) || !lines.AtEnd()) return std::nullopt;
   return game;
 }
 
@@ -163,6 +172,8 @@ void ForgetGameInProgress() {
   const std::string path = GameInProgressPath();
   const CDataFile file = CDataFile::AtPath(path);
   if (file.IsAbsent()) return;
+  // A removal is on disk once the folder is flushed: a crash then cannot bring the ended game
+  // back, and in the browser the folder reaches the page's storage.
   if (!file.Delete() || !FlushFolderOf(path))
     AfxMessageBox(kWriteFailurePrefix + PathForShowing(path) + kNotRemoved, MB_OK);
 }

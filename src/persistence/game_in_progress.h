@@ -2,8 +2,8 @@
 // The game in progress, kept for the next start when the program may end without the
 // player choosing it (a signal, the display lost, the page hidden): the card, the dice and
 // the turn, exactly as the board shows them. It lives in "Tumbla-resume.txt" in the
-// settings file's folder, never in the settings file, as a version line and a few lines of
-// numbers, and goes when that game ends.
+// settings file's folder, never in the settings file, as a version line, a few lines of
+// numbers and the moves, and goes when that game ends.
 #include <array>
 #include <optional>
 #include <string>
@@ -38,6 +38,9 @@ struct GameInProgress {
   bool extraPending = false;
   std::array<KeptDie, kKeptDice> dice{};
   std::array<KeptCell, kKeptCells> cells{};
+  // The game's moves so far, as the history file writes them, so that a game resumed is
+  // recorded whole when it ends; printable ASCII on one line.
+  std::string moves;
   bool operator==(const GameInProgress&) const = default;
 };
 

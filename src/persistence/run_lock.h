@@ -21,7 +21,7 @@ class RunLock {
   pid_t Holder() const { return m_holder; }
 
  private:
-  int m_fd = -1;
+  int m_fd = -1;  // the open folder; on Windows, the lock's number
   bool m_bHeld = true;
   pid_t m_holder = 0;
 };

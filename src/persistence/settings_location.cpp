@@ -53,5 +53,3 @@ SettingsPlace ChooseSettingsPlace() {
   const bool bStartFromShared = CDataFile::AtPath(own).IsAbsent() && !CDataFile::AtPath(beside).IsAbsent();
   return {own, folder, bStartFromShared ? beside : own};
 }
-
-std::string BesideSettingsFile(std::u16string_view fileName) { return ChooseSettingsPlace().folder + ToUtf8(fileName); }

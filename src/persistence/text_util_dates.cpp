@@ -1,8 +1,4 @@
-// The date operations of the text toolbox. The user's locale is the one the environment
-// names (LC_ALL, LC_TIME, LANG), as the handheld's user default locale was.
-#include <langinfo.h>
-#include <locale.h>
-
+// The date operations of the text toolbox, in the user's locale (time_locale.h).
 #include <array>
 #include <cstdio>
 #include <ctime>
@@ -10,6 +6,7 @@
 #include <vector>
 
 #include "persistence/text_util.h"
+#include "persistence/time_locale.h"
 #include "platform/core/text.h"
 
 namespace {
@@ -18,25 +15,6 @@ enum class Field { Day, Month, Year };
 using FieldOrder = std::array<Field, 3>;
 
 constexpr FieldOrder kDayMonthYear = {Field::Day, Field::Month, Field::Year};
-
-// A POSIX locale handle for the life of one call.
-class TimeLocale {
- public:
-  explicit TimeLocale(const char* name) : m_locale(newlocale(LC_TIME_MASK | LC_CTYPE_MASK, name, nullptr)) {
-    if (m_locale == nullptr) m_locale = newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "C", nullptr);
-  }
-  ~TimeLocale() {
-    if (m_locale != nullptr) freelocale(m_locale);
-  }
-  TimeLocale(const TimeLocale&) = delete;
-  TimeLocale& operator=(const TimeLocale&) = delete;
-
-  std::string Info(nl_item item) const { return m_locale != nullptr ? nl_langinfo_l(item, m_locale) : ""; }
-  locale_t Get() const { return m_locale; }
-
- private:
-  locale_t m_locale;
-};
 
 // The order of day, month and year in the locale's date format ("%d/%m/%Y" and the like).
 FieldOrder OrderOf(const std::string& format) {
@@ -58,8 +36,8 @@ FieldOrder OrderOf(const std::string& format) {
 std::vector<CString> MonthNames(const TimeLocale& locale) {
   std::vector<CString> names;
   names.reserve(24);
-  for (int month = 0; month < 12; ++month) names.push_back(FromUtf8(locale.Info(MON_1 + month)));
-  for (int month = 0; month < 12; ++month) names.push_back(FromUtf8(locale.Info(ABMON_1 + month)));
+  for (int month = 1; month <= 12; ++month) names.push_back(FromUtf8(locale.MonthName(month, false)));
+  for (int month = 1; month <= 12; ++month) names.push_back(FromUtf8(locale.MonthName(month, true)));
   return names;
 }
 
@@ -162,7 +140,7 @@ DateTime CTextUtil::ParseDateUK(std::u16string_view text) {
 
 DateTime CTextUtil::ParseDateLocal(std::u16string_view text) {
   const TimeLocale user("");
-  return ParseDate(text, OrderOf(user.Info(D_FMT)), MonthNames(user));
+  return ParseDate(text, OrderOf(user.DateFormat()), MonthNames(user));
 }
 
 CString CTextUtil::FormatDate(const DateTime& date) {
@@ -183,8 +161,5 @@ CString CTextUtil::FormatDateTimeLocal(const DateTime& date) {
   parts.tm_min = date.m_nMinute;
   parts.tm_sec = date.m_nSecond;
   parts.tm_isdst = -1;
-  const TimeLocale user("");
-  char buffer[128];
-  const std::size_t length = strftime_l(buffer, sizeof buffer, "%x %X", &parts, user.Get());
-  return FromUtf8(std::string(buffer, length));
+  return FromUtf8(TimeLocale("").Format("%x %X", parts));
 }

@@ -21,6 +21,10 @@ constexpr int ID_ABOUT = 32779;
 constexpr int ID_RESET_HISCORES = 32780;
 // The coach on or off: the C key, a tap on the board's caption or on the coach's panel.
 constexpr int ID_COACH = 32781;
+// The statistics of the history file beside the screen, shown and hidden by the S key; the
+// reset asked for on their second page.
+constexpr int ID_STATISTICS = 32782;
+constexpr int ID_RESET_STATISTICS = 32783;
 
 // Bitmaps
 constexpr int IDB_BOARD = 142;

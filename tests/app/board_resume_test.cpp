@@ -6,6 +6,7 @@
 
 #include "board_fixture.h"
 #include "dialogs/options_dlg.h"
+#include "history/games_file.h"
 #include "persistence/game_in_progress.h"
 #include "platform/wnd/window_system.h"
 
@@ -98,6 +99,28 @@ TEST_F(BoardResumeTest, ASignalDuringARollKeepsTheGameOnceTheRollHasEnded) {
   for (int i = 0; i < kDiceCount; ++i) {
     EXPECT_EQ(kept->dice[static_cast<std::size_t>(i)], (KeptDie{i + 2})) << "die " << i;
   }
+}
+
+// The moves before the break are kept with the game, so it is recorded once, whole.
+TEST_F(BoardResumeTest, AResumedGameIsRecordedOnceWithAllItsMoves) {
+  for (int c = 0; c + 1 < kCategoryCount; ++c) {
+    Roll({6, 6, 6, 6, 6});
+    Take(c);
+  }
+  Roll({6, 6, 6, 1, 2});
+  TapDie(0);
+  TapDie(2);
+  Roll({6, 6, 6});
+  m_ui.CloseRequest();
+  Run();
+  ASSERT_TRUE(GameKept());
+  StartAgain([](UiScript& ui, CBoardDlg&) { ui.TapItem(IDC_CELL_FIRST + CellIndex(Category::Chance)).Wait(kTick); });
+  const GamesRead read = ReadGames(m_gameFolder.File("Tumbla-games.csv"));
+  ASSERT_EQ(read.games.size(), 1u);
+  const std::string& moves = read.games.front().moves;
+  EXPECT_TRUE(moves.starts_with("66666 t:Ones;66666 t:3Kind;")) << moves;
+  EXPECT_TRUE(moves.ends_with(";66666 t:TUMBLA;66612 h66 66666 t:Chance")) << moves;
+  EXPECT_FALSE(GameKept());
 }
 
 TEST_F(BoardResumeTest, ABoardNotYetRolledKeepsNothing) {

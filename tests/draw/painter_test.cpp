@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "gdi_test_support.h"
-#include "platform/gdi/font_face.h"
 #include "resources/program_resources.h"
 
 namespace {
@@ -98,29 +97,6 @@ TEST_F(PainterTest, EveryPrimitiveLeavesTheTargetAsItFoundIt) {
     EXPECT_EQ(dc.GetBkColor(), RGB(10, 11, 12)) << i;
     EXPECT_EQ(dc.GetBkMode(), OPAQUE) << i;
   }
-}
-
-TEST(PainterFonts, WithoutTahomaTheFontsFallBackToHelvetica) {
-  SetApplicationFontFolder(std::nullopt);
-  TestCanvas layer(100, 20, kGreen);
-  CFont helvetica;
-  LOGFONT description{};
-  description.lfHeight = 18;
-  std::char_traits<char16_t>::copy(description.lfFaceName, u"Helvetica", 9);
-  const bool helveticaFound = helvetica.CreateFontIndirect(&description);
-  int painted = 0;
-  {
-    CPainter painter;
-    painter.SetTarget(&layer.Dc());
-    painted = painter.DrawTextLarge(u"Hi Scores 190", CRect(0, 0, 100, 20), kWhite, kDark, 0);
-  }
-  SetApplicationFontFolder(kDefaultApplicationFontFolder);
-  ASSERT_TRUE(helveticaFound);
-  layer.Dc().SelectObject(&helvetica);
-  SIZE size{};
-  GetTextExtentExPointW(&layer.Dc(), u"Hi Scores 190", 0, nullptr, nullptr, &size);
-  EXPECT_EQ(painted, size.cx);
-  EXPECT_LT(layer.Count(kGreen), 100 * 20);
 }
 
 }  // namespace

@@ -142,10 +142,11 @@ TEST(Shutdown, ASignalKeepsTheGameInProgressThatTheStartResumed) {
   for (int i = 0; i < 4; ++i) dice += "die 4\n";
   std::string cells;
   for (int i = 0; i < 14; ++i) cells += "cell -1\n";
-  const std::string kept = "Tumbla game in progress 1\nrolls 0\noffers 0\nextras 0\nextra-pending 0\n";
-  PutFile(game.Folder() / "Tumbla-resume.txt", kept + "die 4 blank fixed\n" + dice + cells + "cell 0\n");
+  const std::string kept = "Tumbla game in progress 2\nrolls 0\noffers 0\nextras 0\nextra-pending 0\n";
+  PutFile(game.Folder() / "Tumbla-resume.txt", kept + "die 4 blank fixed\n" + dice + cells + "cell 0\nmoves\n");
   EXPECT_EQ(SignalAndWait(game.Start(), SIGTERM), 0) << game.Errors();
-  EXPECT_EQ(FileBytes(game.Folder() / "Tumbla-resume.txt"), kept + "die 4 fixed blank\n" + dice + cells + "cell 0\n");
+  EXPECT_EQ(FileBytes(game.Folder() / "Tumbla-resume.txt"),
+            kept + "die 4 fixed blank\n" + dice + cells + "cell 0\nmoves\n");
   EXPECT_EQ(game.Errors(), "");
 }
 

@@ -28,14 +28,16 @@ GameInProgress MidTurn() {
   game.cells[11] = KeptCell{50, true, false};
   game.cells[13] = KeptCell{100, true, false};
   game.cells[14] = KeptCell{124, false, false};
+  game.moves = "11123 t:Ones;55555 t:TUMBLA;55555 t:Bonus;55342 h55 55362 t:Chance;55151 h555";
   return game;
 }
 
 const std::string kMidTurnText =
-    "Tumbla game in progress 1\nrolls 1\noffers 3\nextras 100\nextra-pending 1\n"
+    "Tumbla game in progress 2\nrolls 1\noffers 3\nextras 100\nextra-pending 1\n"
     "die 5 held\ndie 5\ndie 5\ndie 5 held\ndie 5\n"
     "cell 3 filled\ncell -1\ncell -1\ncell -1\ncell -1\ncell -1\ncell -1\ncell -1\ncell 25 offered\ncell -1\n"
-    "cell -1\ncell 50 offered\ncell 21 filled\ncell 100 offered\ncell 124\n";
+    "cell -1\ncell 50 offered\ncell 21 filled\ncell 100 offered\ncell 124\n"
+    "moves 11123 t:Ones;55555 t:TUMBLA;55555 t:Bonus;55342 h55 55362 t:Chance;55151 h555\n";
 
 TEST(GameInProgressText, IsAVersionLineAndOneLinePerNumberAndReadsBackTheSame) {
   EXPECT_EQ(FormatGameInProgress(MidTurn()), kMidTurnText);
@@ -58,9 +60,12 @@ TEST(GameInProgressText, AnythingButAWholeFileOfThisVersionIsRefused) {
       "",
       kMidTurnText.substr(0, kMidTurnText.size() - 1),        // cut short
       kMidTurnText.substr(0, kMidTurnText.find("cell 124")),  // a line missing
-      kMidTurnText + "cell 0\n",                              // a line too many
-      changed("progress 1", "progress 2"),                    // another version
-      changed("rolls 1", "rolls 4"),                          // more rolls than a turn has
+      kMidTurnText.substr(0, kMidTurnText.find("moves")),     // the moves missing (version 1)
+      changed("moves 1", "moves\t1"),
+      changed("moves 1", "movesX 1"),
+      kMidTurnText + "cell 0\n",            // a line too many
+      changed("progress 2", "progress 1"),  // another version
+      changed("rolls 1", "rolls 4"),        // more rolls than a turn has
       changed("rolls 1", "rolls -1"),
       changed("rolls 1", "rolls 1x"),
       changed("rolls 1", "rolls"),
@@ -76,6 +81,7 @@ TEST(GameInProgressText, AnythingButAWholeFileOfThisVersionIsRefused) {
       changed("cell 3 filled", "cell -2"),
       changed("cell 3 filled", "cell 3 filled held"),
       changed("cell 124\n", "cell 124\r\n"),
+      changed("h555\n", "h555\r\n"),
       changed("cell 124", "cell 99999999999999999999"),
   };
   for (const std::string& text : broken) EXPECT_EQ(ParseGameInProgress(text), std::nullopt) << text;

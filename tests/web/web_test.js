@@ -374,6 +374,12 @@ check('after one visit the game starts with the network gone', async ({ game, ur
 check('a whole game by touch reaches the name entry, and its score is stored and shown after a reload',
   async ({ game, url }) => {
     await game.playToNameEntry(url);
+    // The game is in the history file before its name is asked for.
+    const games = await game.storedFile('Tumbla-games.csv');
+    assert.ok(games, 'no Tumbla-games.csv in the page storage');
+    assert.match(games.toString('utf8'), new RegExp('^finished,total,Ones,Twos,Threes,Fours,Fives,Sixes,Chance,' +
+      '3Kind,House,4Kind,4Row,5Row,TUMBLA,Bonus,given_up,luck,moves\n' +
+      '\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d:\\d\\dZ,\\d+,(\\d+,){14}\\d+\\.\\d\\d,-?\\d+\\.\\d\\d,[1-6 hBt:;A-Za-z0-9]+\n$'));
     await game.typeOnKeyboard('Zo\u00eb');
     await game.settle();
     // The reference image has no board behind the dialog, whose last column lets it show.
@@ -458,7 +464,7 @@ check('a hidden or reloaded page keeps the game in progress, and the next start 
     await game.tap(DIE_1);
     const shown = await game.screen();
     await game.hide();
-    await game.waitForStored('Tumbla-resume.txt', (text) => text.startsWith('Tumbla game in progress 1\nrolls 1\n'));
+    await game.waitForStored('Tumbla-resume.txt', (text) => text.startsWith('Tumbla game in progress 2\nrolls 1\n'));
     assert.strictEqual((await game.storedSettings()).toString('latin1'), DEFAULT_SETTINGS, 'Tumbla.ini changed');
     await game.page.close();
     const again = await startAgain();

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "art_catalog.h"
+#include "art_fonts.h"
 #include "binary_output.h"
 #include "contact_sheet.h"
 #include "paletted_bmp.h"
@@ -51,6 +52,7 @@ int WriteBitmaps(const std::filesystem::path& folder, const std::filesystem::pat
 }  // namespace
 
 int main(int argc, char** argv) {
+  LetterFromFontFiles();
   if (argc == 3 && std::string_view(argv[1]) == "--contact-sheet") return WriteContactSheet(argv[2]);
   if (argc == 2) return WriteBitmaps(argv[1], {});
   if (argc == 4 && std::string_view(argv[2]) == "--preview") return WriteBitmaps(argv[1], argv[3]);

@@ -1,21 +1,31 @@
-// Writes the glyph table of the browser build: every face the program creates, rendered by
-// the desktop's font code, as a C++ source file.
+// Writes the glyph table every build of the program draws its text from: every face the
+// program creates, rendered from the font files with FreeType, as a C++ source file.
 //   make_glyph_table <output.cpp>
 // The faces are those of the board's painter (cell heights 12 and 18) and of the dialogs and
-// the shell (8 points, regular and bold); a face missing here fails the browser's golden test.
-#include <cstdio>
+// the shell (8 points, regular and bold); a face missing here fails the golden tests.
+//
+// Only the characters below kTableGlyphCount, Latin-1, are rendered. That is enough: the
+// program's own texts are Latin-1, and a name in the high-score table may hold nothing
+// beyond Latin-1 (Tumbla.ini gives no other character back as it was typed), so the name
+// entry refuses any other.
 #include <fstream>
 #include <iostream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "platform/gdi/font_face.h"
+#include "glyph_rendering.h"
+#include "platform/gdi/glyph_table.h"
 
 namespace {
 
-const FontRequest kProgramFonts[] = {
+struct ProgramFont {
+  const char* family;
+  int height;
+  bool bold;
+};
+
+const ProgramFont kProgramFonts[] = {
     {"Tahoma", 12, false},
     {"Tahoma", 18, false},
     {"Tahoma", -11, false},
@@ -40,17 +50,17 @@ int main(int argc, char** argv) {
       << "#include \"platform/gdi/glyph_table.h\"\n\nnamespace {\n";
   std::ostringstream faces;
   int index = 0;
-  for (const FontRequest& request : kProgramFonts) {
-    const std::shared_ptr<const FontFace> face = FontFace::Open(request);
+  for (const ProgramFont& font : kProgramFonts) {
+    std::string error;
+    const std::optional<RenderedFace> face = RenderFace(font.family, font.height, font.bold, kTableGlyphCount, &error);
     if (!face) {
-      std::cerr << "make_glyph_table: no font answers " << request.family << " " << request.height
-                << (request.bold ? " bold" : "") << "; " << MissingFontsReason().value_or("") << "\n";
+      std::cerr << "make_glyph_table: no font answers " << font.family << " " << font.height
+                << (font.bold ? " bold" : "") << ": " << error << "\n";
       return 1;
     }
     std::vector<unsigned> coverage;
     out << "constexpr TableGlyph kGlyphs" << index << "[] = {\n";
-    for (char32_t character = 0; character < FontFace::kLatinGlyphCount; ++character) {
-      const Glyph& glyph = face->GetGlyph(character);
+    for (const RenderedGlyph& glyph : face->glyphs) {
       out << "    {" << glyph.left << ", " << glyph.top << ", " << glyph.width << ", " << glyph.height << ", "
           << glyph.advance << ", " << coverage.size() << "},\n";
       coverage.insert(coverage.end(), glyph.coverage.begin(), glyph.coverage.end());
@@ -58,9 +68,9 @@ int main(int argc, char** argv) {
     out << "};\nconstexpr std::uint8_t kCoverage" << index << "[] = {\n";
     WriteBytes(out, coverage);
     out << "};\n";
-    faces << "    {\"" << request.family << "\", " << request.height << ", " << (request.bold ? "true" : "false")
-          << ", \"" << face->Family() << "\", " << face->PixelsPerEm() << ", " << face->Ascent() << ", "
-          << face->Descent() << ", kGlyphs" << index << ", kCoverage" << index << "},\n";
+    faces << "    {\"" << font.family << "\", " << font.height << ", " << (font.bold ? "true" : "false") << ", \""
+          << face->family << "\", " << face->pixelsPerEm << ", " << face->ascent << ", " << face->descent << ", kGlyphs"
+          << index << ", kCoverage" << index << "},\n";
     ++index;
   }
   out << "constexpr TableFace kFaces[] = {\n"

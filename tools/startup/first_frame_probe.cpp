@@ -42,6 +42,9 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "first_frame_probe: the display has no DAMAGE extension\n");
     return 1;
   }
+  // A window can be gone before its damage is watched (Wine makes and drops helper windows
+  // as it starts): that error concerns no frame, and the next window is watched.
+  XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
   XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
   XSync(display, False);
 
@@ -74,8 +77,9 @@ int main(int argc, char** argv) {
     }
     XEvent event;
     XNextEvent(display, &event);
-    if (event.type == CreateNotify && !event.xcreatewindow.override_redirect) {
-      // Reported once, when anything is first drawn into the window.
+    if (event.type == CreateNotify) {
+      // Reported once, when anything is first drawn into the window. Wine's windows pass by
+      // the window manager where there is none, as menus and tooltips do elsewhere.
       XDamageCreate(display, event.xcreatewindow.window, XDamageReportNonEmpty);
     } else if (event.type == damageEvent + XDamageNotify) {
       std::printf("%d %.1f\n", static_cast<int>(child), MsSince(launched));

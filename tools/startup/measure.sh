@@ -6,13 +6,16 @@
 # the floor under any SDL program here, and each figure of the game is also given against it.
 # Last, taps on GO to the first new dice in the window, against GO's own pressed look in the
 # same taps.
-#   tools/startup/measure.sh [game executable]      (default: build/src/app/tumbla)
+#   tools/startup/measure.sh [game executable] [earlier game executable]
+# (default: build/src/app/tumbla). An earlier build given too has its resident memory measured
+# in the same run, so that a change's effect is told apart from the machine's mood.
 # Needs Xvfb, the X headers and a C++ compiler (scripts/install-deps --tools). The game runs
 # from a copy in a temporary folder, so its settings file lands there and yours stays untouched.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 game=${1:-build/src/app/tumbla}
+earlier=${2:-}
 starts=5
 memory_after_seconds=3
 idle_seconds=10
@@ -23,6 +26,7 @@ fail() {
   exit 1
 }
 [[ -x "$game" ]] || fail "no game executable at $game; build it first"
+[[ -z "$earlier" || -x "$earlier" ]] || fail "no earlier game executable at $earlier"
 command -v Xvfb >/dev/null || fail "Xvfb is missing (scripts/install-deps --tools)"
 
 work=$(mktemp -d)
@@ -49,6 +53,10 @@ c++ -std=c++20 -O2 -Wall -Wextra -o "$work/go_to_dice_probe" "$here/go_to_dice_p
 c++ -std=c++20 -O2 -Wall -Wextra -o "$work/bare_window" "$here/bare_window.cpp" $(sdl2-config --cflags --libs) ||
   fail "cannot build the bare window"
 cp "$game" "$work/tumbla"
+if [[ -n "$earlier" ]]; then
+  mkdir "$work/earlier"
+  cp "$earlier" "$work/earlier/tumbla"
+fi
 
 # The virtual desktop is 1280x1024, where the game chooses a scale of three: the bare window has the same 720x960.
 # shellcheck source=../virtual_display.sh
@@ -112,8 +120,13 @@ settle() {
 settle "$work/bare_window"
 bare_rss=$rss_mib bare_idle=$idle_percent
 settle "$work/tumbla"
+game_rss=$rss_mib game_idle=$idle_percent
 echo "resident memory after $memory_after_seconds s: game $rss_mib MiB, bare window $bare_rss MiB, difference $(awk -v g="$rss_mib" -v b="$bare_rss" 'BEGIN { printf "%.2f", g - b }') MiB"
-echo "idle processor use over $idle_seconds s: game $idle_percent %, bare window $bare_idle % of one core"
+if [[ -n "$earlier" ]]; then
+  settle "$work/earlier/tumbla"
+  echo "resident memory after $memory_after_seconds s: earlier game $rss_mib MiB, difference to the bare window $(awk -v g="$rss_mib" -v b="$bare_rss" 'BEGIN { printf "%.2f", g - b }') MiB, to the game $(awk -v g="$game_rss" -v e="$rss_mib" 'BEGIN { printf "%+.2f", g - e }') MiB"
+fi
+echo "idle processor use over $idle_seconds s: game $game_idle %, bare window $bare_idle % of one core"
 
 # The roll comes at the board's next 50 ms tick after the tap, as on the handheld.
 start "$work/tumbla"

@@ -1,6 +1,5 @@
 #include "platform/core/module_path.h"
 
-#include "platform/core/read_link.h"
 #include "platform/core/text.h"
 
 namespace {
@@ -12,8 +11,7 @@ std::string& Override() {
 
 std::string GetModuleFileBytes() {
   if (!Override().empty()) return Override();
-  std::string exe;
-  return ReadLink("/proc/self/exe", exe) == 0 ? exe : std::string();
+  return SystemModuleFileBytes();
 }
 
 CString GetModuleFilePath() { return FromUtf8(GetModuleFileBytes()); }

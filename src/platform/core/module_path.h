@@ -7,6 +7,9 @@
 // The path as the system names it: bytes in no particular encoding, for file calls. A
 // folder named in Latin-1 is as good a home for the program as any.
 std::string GetModuleFileBytes();
+// The path as the system tells it, never a test's (module_path_posix.cpp, module_path_win32.cpp);
+// empty when it cannot tell.
+std::string SystemModuleFileBytes();
 // The same path as text, for showing; bytes that are not UTF-8 show as U+FFFD.
 CString GetModuleFilePath();
 

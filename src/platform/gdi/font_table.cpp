@@ -1,48 +1,46 @@
-// Fonts in the browser: the faces the program asks for, from the glyph table made at build
-// time; a face the table lacks is one that is not installed.
-#include <algorithm>
-#include <cctype>
-#include <string_view>
-
+// Fonts: the faces the program asks for, from the glyph table made at build time; a face the
+// table lacks is one that is not installed.
 #include "platform/core/require.h"
 #include "platform/gdi/font_face.h"
-#include "platform/gdi/glyph_table.h"
 
-struct FontFace::Handle {
-  const TableFace* face = nullptr;
-};
+namespace {
 
-FontFace::~FontFace() = default;
+FaceRenderer& Renderer() {
+  static FaceRenderer renderer = nullptr;
+  return renderer;
+}
 
-FontFace::FontFace(std::unique_ptr<Handle> handle, std::string family, FaceMetrics metrics)
-    : m_handle(std::move(handle)), m_family(std::move(family)), m_metrics(metrics), m_latinGlyphs(kLatinGlyphCount) {}
-
-std::shared_ptr<const FontFace> FontFace::Open(const FontRequest& request) {
-  PLATFORM_REQUIRE(request.height != 0, "font of the default height");
+const TableFace* FindFace(const FontRequest& request) {
+  if (Renderer() != nullptr) {
+    if (const TableFace* rendered = Renderer()(request)) return rendered;
+  }
   for (const TableFace& face : GlyphTable()) {
-    if (face.requestedHeight != request.height || face.requestedBold != request.bold ||
-        !SameFamilyName(face.requestedFamily, request.family)) {
-      continue;
+    if (face.requestedHeight == request.height && face.requestedBold == request.bold &&
+        SameFamilyName(face.requestedFamily, request.family)) {
+      return &face;
     }
-    auto handle = std::make_unique<Handle>();
-    handle->face = &face;
-    return std::shared_ptr<const FontFace>(
-        new FontFace(std::move(handle), face.family, FaceMetrics{face.pixelsPerEm, face.ascent, face.descent}));
   }
   return nullptr;
 }
 
-Glyph FontFace::Render(char32_t character) const {
-  Glyph glyph;
-  // Beyond Latin-1 the table has nothing, as a font without the character draws nothing.
-  if (character >= kLatinGlyphCount) return glyph;
-  const TableGlyph& stored = m_handle->face->glyphs[character];
-  glyph.left = stored.left;
-  glyph.top = stored.top;
-  glyph.width = stored.width;
-  glyph.height = stored.height;
-  glyph.advance = stored.advance;
-  const std::uint8_t* coverage = m_handle->face->coverage + stored.coverageOffset;
-  glyph.coverage.assign(coverage, coverage + static_cast<std::ptrdiff_t>(stored.width) * stored.height);
-  return glyph;
+}  // namespace
+
+void SetFaceRenderer(FaceRenderer renderer) { Renderer() = renderer; }
+
+std::shared_ptr<const FontFace> FontFace::Open(const FontRequest& request) {
+  PLATFORM_REQUIRE(request.height != 0, "font of the default height");
+  const TableFace* face = FindFace(request);
+  if (face == nullptr) return nullptr;
+  return std::make_shared<const FontFace>(*face);
+}
+
+Glyph FontFace::GetGlyph(char32_t character) const {
+  if (character >= kTableGlyphCount) return Glyph{};
+  const TableGlyph& stored = m_face.glyphs[character];
+  return Glyph{stored.left,
+               stored.top,
+               stored.width,
+               stored.height,
+               stored.advance,
+               {m_face.coverage + stored.coverageOffset, static_cast<std::size_t>(stored.width * stored.height)}};
 }

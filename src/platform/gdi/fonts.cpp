@@ -1,5 +1,4 @@
-// What fonts are alike in both builds: glyphs kept as they are drawn, the font objects and
-// the stock font.
+// The font objects and the stock font.
 #include <algorithm>
 #include <cctype>
 #include <mutex>
@@ -11,17 +10,6 @@
 bool SameFamilyName(std::string_view a, std::string_view b) {
   auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-const Glyph& FontFace::GetGlyph(char32_t character) const {
-  if (character < kLatinGlyphCount) {
-    std::optional<Glyph>& slot = m_latinGlyphs[character];
-    if (!slot) slot = Render(character);
-    return *slot;
-  }
-  auto found = m_otherGlyphs.find(character);
-  if (found == m_otherGlyphs.end()) found = m_otherGlyphs.emplace(character, Render(character)).first;
-  return found->second;
 }
 
 CFont::CFont() = default;

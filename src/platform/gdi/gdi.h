@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/core/mul_div.h"
 #include "platform/core/win_types.h"
 
 // ---- constants, with the handheld's values -------------------------------------------
@@ -85,7 +86,7 @@ class Surface {
 };
 
 class CDC;
-class FontFace;  // a rasterising font of one face and pixel size (fonts.cpp)
+class FontFace;  // one face and pixel size of the glyph table (font_face.h)
 
 // ---- drawing objects --------------------------------------------------------------------
 class CGdiObject {
@@ -144,7 +145,7 @@ class CFont : public CGdiObject {
  public:
   CFont();
   ~CFont() override;
-  // Looks the face up by its exact family name; FALSE when no installed font has it.
+  // Looks the face up by its family name, height and weight; FALSE when the glyph table lacks it.
   BOOL CreateFontIndirect(const LOGFONT* description);
   const FontFace* Face() const { return m_face.get(); }
   LONG Escapement() const { return m_escapement; }
@@ -240,6 +241,3 @@ class CDC {
 // Measures text in the context's selected font (no maximum width: fit and partial widths
 // may be null). Single line, as the platform measures it.
 BOOL GetTextExtentExPointW(CDC* dc, const CString& text, int maxExtent, int* fit, int* partialWidths, SIZE* size);
-
-// The platform's MulDiv: a * b / c rounded half away from zero, -1 when c is 0.
-int MulDiv(int a, int b, int c);

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdint>
 
 #include "platform/gdi/gdi.h"
 
@@ -25,14 +24,4 @@ void Surface::Materialize() {
 const COLORREF* Surface::SolidRow() const {
   if (m_solidRow.empty() || m_solidRow.front() != m_fill) m_solidRow.assign(static_cast<std::size_t>(m_width), m_fill);
   return m_solidRow.data();
-}
-
-int MulDiv(int a, int b, int c) {
-  if (c == 0) return -1;
-  const std::int64_t product = static_cast<std::int64_t>(a) * b;
-  const bool negative = (product < 0) != (c < 0);
-  const std::int64_t magnitude = product < 0 ? -product : product;
-  const std::int64_t divisor = c < 0 ? -static_cast<std::int64_t>(c) : c;
-  const std::int64_t rounded = (magnitude + divisor / 2) / divisor;
-  return static_cast<int>(negative ? -rounded : rounded);
 }

@@ -115,7 +115,7 @@ class LinePainter {
   void DrawGlyphs(POINT reference, std::u32string_view characters, COLORREF color) const {
     int pen = 0;
     for (char32_t c : characters) {
-      const Glyph& glyph = m_face.GetGlyph(c);
+      const Glyph glyph = m_face.GetGlyph(c);
       const int left = pen + glyph.left;
       const int top = m_face.Ascent() - glyph.top;
       for (int gy = 0; gy < glyph.height; ++gy) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "platform/core/backend.h"
-#include "platform/sdl/screen_layout.h"
+#include "platform/core/screen_layout.h"
 
 // Where red, green and blue sit in a 32-bit window pixel, and the bits that make it opaque.
 struct PixelFormat32 {

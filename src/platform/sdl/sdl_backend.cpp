@@ -13,7 +13,6 @@
 #include <unistd.h>
 
 #include "platform/core/text.h"
-#include "platform/gdi/font_face.h"
 #include "platform/sdl/come_forward.h"
 #include "platform/sdl/connection_deadline.h"
 #include "platform/sdl/display_wait.h"
@@ -115,10 +114,6 @@ std::unique_ptr<SdlBackend> SdlBackend::Create(const DesktopWindowLook& look, st
   const std::string noDesktop = look.title + " needs a graphical desktop, and none could be reached: ";
   if (SDL_getenv("SDL_VIDEODRIVER") == nullptr && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
     error = noDesktop + "neither DISPLAY nor WAYLAND_DISPLAY is set";
-    return nullptr;
-  }
-  if (const std::optional<std::string> reason = MissingFontsReason()) {
-    error = look.title + " cannot show its text: " + *reason;
     return nullptr;
   }
   bool started = false;

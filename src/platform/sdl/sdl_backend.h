@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "platform/core/backend.h"
+#include "platform/core/screen_layout.h"
 #include "platform/gdi/gdi.h"
 #include "platform/sdl/display_wait.h"
 #include "platform/sdl/help_viewer.h"
-#include "platform/sdl/screen_layout.h"
 
 struct SDL_Window;
 union SDL_Event;

@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cstdlib>
 
 #include "gdi_test_support.h"
 #include "platform/gdi/font_face.h"
@@ -19,40 +22,52 @@ LOGFONT Description(const char16_t* family, LONG height, LONG escapement = 0) {
   return description;
 }
 
-std::shared_ptr<const FontFace> OpenFace(const char* family, int height) {
-  return FontFace::Open(FontRequest{family, height, false});
+LOGFONT BoldDescription(const char16_t* family, LONG height) {
+  LOGFONT description = Description(family, height);
+  description.lfWeight = FW_BOLD;
+  return description;
 }
 
-// Any family not installed, Tahoma too, gets the fallback face; with no font at all
-// nothing can be opened and the reason is a plain line, without a path.
-TEST(Fonts, AFamilyNotInstalledGetsTheFallbackFaceAndWithoutAnyFontTheReasonIsTold) {
-  CFont unknown;
-  const LOGFONT unknownDescription = Description(u"No Such Family Anywhere", 12);
-  ASSERT_TRUE(unknown.CreateFontIndirect(&unknownDescription));
-  EXPECT_EQ(unknown.Face()->Family(), "Liberation Sans");
-  EXPECT_EQ(MissingFontsReason(), std::nullopt);
+// Every face the program creates is in the glyph table, Tahoma where the build found it; any
+// other is refused, as a font that is not installed. Beyond Latin-1 there is nothing to draw.
+TEST(Fonts, TheGlyphTableHoldsTheProgramsFacesAndNoOthers) {
+  for (const LOGFONT& description : {Description(u"Tahoma", 12), Description(u"tahoma", 18),
+                                     Description(u"Tahoma", -11), BoldDescription(u"Tahoma", -11)}) {
+    CFont font;
+    ASSERT_TRUE(font.CreateFontIndirect(&description)) << description.lfHeight;
+    EXPECT_EQ(font.Face()->Family(), "Tahoma");
+    if (description.lfHeight > 0) {
+      EXPECT_EQ(font.Face()->CellHeight(), description.lfHeight);
+    }
+    EXPECT_GT(font.Face()->GetGlyph(U'\u00e9').advance, 0);
+    EXPECT_EQ(font.Face()->GetGlyph(U'\u20ac').advance, 0);
+    EXPECT_TRUE(font.Face()->GetGlyph(U'\u20ac').coverage.empty());
+  }
+  for (const LOGFONT& description :
+       {Description(u"No Such Family Anywhere", 12), Description(u"Tahoma", 13), BoldDescription(u"Tahoma", 12)}) {
+    CFont font;
+    EXPECT_FALSE(font.CreateFontIndirect(&description)) << description.lfHeight;
+    EXPECT_EQ(font.Face(), nullptr);
+  }
+}
 
-  SetApplicationFontFolder(std::nullopt);
-  const auto tahoma = OpenFace("Tahoma", 12);
-  const auto helvetica = OpenFace("Helvetica", 12);
-  const std::optional<std::string> withFallbackOnly = MissingFontsReason();
-  SetSystemFontFolders({});
-  const auto nothing = OpenFace("Tahoma", 12);
-  const std::optional<std::string> withoutAnyFont = MissingFontsReason();
-  SetApplicationFontFolder(kDefaultApplicationFontFolder);
-  SetSystemFontFolders({std::begin(kDefaultSystemFontFolders), std::end(kDefaultSystemFontFolders)});
+// What a child returns after drawing text with no file descriptor to spare: 0 when it drew.
+int DrawWithoutFileDescriptors() {
+  TestCanvas canvas(60, 20, kWhite);
+  const rlimit none{0, 0};
+  if (setrlimit(RLIMIT_NOFILE, &none) != 0) return 3;
+  CFont font;
+  const LOGFONT description = Description(u"Tahoma", 18);
+  if (!font.CreateFontIndirect(&description)) return 1;
+  canvas.Dc().SelectObject(&font);
+  RECT rect{0, 0, 60, 20};
+  canvas.Dc().DrawText(u"Tumbla", &rect, DT_LEFT);
+  return canvas.Count(kWhite) < 60 * 20 ? 0 : 2;
+}
 
-  ASSERT_NE(tahoma, nullptr);
-  EXPECT_EQ(tahoma->Family(), "Liberation Sans");
-  EXPECT_EQ(tahoma->CellHeight(), 12);
-  ASSERT_NE(helvetica, nullptr);
-  EXPECT_EQ(helvetica->Family(), "Liberation Sans");
-  EXPECT_EQ(withFallbackOnly, std::nullopt);
-  EXPECT_EQ(nothing, nullptr);
-  ASSERT_TRUE(withoutAnyFont.has_value());
-  EXPECT_NE(withoutAnyFont->find("Tahoma"), std::string::npos);
-  EXPECT_EQ(withoutAnyFont->find('/'), std::string::npos);
-  EXPECT_EQ(withoutAnyFont->find('\n'), std::string::npos);
+// No font file is opened at run time (a table of open files too small once stopped the program).
+TEST(Fonts, TextNeedsNoFileToBeOpened) {
+  EXPECT_EXIT(std::exit(DrawWithoutFileDescriptors()), testing::ExitedWithCode(0), "");
 }
 
 // A canvas with an 18-pixel Tahoma selected, red text on blue.

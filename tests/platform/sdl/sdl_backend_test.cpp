@@ -18,7 +18,6 @@
 #include <vector>
 
 #include "platform/core/resources.h"
-#include "platform/gdi/font_face.h"
 #include "platform/sdl/help_viewer.h"
 #include "platform/sdl/sound_player.h"
 #include "resources/program_resources.h"
@@ -126,16 +125,6 @@ TEST(SdlBackendWithoutDisplay, NoDisplayAtAllIsToldAsSuch) {
   unsetenv("WAYLAND_DISPLAY");
   EXPECT_EQ(ReasonForNoWindow(),
             "Tumbla needs a graphical desktop, and none could be reached: neither DISPLAY nor WAYLAND_DISPLAY is set");
-}
-
-TEST(SdlBackendWithoutFonts, GivesAOneLineReasonInsteadOfAWindow) {
-  setenv("SDL_VIDEODRIVER", "dummy", 1);
-  SetApplicationFontFolder(std::nullopt);
-  SetSystemFontFolders({});
-  const std::string error = ReasonForNoWindow();
-  SetApplicationFontFolder(kDefaultApplicationFontFolder);
-  SetSystemFontFolders({std::begin(kDefaultSystemFontFolders), std::end(kDefaultSystemFontFolders)});
-  EXPECT_EQ(error.rfind("Tumbla cannot show its text: ", 0), 0u) << error;
 }
 
 // The bus setting is only hidden from SDL while it starts; what the desktop set, or left

@@ -1,4 +1,4 @@
-#include "platform/sdl/screen_layout.h"
+#include "platform/core/screen_layout.h"
 
 #include <algorithm>
 
