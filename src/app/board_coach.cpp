@@ -1,6 +1,7 @@
 // The coach on the board: its on/off setting, best play's table worked out a slice per tick
 // once the coach is first turned on, and the panel's advice, costs and review. The choices
 // are kept whether or not the coach is on (board_dlg.cpp), so it can cost them later.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -45,13 +46,30 @@ void CBoardDlg::OnCoach() {
 void CBoardDlg::ShowCoach(bool bShow) {
   if (!bShow) {
     m_pCoachPanel.reset();
-    CurrentHost().SetScreenSize(SCREEN_WIDTH, SCREEN_HEIGHT);
+    FitScreenToPanels();
     return;
   }
   if (!m_pCoachTable) m_pCoachTable = std::make_unique<CCoachTable>();
-  CurrentHost().SetScreenSize(SCREEN_WIDTH + kCoachPanelWidth, SCREEN_HEIGHT);
-  m_pCoachPanel = std::make_unique<CCoachPanel>(this, ID_COACH);
+  m_pCoachPanel = std::make_unique<CCoachPanel>(this, ID_COACH, CoachPlaceFor(CurrentHost().ViewShape()));
   UpdateCoach();
+}
+
+void CBoardDlg::OnViewShapeChanged() {
+  if (!m_pCoachPanel) return;
+  m_pCoachPanel->Place(CoachPlaceFor(CurrentHost().ViewShape()));
+  FitScreenToPanels();
+}
+
+void CBoardDlg::FitScreenToPanels() {
+  CRect extent(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT);
+  for (const CWnd* pPanel :
+       {static_cast<const CWnd*>(m_pCoachPanel.get()), static_cast<const CWnd*>(m_pStatisticsPanel.get())}) {
+    if (pPanel == nullptr) continue;
+    const CRect rect = pPanel->ScreenRect();
+    extent.right = std::max(extent.right, rect.right);
+    extent.bottom = std::max(extent.bottom, rect.bottom);
+  }
+  CurrentHost().SetScreenSize(extent.right, extent.bottom);
 }
 
 void CBoardDlg::SolveCoachSlice() {
@@ -60,7 +78,9 @@ void CBoardDlg::SolveCoachSlice() {
 }
 
 void CBoardDlg::UpdateCoach() {
-  if (m_pCoachPanel) m_pCoachPanel->SetLines(CoachLines());
+  if (!m_pCoachPanel) return;
+  m_pCoachPanel->SetLines(CoachLines());
+  FitScreenToPanels();
 }
 
 std::vector<CString> CBoardDlg::CoachLines() const {

@@ -72,6 +72,7 @@ class CBoardDlg : public CDialog, private TurnScoring {
   // ending): the settings, a total whose name is being asked for and the game in progress
   // are saved at once. The game goes on as it was.
   void OnEndSession(BOOL bEnding) override;
+  void OnViewShapeChanged() override;
 
   void OnGo();
   // The other offers go at once, so that taps reaching the board before its next tick (those
@@ -110,6 +111,8 @@ class CBoardDlg : public CDialog, private TurnScoring {
   void LoadCoach();
   void OnCoach();
   void ShowCoach(bool bShow);
+  // The composed screen holds the handheld's screen and every panel shown beside or below it.
+  void FitScreenToPanels();
   // A slice of best play's table at each tick until it is whole, so no tick stalls the page.
   void SolveCoachSlice();
   void UpdateCoach();

@@ -10,7 +10,6 @@
 #include "persistence/data_file.h"
 #include "persistence/file_access.h"
 #include "platform/core/message_box.h"
-#include "platform/core/screen_size.h"
 #include "platform/core/text.h"
 #include "platform/wnd/window_host.h"
 #include "resources/resource_ids.h"
@@ -66,13 +65,13 @@ std::optional<StatisticsShown> CBoardDlg::ReadStatistics() {
 void CBoardDlg::OnStatistics() {
   if (m_pStatisticsPanel) {
     m_pStatisticsPanel.reset();
-    if (!m_pCoachPanel) CurrentHost().SetScreenSize(SCREEN_WIDTH, SCREEN_HEIGHT);
+    FitScreenToPanels();
     return;
   }
   std::optional<StatisticsShown> shown = ReadStatistics();
   if (!shown) return;
-  CurrentHost().SetScreenSize(SCREEN_WIDTH + kCoachPanelWidth, SCREEN_HEIGHT);
   m_pStatisticsPanel = std::make_unique<CStatisticsPanel>(this, ID_RESET_STATISTICS, std::move(*shown));
+  FitScreenToPanels();
 }
 
 void CBoardDlg::OnResetStatistics() {

@@ -133,6 +133,63 @@ TEST_F(BoardCoach, AdviceAndCostBesideTheBoard) {
   Run();
 }
 
+// A phone held upright: the panel below the board, so that the board keeps the view's width,
+// with the advice as beside it; turned sideways, beside it again, and upright once more, below.
+// With the coach off, the view's shape changes nothing.
+TEST_F(BoardCoach, BelowTheBoardInAnUprightViewBesideItInAWideOne) {
+  const auto expectPlace = [this](CoachPlace place, int width, int height) {
+    Check([this, place, width, height] {
+      ASSERT_NE(m_board.CoachPanel(), nullptr);
+      EXPECT_EQ(m_board.CoachPanel()->Placement(), place);
+      const Surface shot = m_ui.Screenshot();
+      EXPECT_EQ(shot.Width(), width);
+      EXPECT_EQ(shot.Height(), height);
+    });
+  };
+  constexpr int kBelowHeight = SCREEN_HEIGHT + 6 + kCoachPanelBelowRows * 19;
+  m_ui.ViewShape(390, 844).Wait(kTick);
+  ExpectScreen("board_start");
+  m_ui.Key('C').Wait(kTableTime);
+  expectPlace(CoachPlace::Below, SCREEN_WIDTH, kBelowHeight);
+  Roll({1, 2, 3, 4, 6});
+  ExpectScreen("coach_below");
+  m_ui.ViewShape(844, 390).Wait(kTick);
+  expectPlace(CoachPlace::Beside, SCREEN_WIDTH + kCoachPanelWidth, SCREEN_HEIGHT);
+  ExpectScreen("coach_advice");
+  m_ui.ViewShape(390, 844).Wait(kTick);
+  ExpectScreen("coach_below");
+  // A tap on the panel below turns the coach off: the handheld's screen alone.
+  m_ui.Tap(POINT{20, SCREEN_HEIGHT + 20}).Wait(kTick);
+  Check([this] {
+    EXPECT_EQ(m_board.CoachPanel(), nullptr);
+    EXPECT_EQ(m_ui.Screenshot().Height(), SCREEN_HEIGHT);
+  });
+  Run();
+}
+
+// Below wherever that leaves the board larger: phones upright, narrow windows; beside in
+// wide views and where the view's shape is never told (the desktop's window).
+TEST(CoachPlacement, BelowWhereTheBoardIsLargerSo) {
+  for (const SIZE view : {SIZE{390, 844}, SIZE{375, 667}, SIZE{360, 640}, SIZE{480, 640}}) {
+    EXPECT_EQ(CoachPlaceFor(view), CoachPlace::Below) << view.cx << "x" << view.cy;
+  }
+  for (const SIZE view : {SIZE{844, 390}, SIZE{1280, 720}, SIZE{640, 480}, SIZE{0, 0}}) {
+    EXPECT_EQ(CoachPlaceFor(view), CoachPlace::Beside) << view.cx << "x" << view.cy;
+  }
+}
+
+// The review's thirteen lines make the panel below taller than its ten; nothing is cut.
+TEST_F(BoardCoach, ReviewBelowTheBoardHasRoomForEveryLine) {
+  for (const ScriptedTurn& turn : kGame) PlayTurn(turn);
+  m_ui.ViewShape(390, 844).Tap(POINT{40, 10}).Wait(kTableTime);
+  Check([this] {
+    ASSERT_NE(m_board.CoachPanel(), nullptr);
+    ASSERT_EQ(m_board.CoachPanel()->Lines().size(), 13u);
+    EXPECT_EQ(m_ui.Screenshot().Height(), SCREEN_HEIGHT + 6 + 13 * 19);
+  });
+  Run();
+}
+
 // Turned on after the game by a tap on the caption: the costs were kept all along.
 TEST_F(BoardCoach, ReviewAfterTheGame) {
   for (const ScriptedTurn& turn : kGame) PlayTurn(turn);

@@ -73,6 +73,27 @@ TEST_F(BoardStatisticsTest, ResetStatisticsAsksFirstAndLeavesTheHeaderAlone) {
   EXPECT_EQ(theSettings.m_nHiScore[0], std::numeric_limits<int>::max()) << "the high scores are another reset";
 }
 
+// With the coach below the board on an upright phone, the statistics beside it take room of
+// their own and give it back, and the coach turned off while they show leaves them whole.
+TEST_F(BoardStatisticsTest, BesideTheBoardWhileTheCoachIsBelowIt) {
+  PutGames({Game370()});
+  const auto expectScreenSize = [this](int width, int height) {
+    Check([this, width, height] {
+      const Surface shot = m_ui.Screenshot();
+      EXPECT_EQ(shot.Width(), width);
+      EXPECT_EQ(shot.Height(), height);
+    });
+  };
+  constexpr int kWithCoachBelow = SCREEN_HEIGHT + 6 + kCoachPanelBelowRows * 19;
+  m_ui.ViewShape(390, 844).Key('C').Key('S');
+  expectScreenSize(SCREEN_WIDTH + kCoachPanelWidth, kWithCoachBelow);
+  m_ui.Key('S');
+  expectScreenSize(SCREEN_WIDTH, kWithCoachBelow);
+  m_ui.Key('S').Key('C');
+  expectScreenSize(SCREEN_WIDTH + kCoachPanelWidth, SCREEN_HEIGHT);
+  Run();
+}
+
 // 200 games played by a rule of thumb, for README's pictures.
 TEST_F(BoardStatisticsTest, TwoHundredGamesForTheReadme) {
   PutGames(GeneratedGames(200, 7));

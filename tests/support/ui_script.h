@@ -63,6 +63,8 @@ class UiScript {
   UiScript& HelpViewerFails() { return Forward(m_backend.HelpViewerFails()); }
   // The system may end the program from now on without another word (the page hidden).
   UiScript& EndSession() { return Forward(m_backend.EndSession()); }
+  // The view takes that shape, as a browser's page tells it when a phone turns.
+  UiScript& ViewShape(int width, int height) { return Forward(m_backend.ViewShape(width, height)); }
   UiScript& Wait(std::uint64_t milliseconds) { return Forward(m_backend.Wait(milliseconds)); }
   // Runs the check at this point of the script; the screen has been presented.
   UiScript& Check(std::function<void()> check) { return Forward(m_backend.Check(std::move(check))); }

@@ -16,9 +16,14 @@ const [siteFolder, goldenFolder] = process.argv.slice(2);
 const MENU = [20, 308];
 const MENU_ITEMS = { 'Show Hi Scores': 176, 'Reset Hi Scores': 196, 'Game Options': 216, 'About Tumbla': 236, Exit: 283 };
 const CLOSE_BOX = [228, 9];
-// The caption in the title bar turns the coach on; its panel beside the screen turns it off.
+// The caption in the title bar turns the coach on; its panel beside the screen, or below it in
+// an upright window, turns it off.
 const CAPTION = [40, 10];
 const COACH_PANEL = [260, 10];
+const COACH_PANEL_BELOW = [20, 340];
+// The panel below: the screen's width and ten lines of the board's large text high.
+const COACH_BELOW_FRAME = [240, 516];
+const COACH_PANEL_COLOR = [0, 102, 51];
 const DIE_1 = [211, 69];
 // The box of the message "Error exporting data to disk:" (with the file's path) over the board,
 // left, top, right, bottom.
@@ -37,6 +42,13 @@ const settingsText = (scores, names) => '<AUDIO>1\n<COLOR>0\n<SPEED>1\n' +
 const DEFAULT_SETTINGS = settingsText(DEFAULT_TABLE.map((_, i) => 190 - 10 * i), DEFAULT_TABLE);
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// A new window size, taken by the page: its resize event, which fits the canvas anew and
+// tells the program the window's shape, comes before the next frame.
+async function resizeWindow(page, viewport) {
+  await page.setViewport(viewport);
+  await page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(resolve))));
+}
 
 class GamePage {
   constructor(page) {
@@ -62,12 +74,14 @@ class GamePage {
     }
   }
 
+  // A tap on a pixel of the frame, whatever its size: the handheld's screen, or more with the
+  // coach's panel beside or below it.
   async tap([x, y]) {
     const box = await this.page.$eval('#screen', (canvas) => {
       const r = canvas.getBoundingClientRect();
-      return { left: r.left, top: r.top, scale: r.width / canvas.width };
+      return { left: r.left, top: r.top, scaleX: r.width / canvas.width, scaleY: r.height / canvas.height };
     });
-    await this.page.touchscreen.tap(box.left + (x + 0.5) * box.scale, box.top + (y + 0.5) * box.scale);
+    await this.page.touchscreen.tap(box.left + (x + 0.5) * box.scaleX, box.top + (y + 0.5) * box.scaleY);
     await this.settle();
   }
 
@@ -258,7 +272,7 @@ check('a phone upright or sideways shows the board as large as its screen allows
       await page.setViewport({ width: PHONES[0][0], height: PHONES[0][1], deviceScaleFactor: PHONES[0][2], isMobile: true, hasTouch: true });
       await new GamePage(page).open(url);
       for (const [width, height, ratio] of PHONES) {
-        await page.setViewport({ width, height, deviceScaleFactor: ratio, isMobile: true, hasTouch: true });
+        await resizeWindow(page, { width, height, deviceScaleFactor: ratio, isMobile: true, hasTouch: true });
         const shown = await page.$eval('#screen', (canvas) => ({
           scale: canvas.getBoundingClientRect().width / canvas.width, frame: [canvas.width, canvas.height],
           window: [innerWidth, innerHeight],
@@ -492,6 +506,9 @@ check('a tab that waited for the game starts with the options the other tab save
 // the panel turns it off, and its setting is in a file of its own.
 check('the coach, turned on by touch, advises the first roll beside the board',
   ({ browser }) => inOwnProfile(browser, async (game) => {
+    // A window wider than high, as on the desktop: the panel beside the board.
+    await resizeWindow(game.page, { width: 640, height: 480, hasTouch: true });
+    await game.settle();
     await game.tap(CAPTION);
     await game.page.waitForFunction("document.getElementById('screen').width > 240", { timeout: 10000 });
     // "Working out best play..." until the table is whole, some seconds on a loaded machine.
@@ -502,6 +519,38 @@ check('the coach, turned on by touch, advises the first roll beside the board',
     assert.strictEqual(String(await game.storedFile('Tumbla-extras.ini')), '<COACH>1\n');
     await game.tap(COACH_PANEL);
     await game.page.waitForFunction("document.getElementById('screen').width === 240", { timeout: 10000 });
+    assert.strictEqual(String(await game.storedFile('Tumbla-extras.ini')), '<COACH>0\n');
+  }));
+
+// A phone held upright: the coach turned on by touch shows its panel below the board, which
+// still fills the phone's width; turned sideways, beside it; upright again, a tap on the panel
+// below turns the coach off.
+check('on a phone held upright the coach, turned on by touch, sits below the board filling the width',
+  ({ browser }) => inOwnProfile(browser, async (game) => {
+    const upright = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+    await resizeWindow(game.page, upright);
+    await game.settle();
+    await game.tap(CAPTION);
+    await game.page.waitForFunction('document.getElementById("screen").height > 320', { timeout: 10000 });
+    await game.settle();
+    const shown = await game.page.$eval('#screen', (canvas, [x, y]) => {
+      const r = canvas.getBoundingClientRect();
+      return {
+        frame: [canvas.width, canvas.height], box: [r.left, r.top, r.width, r.height], window: [innerWidth, innerHeight],
+        panel: [...canvas.getContext('2d').getImageData(x, y, 1, 1).data.slice(0, 3)],
+      };
+    }, COACH_PANEL_BELOW);
+    assert.deepStrictEqual(shown.frame, COACH_BELOW_FRAME, 'the frame with the panel below');
+    assert.ok(Math.abs(shown.box[2] - shown.window[0]) < 1, `the board is ${shown.box[2]} CSS px wide in a ${shown.window[0]} px window`);
+    assert.ok(shown.box[3] <= shown.window[1], `the frame is ${shown.box[3]} CSS px high in a ${shown.window[1]} px window`);
+    assert.deepStrictEqual(shown.panel, COACH_PANEL_COLOR, 'the panel below the board');
+    await resizeWindow(game.page, { ...upright, width: 844, height: 390 });
+    await game.page.waitForFunction('document.getElementById("screen").width === 456', { timeout: 10000 });
+    await resizeWindow(game.page, upright);
+    await game.page.waitForFunction('document.getElementById("screen").height === 516', { timeout: 10000 });
+    await game.settle();
+    await game.tap(COACH_PANEL_BELOW);
+    await game.page.waitForFunction('document.getElementById("screen").height === 320', { timeout: 10000 });
     assert.strictEqual(String(await game.storedFile('Tumbla-extras.ini')), '<COACH>0\n');
   }));
 

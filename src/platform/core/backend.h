@@ -25,6 +25,9 @@ struct InputEvent {
     // From now on the system may end the program without another word (the page hidden, the
     // session ending): what the program keeps is saved at once, and it goes on until ended.
     EndSession,
+    // The view the screen is shown in took a new shape (a phone turned, a window resized):
+    // point holds its width and height, in any unit, as only their ratio counts.
+    ViewShape,
   };
   Kind kind;
   POINT point{0, 0};

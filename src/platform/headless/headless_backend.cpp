@@ -96,6 +96,12 @@ HeadlessBackend& HeadlessBackend::CloseButton() { return Add(EventStep(MakeEvent
 HeadlessBackend& HeadlessBackend::HelpViewerFails() { return Add(EventStep(MakeEvent(InputEvent::Kind::HelpFailed))); }
 HeadlessBackend& HeadlessBackend::EndSession() { return Add(EventStep(MakeEvent(InputEvent::Kind::EndSession))); }
 
+HeadlessBackend& HeadlessBackend::ViewShape(int width, int height) {
+  InputEvent event = MakeEvent(InputEvent::Kind::ViewShape);
+  event.point = POINT{width, height};
+  return Add(EventStep(event));
+}
+
 HeadlessBackend& HeadlessBackend::Wait(std::uint64_t milliseconds) {
   Step step = MakeStep(Step::Kind::Wait);
   step.durationMs = milliseconds;

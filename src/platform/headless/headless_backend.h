@@ -55,6 +55,8 @@ class HeadlessBackend : public Backend {
   HeadlessBackend& HelpViewerFails();
   // The system may end the program from now on without another word, as when the page is hidden.
   HeadlessBackend& EndSession();
+  // The view the screen is shown in takes that shape, as a browser's page tells it.
+  HeadlessBackend& ViewShape(int width, int height);
   // Lets the program run for that long on the virtual clock before the next step.
   HeadlessBackend& Wait(std::uint64_t milliseconds);
   // Runs the check at this point of the script; the screen has been presented. A check may

@@ -25,9 +25,10 @@ void tumbla_program_ending();
 namespace {
 
 // The page script's codes of InputEvent::Kind, in that order.
-constexpr std::array kKinds{InputEvent::Kind::PenDown, InputEvent::Kind::PenMove,     InputEvent::Kind::PenUp,
-                            InputEvent::Kind::Hover,   InputEvent::Kind::KeyDown,     InputEvent::Kind::Character,
-                            InputEvent::Kind::Close,   InputEvent::Kind::CloseButton, InputEvent::Kind::EndSession};
+constexpr std::array kKinds{InputEvent::Kind::PenDown,  InputEvent::Kind::PenMove,     InputEvent::Kind::PenUp,
+                            InputEvent::Kind::Hover,    InputEvent::Kind::KeyDown,     InputEvent::Kind::Character,
+                            InputEvent::Kind::Close,    InputEvent::Kind::CloseButton, InputEvent::Kind::EndSession,
+                            InputEvent::Kind::ViewShape};
 
 std::optional<InputEvent> NextQueuedInput() {
   std::array<std::int32_t, 6> fields{};

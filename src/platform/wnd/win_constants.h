@@ -40,6 +40,8 @@ constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_UPDATEUISTATE = 0x0128;
 // The desktop's own: the help viewer started by CreateProcessW ended in failure (WM_APP + 1).
 constexpr UINT WM_HELPVIEWERFAILED = 0x8001;
+// The program's own: the view the screen is shown in took a new shape (WM_APP + 2).
+constexpr UINT WM_VIEWSHAPECHANGED = 0x8002;
 constexpr UINT BM_GETCHECK = 0x00F0;
 constexpr UINT BM_SETCHECK = 0x00F1;
 

@@ -21,6 +21,9 @@ class WindowHost {
   // The composed screen's size: the handheld's unless a program adds to it (a panel beside
   // it); what no window covers shows the desktop colour.
   virtual void SetScreenSize(int width, int height) = 0;
+  // The shape of the view the screen is shown in, as the back end last told it (a browser's
+  // page); {0, 0} where it never tells (a desktop window, which takes the screen's shape).
+  virtual SIZE ViewShape() const = 0;
   virtual void MarkInvalid(CWnd* window) = 0;
   virtual void MarkValid(CWnd* window) = 0;
   // Paints the invalid windows of a tree, parents first.

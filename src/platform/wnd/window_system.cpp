@@ -377,6 +377,10 @@ void WindowSystem::DispatchInput(const InputEvent& event) {
     case InputEvent::Kind::EndSession:
       if (!m_modal.empty()) m_modal.front()->SendMessage(WM_ENDSESSION, TRUE);
       return;
+    case InputEvent::Kind::ViewShape:
+      m_viewShape = SIZE{event.point.x, event.point.y};
+      if (!m_modal.empty()) m_modal.front()->SendMessage(WM_VIEWSHAPECHANGED);
+      return;
   }
 }
 

@@ -45,6 +45,7 @@ class WindowSystem final : public WindowHost {
   // ---- paint ----------------------------------------------------------------------------
   void ScreenChanged(const RECT& screenRect) override;
   void SetScreenSize(int width, int height) override;
+  SIZE ViewShape() const override { return m_viewShape; }
   void MarkInvalid(CWnd* window) override;
   void MarkValid(CWnd* window) override;
   void PaintTree(CWnd* window) override;
@@ -114,6 +115,7 @@ class WindowSystem final : public WindowHost {
   CWnd* m_hover = nullptr;  // the window the pointer last hovered over
   bool m_bSwallowPenUp = false;
   bool m_bFocusCues = false;
+  SIZE m_viewShape{0, 0};
   UINT m_nKeyModifiers = 0;
   int m_nInvalid = 0;
   bool m_bQuitting = false;

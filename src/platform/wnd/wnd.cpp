@@ -292,6 +292,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: OnClose(); return 0;
     case WM_HELPVIEWERFAILED: OnHelpViewerFailed(); return 0;
     case WM_ENDSESSION: OnEndSession(static_cast<BOOL>(wParam)); return 0;
+    case WM_VIEWSHAPECHANGED: OnViewShapeChanged(); return 0;
     case WM_UPDATEUISTATE: OnUpdateUIState(LOWORD(wParam), HIWORD(wParam)); return 0;
     default: PLATFORM_REQUIRE(false, "message not supported by this window"); return 0;
   }
@@ -302,6 +303,7 @@ bool CWnd::PreTranslateKey(UINT, UINT) { return false; }
 void CWnd::OnPaint() { CPaintDC dc(this); }
 void CWnd::OnClose() { CurrentHost().Quit(); }
 void CWnd::OnEndSession(BOOL) {}
+void CWnd::OnViewShapeChanged() {}
 void CWnd::OnLButtonDown(UINT, CPoint) {}
 void CWnd::OnLButtonUp(UINT, CPoint) {}
 void CWnd::OnMouseMove(UINT, CPoint) {}

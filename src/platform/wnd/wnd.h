@@ -151,6 +151,9 @@ class CWnd {
   // Sent to the outermost modal window when the system may end the program from now on
   // without another word; it keeps what is worth keeping before it returns.
   virtual void OnEndSession(BOOL bEnding);
+  // The view the screen is shown in took a new shape (CurrentHost().ViewShape()), sent to
+  // the outermost modal window; by default nothing changes.
+  virtual void OnViewShapeChanged();
 
   // The whole window's pixels, frame included, for windows that draw their own frame.
   Surface& WindowSurface() { return m_surface; }

@@ -105,6 +105,30 @@ TEST_F(ModalLoops, HelpRequestReachesTheDialogInFront) {
   dialog.DoModal();
   EXPECT_EQ(helpCtrl, OPEN_INNER);  // the first tab stop has the focus
 }
+
+// A phone turned while a dialog is open over the board: the outermost window hears of it,
+// as the one that lays out what lies around the screen, and the host keeps the new shape.
+TEST_F(ModalLoops, ANewViewShapeReachesTheOutermostWindow) {
+  ScriptedDialog outer({ButtonItem(OPEN_INNER, u"Inner", 10, 10)});
+  ScriptedDialog inner({});
+  std::vector<std::string> heard;
+  outer.onViewShape = [&] {
+    const SIZE view = CurrentHost().ViewShape();
+    heard.push_back("outer " + std::to_string(view.cx) + "x" + std::to_string(view.cy));
+  };
+  inner.onViewShape = [&] { heard.push_back("inner"); };
+  outer.onCommand = [&](UINT) { inner.DoModal(); };
+  m_ui.Check([] {
+        EXPECT_EQ(CurrentHost().ViewShape(), (SIZE{0, 0}));
+      })
+      .TapItem(OPEN_INNER)
+      .ViewShape(390, 844)
+      .ViewShape(844, 390)
+      .Key(VK_ESCAPE)
+      .Key(VK_ESCAPE);
+  outer.DoModal();
+  EXPECT_EQ(heard, (std::vector<std::string>{"outer 390x844", "outer 844x390"}));
+}
 }  // namespace
 
 namespace {

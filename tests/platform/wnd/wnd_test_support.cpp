@@ -35,6 +35,10 @@ void ScriptedDialog::OnLButtonDown(UINT, CPoint point) {
 
 BOOL ScriptedDialog::OnHelpInfo(HELPINFO* info) { return onHelp ? onHelp(info) : CDialog::OnHelpInfo(info); }
 
+void ScriptedDialog::OnViewShapeChanged() {
+  if (onViewShape) onViewShape();
+}
+
 BOOL ScriptedDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) {
     commands.push_back(LOWORD(wParam));

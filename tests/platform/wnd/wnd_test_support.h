@@ -38,6 +38,7 @@ class ScriptedDialog : private TestTemplate, public CDialog {
   std::function<void()> onOk;
   std::function<void(CPoint)> onTap;
   std::function<BOOL(HELPINFO*)> onHelp;
+  std::function<void()> onViewShape;
   std::function<void(UINT)> onCommand;  // any command but IDOK and IDCANCEL
   // Commands other than IDOK and IDCANCEL that reached the dialog, in order.
   std::vector<UINT> commands;
@@ -49,6 +50,7 @@ class ScriptedDialog : private TestTemplate, public CDialog {
   void OnLButtonDown(UINT flags, CPoint point) override;
   BOOL OnHelpInfo(HELPINFO* info) override;
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+  void OnViewShapeChanged() override;
 };
 
 // A child window that logs pen messages as "<name> down x,y" and counts its paints.

@@ -7,7 +7,7 @@
   // of its executable, as on the desktop.
   const DATA_FOLDER = '/tumbla';
   // The order of InputEvent::Kind.
-  const PEN_DOWN = 0, PEN_MOVE = 1, PEN_UP = 2, HOVER = 3, KEY_DOWN = 4, CHARACTER = 5, END_SESSION = 8;
+  const PEN_DOWN = 0, PEN_MOVE = 1, PEN_UP = 2, HOVER = 3, KEY_DOWN = 4, CHARACTER = 5, END_SESSION = 8, VIEW_SHAPE = 9;
   const MOD_SHIFT = 1, MOD_CONTROL = 2, MOD_ALT = 4;
 
   // The canvas is as many pixels as the frame presented last (the handheld's 240 by 320
@@ -104,6 +104,19 @@
   page.nextInput = function () {
     return queue.shift();
   };
+
+  // The program lays out what it adds to the screen by the window's shape (the coach's panel
+  // below the board on a phone held upright): it hears the shape at the start and whenever
+  // the window changes it, as when a phone turns.
+  let toldShape = '';
+  function tellShape() {
+    const shape = window.innerWidth + 'x' + window.innerHeight;
+    if (shape === toldShape) return;
+    toldShape = shape;
+    push(VIEW_SHAPE, window.innerWidth, window.innerHeight);
+  }
+  window.addEventListener('resize', tellShape);
+  tellShape();
 
   page.sleep = function (milliseconds, resume) {
     // Asyncify can wait only inside main: a wait while the static objects are made (a
