@@ -58,7 +58,7 @@ std::optional<StatisticsShown> CBoardDlg::ReadStatistics() {
     m_bestPlayAverages = BestPlayAverages(*m_pCoachTable);
   }
   StatisticsShown shown{ComputeStatistics(read.games), {}, m_pCoachTable.get(), *m_bestPlayAverages, read.badLines,
-                        PathForShowing(path), {}};
+                        PathForShowing(path),          {}};
   const std::size_t listed = std::min(read.games.size(), kLastGamesListed);
   shown.lastGames.assign(read.games.rbegin(), read.games.rbegin() + static_cast<std::ptrdiff_t>(listed));
   if (read.error != ENOENT && CanOfferFileToPlayer()) shown.offeredFile = FromUtf8(path);

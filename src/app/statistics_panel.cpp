@@ -297,6 +297,12 @@ void CStatisticsPanel::OnLButtonUp(UINT, CPoint point) {
   SetPage((m_nPage + 1) % kPages);
 }
 
+int CStatisticsPanel::ChoosableLines() const {
+  if (m_nPage == 1) return static_cast<int>(Buttons(CRect()).size());
+  if (m_nPage == 2) return static_cast<int>(m_shown.lastGames.size());
+  return 0;
+}
+
 bool CStatisticsPanel::HandleKey(UINT nKey) {
   if (m_nReviewing >= 0) {
     if (nKey != VK_RETURN) return false;
@@ -308,8 +314,7 @@ bool CStatisticsPanel::HandleKey(UINT nKey) {
     SetPage((m_nPage + (nKey == VK_RIGHT ? 1 : kPages - 1)) % kPages);
     return true;
   }
-  // The pages' lines to choose from: Reset statistics, or the listed games.
-  const int nLines = m_nPage == 1 ? static_cast<int>(Buttons(CRect()).size()) : m_nPage == 2 ? static_cast<int>(m_shown.lastGames.size()) : 0;
+  const int nLines = ChoosableLines();
   if ((nKey == VK_DOWN || nKey == VK_UP) && nLines > 0) {
     const int nStep = nKey == VK_DOWN ? 1 : nLines - 1;
     m_nChosen = m_nChosen < 0 ? (nKey == VK_DOWN ? 0 : nLines - 1) : (m_nChosen + nStep) % nLines;

@@ -58,6 +58,8 @@ class CStatisticsPanel : public CWnd {
   // The second page's buttons, the offered file's first when there is one.
   std::vector<CRect> Buttons(const CRect& client) const;
   void PressButton(std::size_t nButton);
+  // What the keys choose from on this page: its buttons, or the listed games.
+  int ChoosableLines() const;
 
   CWnd* m_pBoard;
   UINT m_nResetCommand;

@@ -82,7 +82,8 @@ TEST_F(BoardStatisticsTest, KeysTurnThePagesOpenAReviewAndReachResetWithItsQuest
   m_ui.Key('S').Key(VK_LEFT).Check([this] { EXPECT_EQ(m_board.StatisticsPanel()->Page(), 2); });
   m_ui.Key(VK_UP).Key(VK_UP).Check([this] { EXPECT_EQ(m_board.StatisticsPanel()->Chosen(), 0); });
   m_ui.Key(VK_DOWN).Key(VK_RETURN).Check([this] { EXPECT_EQ(m_board.StatisticsPanel()->Reviewing(), 1); });
-  m_ui.Key(VK_RIGHT).Check([this] { EXPECT_EQ(m_board.StatisticsPanel()->Reviewing(), 1) << "a review holds the page"; });
+  m_ui.Key(VK_RIGHT).Check(
+      [this] { EXPECT_EQ(m_board.StatisticsPanel()->Reviewing(), 1) << "a review holds the page"; });
   m_ui.Key(VK_RETURN).Check([this] {
     EXPECT_EQ(m_board.StatisticsPanel()->Reviewing(), -1);
     EXPECT_EQ(m_board.StatisticsPanel()->Page(), 2);
@@ -92,9 +93,8 @@ TEST_F(BoardStatisticsTest, KeysTurnThePagesOpenAReviewAndReachResetWithItsQuest
     EXPECT_EQ(m_board.StatisticsPanel()->Chosen(), 0);
   });
   m_ui.Key(VK_RETURN).Answer(u"No").Check([this, &before] { EXPECT_EQ(FileBytes(GamesFile()), before); });
-  m_ui.Key(VK_RETURN).Answer(u"Yes").Check([this] {
-    EXPECT_EQ(FileBytes(GamesFile()), std::string(kGamesHeader) + "\n");
-  });
+  m_ui.Key(VK_RETURN).Answer(u"Yes").Check(
+      [this] { EXPECT_EQ(FileBytes(GamesFile()), std::string(kGamesHeader) + "\n"); });
   // On the first page Up and Down move the board's ring again.
   m_ui.Key(VK_RIGHT).Key(VK_RIGHT);
   Roll({1, 2, 3, 4, 6});
