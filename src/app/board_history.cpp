@@ -11,6 +11,7 @@
 #include "persistence/file_access.h"
 #include "platform/core/message_box.h"
 #include "platform/core/text.h"
+#include "platform/wnd/shell.h"
 #include "platform/wnd/window_host.h"
 #include "resources/resource_ids.h"
 
@@ -56,9 +57,10 @@ std::optional<StatisticsShown> CBoardDlg::ReadStatistics() {
     m_bestPlayAverages = BestPlayAverages(*m_pCoachTable);
   }
   StatisticsShown shown{ComputeStatistics(read.games), {}, m_pCoachTable.get(), *m_bestPlayAverages, read.badLines,
-                        PathForShowing(path)};
+                        PathForShowing(path),          {}};
   const std::size_t listed = std::min(read.games.size(), kLastGamesListed);
   shown.lastGames.assign(read.games.rbegin(), read.games.rbegin() + static_cast<std::ptrdiff_t>(listed));
+  if (read.error != ENOENT && CanOfferFileToPlayer()) shown.offeredFile = FromUtf8(path);
   return shown;
 }
 

@@ -1,6 +1,7 @@
 #include "app/board_keys.h"
 
 #include "app/board_dlg.h"
+#include "app/statistics_panel.h"
 #include "draw/score_cell.h"
 #include "resources/resource_ids.h"
 #include "rules/scoring.h"
@@ -82,6 +83,9 @@ void HandleBoardKey(CBoardDlg& board, UINT nKey) {
   if (bControl) {
     if (nKey == 'N') board.OnNewGameKey();
     if (nKey == 'Q') Command(board, ID_EXIT, BN_CLICKED);
+    return;
+  }
+  if (CStatisticsPanel* pStatistics = board.StatisticsPanel(); pStatistics != nullptr && pStatistics->HandleKey(nKey)) {
     return;
   }
   for (const UINT nFirstDieKey : {UINT{'1'}, VK_NUMPAD0 + 1}) {

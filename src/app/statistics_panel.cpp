@@ -11,6 +11,7 @@
 #include "history/moves_text.h"
 #include "platform/core/screen_size.h"
 #include "platform/core/text.h"
+#include "platform/wnd/shell.h"
 
 namespace {
 
@@ -39,6 +40,18 @@ CString Text(const char* format, double a, double b = 0.0) {
 
 CRect ResetRect(const CRect& client) {
   return CRect(kMargin, client.bottom - kMargin - kResetHeight, client.right - kMargin, client.bottom - kMargin);
+}
+
+CRect OfferRect(const CRect& client) {
+  CRect rect = ResetRect(client);
+  rect.OffsetRect(0, -kResetHeight - kMargin);
+  return rect;
+}
+
+void PaintButton(const CRect& rect, const CString& label, bool bChosen) {
+  thePainter.FillRect(rect, kChartColor);
+  thePainter.FrameRect(rect.left, rect.top, rect.right - 1, rect.bottom - 1, bChosen ? kPlayerColor : kRuleColor);
+  thePainter.DrawTextLarge(label, CRect(rect.left, rect.top + 2, rect.right, rect.bottom), kTextColor, kChartColor, 1);
 }
 
 void Caption(const CString& text, int& top, const CRect& client) {
@@ -104,11 +117,13 @@ CStatisticsPanel::~CStatisticsPanel() { DestroyWindow(); }
 
 void CStatisticsPanel::SetPage(int nPage) {
   m_nPage = nPage;
+  m_nChosen = -1;
   Invalidate();
 }
 
 void CStatisticsPanel::SetShown(StatisticsShown shown) {
   m_shown = std::move(shown);
+  m_nChosen = -1;
   Invalidate();
 }
 
@@ -197,15 +212,29 @@ void CStatisticsPanel::PaintCategories(const CRect& client) {
   row(u"TOTAL", Text("%.2f", stats.mean), Text("%.2f", bestSum));
   top += kLineHeight / 2;
   Caption(Text("Lines skipped, unreadable: %.0f", m_shown.badLines), top, client);
-  Caption(u"The games are kept in:", top, client);
-  const int pathBottom = ResetRect(client).top - 2;
-  thePainter.DrawTextSmall(m_shown.filePath, CRect(kMargin, top, client.right - kMargin, pathBottom), kTextColor,
-                           kPanelColor, kLeftAligned);
-  const CRect reset = ResetRect(client);
-  thePainter.FillRect(reset, kChartColor);
-  thePainter.FrameRect(reset.left, reset.top, reset.right - 1, reset.bottom - 1, kRuleColor);
-  thePainter.DrawTextLarge(u"Reset statistics", CRect(reset.left, reset.top + 2, reset.right, reset.bottom), kTextColor,
-                           kChartColor, 1);
+  const std::vector<CRect> buttons = Buttons(client);
+  if (m_shown.offeredFile.empty()) {
+    Caption(u"The games are kept in:", top, client);
+    const int pathBottom = ResetRect(client).top - 2;
+    thePainter.DrawTextSmall(m_shown.filePath, CRect(kMargin, top, client.right - kMargin, pathBottom), kTextColor,
+                             kPanelColor, kLeftAligned);
+  } else {
+    PaintButton(buttons.front(), u"Download the games", m_nChosen == 0);
+  }
+  PaintButton(buttons.back(), u"Reset statistics", m_nChosen == static_cast<int>(buttons.size()) - 1);
+}
+
+std::vector<CRect> CStatisticsPanel::Buttons(const CRect& client) const {
+  if (m_shown.offeredFile.empty()) return {ResetRect(client)};
+  return {OfferRect(client), ResetRect(client)};
+}
+
+void CStatisticsPanel::PressButton(std::size_t nButton) {
+  if (nButton + 1 < Buttons(CRect()).size()) {
+    OfferFileToPlayer(m_shown.offeredFile);
+  } else {
+    m_pBoard->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(m_nResetCommand), BN_CLICKED));
+  }
 }
 
 void CStatisticsPanel::PaintLastGames(const CRect& client) {
@@ -214,7 +243,11 @@ void CStatisticsPanel::PaintLastGames(const CRect& client) {
                            kTextColor, kPanelColor, kLeftAligned);
   top += kTitleHeight;
   Caption(u"Last games: tap one for its review", top, client);
+  int row = 0;
   for (const GameRecord& game : m_shown.lastGames) {
+    if (row++ == m_nChosen) {
+      thePainter.FrameRect(kMargin - 2, top - 1, client.right - kMargin + 1, top + kLineHeight - 1, kPlayerColor);
+    }
     std::string when = UtcTime(game.finished).substr(0, 16);
     when[10] = ' ';
     Caption(FromUtf8(when) + Text("   %3.0f   given up %.1f", game.total, game.givenUp), top, client);
@@ -245,9 +278,14 @@ void CStatisticsPanel::OnLButtonUp(UINT, CPoint point) {
     Invalidate();
     return;
   }
-  if (m_nPage == 1 && ResetRect(client).PtInRect(point)) {
-    m_pBoard->SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<WORD>(m_nResetCommand), BN_CLICKED));
-    return;
+  if (m_nPage == 1) {
+    const std::vector<CRect> buttons = Buttons(client);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+      if (buttons[i].PtInRect(point)) {
+        PressButton(i);
+        return;
+      }
+    }
   }
   if (m_nPage == 2) {
     m_nReviewing = ListedGameAt(point, m_shown.lastGames.size());
@@ -257,4 +295,38 @@ void CStatisticsPanel::OnLButtonUp(UINT, CPoint point) {
     }
   }
   SetPage((m_nPage + 1) % kPages);
+}
+
+int CStatisticsPanel::ChoosableLines() const {
+  if (m_nPage == 1) return static_cast<int>(Buttons(CRect()).size());
+  if (m_nPage == 2) return static_cast<int>(m_shown.lastGames.size());
+  return 0;
+}
+
+bool CStatisticsPanel::HandleKey(UINT nKey) {
+  if (m_nReviewing >= 0) {
+    if (nKey != VK_RETURN) return false;
+    m_nReviewing = -1;
+    Invalidate();
+    return true;
+  }
+  if (nKey == VK_RIGHT || nKey == VK_LEFT) {
+    SetPage((m_nPage + (nKey == VK_RIGHT ? 1 : kPages - 1)) % kPages);
+    return true;
+  }
+  const int nLines = ChoosableLines();
+  if ((nKey == VK_DOWN || nKey == VK_UP) && nLines > 0) {
+    const int nStep = nKey == VK_DOWN ? 1 : nLines - 1;
+    m_nChosen = m_nChosen < 0 ? (nKey == VK_DOWN ? 0 : nLines - 1) : (m_nChosen + nStep) % nLines;
+    Invalidate();
+    return true;
+  }
+  if (nKey != VK_RETURN || m_nChosen < 0) return false;
+  if (m_nPage == 1) {
+    PressButton(static_cast<std::size_t>(m_nChosen));
+  } else {
+    m_nReviewing = m_nChosen;
+    Invalidate();
+  }
+  return true;
 }

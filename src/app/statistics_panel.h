@@ -19,6 +19,9 @@ struct StatisticsShown {
   CategoryAverages bestPlay;
   int badLines = 0;
   CString filePath;
+  // The file handed to the player by a button in place of its path, where the back end
+  // offers files (the browser) and the file is there; empty for none.
+  CString offeredFile;
 };
 
 class CStatisticsPanel : public CWnd {
@@ -33,8 +36,15 @@ class CStatisticsPanel : public CWnd {
   int Page() const { return m_nPage; }
   // The listed game whose review is shown, newest 0; -1 for none.
   int Reviewing() const { return m_nReviewing; }
+  // The chosen line of the page, for the keys: a listed game (newest 0), or on the second
+  // page its buttons from the top; -1 for none.
+  int Chosen() const { return m_nChosen; }
   void SetPage(int nPage);
   void SetShown(StatisticsShown shown);
+  // The keys while the statistics are shown: Left and Right turn the page, Up and Down
+  // choose, Enter does what a tap on the chosen line does and ends a review. False for a key
+  // that stays the board's.
+  bool HandleKey(UINT nKey);
 
  protected:
   void OnPaint() override;
@@ -45,10 +55,16 @@ class CStatisticsPanel : public CWnd {
   void PaintCategories(const CRect& client);
   void PaintLastGames(const CRect& client);
   void PaintReview(const CRect& client);
+  // The second page's buttons, the offered file's first when there is one.
+  std::vector<CRect> Buttons(const CRect& client) const;
+  void PressButton(std::size_t nButton);
+  // What the keys choose from on this page: its buttons, or the listed games.
+  int ChoosableLines() const;
 
   CWnd* m_pBoard;
   UINT m_nResetCommand;
   StatisticsShown m_shown;
   int m_nPage = 0;
   int m_nReviewing = -1;
+  int m_nChosen = -1;
 };

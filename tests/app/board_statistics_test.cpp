@@ -4,6 +4,7 @@
 #include "history/games_file.h"
 #include "history/generated_games.h"
 #include "platform/core/screen_size.h"
+#include "platform/core/text.h"
 #include "platform/gdi/png_file.h"
 #include "platform/headless/golden.h"
 
@@ -91,6 +92,66 @@ TEST_F(BoardStatisticsTest, BesideTheBoardWhileTheCoachIsBelowIt) {
   expectScreenSize(SCREEN_WIDTH, kWithCoachBelow);
   m_ui.Key('S').Key('C');
   expectScreenSize(SCREEN_WIDTH + kCoachPanelWidth, SCREEN_HEIGHT);
+  Run();
+}
+
+// Left and Right turn the pages, Up and Down choose, Enter does what the chosen line's tap
+// does; the board keeps Up, Down and Enter where the page has nothing to choose.
+TEST_F(BoardStatisticsTest, KeysTurnThePagesOpenAReviewAndReachResetWithItsQuestion) {
+  PutGames({Game370(), Game220()});
+  const std::string before = FileBytes(GamesFile());
+  m_ui.Key('S').Key(VK_LEFT).Check([this] { EXPECT_EQ(m_board.StatisticsPanel()->Page(), 2); });
+  m_ui.Key(VK_UP).Key(VK_UP).Check([this] { EXPECT_EQ(m_board.StatisticsPanel()->Chosen(), 0); });
+  m_ui.Key(VK_DOWN).Key(VK_RETURN).Check([this] { EXPECT_EQ(m_board.StatisticsPanel()->Reviewing(), 1); });
+  m_ui.Key(VK_RIGHT).Check(
+      [this] { EXPECT_EQ(m_board.StatisticsPanel()->Reviewing(), 1) << "a review holds the page"; });
+  m_ui.Key(VK_RETURN).Check([this] {
+    EXPECT_EQ(m_board.StatisticsPanel()->Reviewing(), -1);
+    EXPECT_EQ(m_board.StatisticsPanel()->Page(), 2);
+  });
+  m_ui.Key(VK_RIGHT).Key(VK_RIGHT).Key(VK_RETURN).Key(VK_DOWN).Check([this] {
+    EXPECT_EQ(m_board.StatisticsPanel()->Page(), 1);
+    EXPECT_EQ(m_board.StatisticsPanel()->Chosen(), 0);
+  });
+  m_ui.Key(VK_RETURN).Answer(u"No").Check([this, &before] { EXPECT_EQ(FileBytes(GamesFile()), before); });
+  m_ui.Key(VK_RETURN).Answer(u"Yes").Check(
+      [this] { EXPECT_EQ(FileBytes(GamesFile()), std::string(kGamesHeader) + "\n"); });
+  // On the first page Up and Down move the board's ring again.
+  m_ui.Key(VK_RIGHT).Key(VK_RIGHT);
+  Roll({1, 2, 3, 4, 6});
+  m_ui.Key(VK_DOWN).Check([this] {
+    EXPECT_EQ(m_board.StatisticsPanel()->Page(), 0);
+    EXPECT_TRUE(m_board.Cell(0).HasFocusRing());
+  });
+  Run();
+}
+
+// Where the back end offers files (the browser), a button in place of the path hands the file
+// over, by a tap or by the keys.
+TEST_F(BoardStatisticsTest, TheBrowsersDownloadButtonInPlaceOfThePath) {
+  m_ui.OfferFiles();
+  PutGames({Game370(), Game220()});
+  const CString path = FromUtf8(GamesFile().string());
+  m_ui.Key('S').Tap(InPanel(100, 100));
+  ExpectScreen("statistics_download");
+  m_ui.Tap(InPanel(100, SCREEN_HEIGHT - 40)).Check([this, path] {
+    EXPECT_EQ(m_ui.OfferedFiles(), std::vector<CString>{path});
+    EXPECT_EQ(m_board.StatisticsPanel()->Page(), 1);
+  });
+  m_ui.Key(VK_DOWN).Key(VK_RETURN).Check([this, path] {
+    EXPECT_EQ(m_ui.OfferedFiles(), (std::vector<CString>{path, path}));
+  });
+  m_ui.Key(VK_DOWN).Key(VK_RETURN).Answer(u"No");
+  Run();
+}
+
+// Without a file there is nothing to hand over, and the path shows where it will be.
+TEST_F(BoardStatisticsTest, NoDownloadButtonBeforeTheFirstGame) {
+  m_ui.OfferFiles();
+  m_ui.Key('S').Tap(InPanel(100, 100)).Tap(InPanel(100, SCREEN_HEIGHT - 40)).Check([this] {
+    EXPECT_TRUE(m_ui.OfferedFiles().empty());
+    EXPECT_EQ(m_board.StatisticsPanel()->Page(), 2) << "a tap off the buttons turns the page";
+  });
   Run();
 }
 

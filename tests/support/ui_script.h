@@ -81,6 +81,8 @@ class UiScript {
   std::vector<CString> SoundNames() const { return m_backend.SoundNames(); }
   const std::vector<HelpLaunchRecord>& HelpLaunches() const { return m_backend.HelpLaunches(); }
   void RemoveHelpViewer() { m_backend.RemoveHelpViewer(); }
+  void OfferFiles() { m_backend.OfferFiles(); }
+  const std::vector<CString>& OfferedFiles() const { return m_backend.OfferedFiles(); }
   const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_messageBoxes; }
   int PresentCount() const { return m_backend.PresentCount(); }
   void ClearRecords();

@@ -395,6 +395,41 @@ check('a whole game by touch reaches the name entry, and its score is stored and
     assert.strictEqual(again, table, 'the table after a reload differs from the one shown after the game');
   });
 
+// The statistics' second page has a button in place of the file's path that downloads the
+// history file itself; the game of the check before is in it.
+const STATISTICS_PAGE = [340, 100];
+const DOWNLOAD_BUTTON = [340, 275];
+
+async function downloadedFile(folder, name, timeoutMs) {
+  const file = path.join(folder, name);
+  for (let waited = 0; waited < timeoutMs && !fs.existsSync(file); waited += 100) await sleep(100);
+  assert.ok(fs.existsSync(file), `no ${name} downloaded into ${folder}: ${fs.readdirSync(folder)}`);
+  return fs.readFileSync(file);
+}
+
+check('the statistics download the history file, byte for byte', async ({ game, url, browser }) => {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'tumbla-download-'));
+  const session = await browser.target().createCDPSession();
+  try {
+    await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: folder });
+    await game.open(url);
+    await game.page.keyboard.press('KeyS');
+    await game.page.waitForFunction("document.getElementById('screen').width > 240", { timeout: 10000 });
+    await game.settle();
+    await game.tap(STATISTICS_PAGE);
+    await game.tap(DOWNLOAD_BUTTON);
+    const downloaded = await downloadedFile(folder, 'Tumbla-games.csv', 10000);
+    const stored = await game.storedFile('Tumbla-games.csv');
+    assert.ok(stored && stored.length > 0, 'no Tumbla-games.csv in the page storage');
+    assert.ok(downloaded.equals(stored), `downloaded ${downloaded.length} bytes, stored ${stored.length}`);
+    await game.page.keyboard.press('KeyS');
+  } finally {
+    await session.send('Browser.setDownloadBehavior', { behavior: 'default' });
+    await session.detach();
+    fs.rmSync(folder, { recursive: true, force: true });
+  }
+});
+
 // ---- nothing lost when the page goes away ---------------------------------------------------
 // Each in a browser profile and on a server of its own: the page hidden, then closed, and the
 // game started again in a new tab of that profile, as a phone does when it has dropped a page.

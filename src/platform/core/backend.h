@@ -70,4 +70,10 @@ class Backend {
   // Opens the help page (a file path) in the desktop's viewer; false when that failed. A
   // viewer that starts and fails later is told by a HelpFailed event.
   virtual bool StartHelpViewer(const CString& pagePath) = 0;
+
+  // Whether a file of the program's folder can be handed to the player to keep where they
+  // choose: so in the browser, whose folder the player cannot reach; the desktop shows paths.
+  virtual bool OffersFiles() const { return false; }
+  // Hands the file over (the browser downloads it under its own name).
+  virtual void OfferFile(const CString& /*filePath*/) {}
 };

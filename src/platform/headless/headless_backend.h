@@ -74,6 +74,9 @@ class HeadlessBackend : public Backend {
   const std::vector<HelpLaunchRecord>& HelpLaunches() const { return m_helpLaunches; }
   // From now on no help viewer starts; the tries are still recorded.
   void RemoveHelpViewer() { m_bHelpViewerMissing = true; }
+  // From now on files are offered as the browser offers them, and recorded.
+  void OfferFiles() { m_bOffersFiles = true; }
+  const std::vector<CString>& OfferedFiles() const { return m_offeredFiles; }
   int PresentCount() const { return m_nPresents; }
   void ClearRecords();
 
@@ -87,6 +90,8 @@ class HeadlessBackend : public Backend {
   void Present(const FrameView& frame) override;
   void PlayWave(std::u16string_view name, std::span<const unsigned char> wave) override;
   bool StartHelpViewer(const CString& pagePath) override;
+  bool OffersFiles() const override { return m_bOffersFiles; }
+  void OfferFile(const CString& filePath) override { m_offeredFiles.push_back(filePath); }
 
  private:
   struct Step {
@@ -111,6 +116,8 @@ class HeadlessBackend : public Backend {
   std::vector<SoundRecord> m_sounds;
   std::vector<HelpLaunchRecord> m_helpLaunches;
   bool m_bHelpViewerMissing = false;
+  bool m_bOffersFiles = false;
+  std::vector<CString> m_offeredFiles;
   FrameView m_frame{0, 0, nullptr};
   int m_nPresents = 0;
 };

@@ -56,4 +56,8 @@ mergeInto(LibraryManager.library, {
     return tumblaPage.openPage(UTF8ToString(name)) ? 1 : 0;
   },
 
+  tumbla_offer_file: function (path) {
+    tumblaPage.offerFile(UTF8ToString(path));
+  },
+
 });

@@ -19,6 +19,7 @@ void tumbla_wait(double milliseconds);
 void tumbla_present(const COLORREF* pixels, int width, int height, int left, int top, int right, int bottom);
 void tumbla_play_wave(const char* name, const unsigned char* wave, int size);
 int tumbla_open_page(const char* name);
+void tumbla_offer_file(const char* path);
 void tumbla_program_ending();
 }
 
@@ -84,5 +85,7 @@ bool WebBackend::StartHelpViewer(const CString& pagePath) {
   const CString name = slash == CString::npos ? pagePath : pagePath.substr(slash + 1);
   return tumbla_open_page(ToUtf8(name).c_str()) != 0;
 }
+
+void WebBackend::OfferFile(const CString& filePath) { tumbla_offer_file(ToUtf8(filePath).c_str()); }
 
 void WebBackend::ProgramEnding() { tumbla_program_ending(); }

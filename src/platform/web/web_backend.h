@@ -19,6 +19,8 @@ class WebBackend final : public Backend {
   void Present(const FrameView& frame) override;
   void PlayWave(std::u16string_view name, std::span<const unsigned char> wave) override;
   bool StartHelpViewer(const CString& pagePath) override;
+  bool OffersFiles() const override { return true; }
+  void OfferFile(const CString& filePath) override;
   // From here on the program only exits: its static objects' last saves cannot wait for the
   // browser's storage, so they go to the folder at once and the page stores them after.
   void ProgramEnding();

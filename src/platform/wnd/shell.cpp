@@ -59,6 +59,10 @@ BOOL CreateProcessW(const char16_t* application, const char16_t* commandLine, vo
   return WindowSystem::Current().GetBackend().StartHelpViewer(path) ? TRUE : FALSE;
 }
 
+bool CanOfferFileToPlayer() { return WindowSystem::Current().GetBackend().OffersFiles(); }
+
+void OfferFileToPlayer(const CString& filePath) { WindowSystem::Current().GetBackend().OfferFile(filePath); }
+
 BOOL PlaySoundW(const char16_t* name, HINSTANCE module, DWORD flags) {
   PLATFORM_REQUIRE(flags == (SND_RESOURCE | SND_ASYNC), "only asynchronous resource sounds are supported");
   PLATFORM_REQUIRE(module == AfxGetInstanceHandle(), "sounds come from the program's own module");

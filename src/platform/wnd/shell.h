@@ -24,5 +24,10 @@ BOOL CreateProcessW(const char16_t* application, const char16_t* commandLine, vo
                     void* threadAttributes, BOOL inheritHandles, DWORD creationFlags, void* environment,
                     const char16_t* currentDirectory, void* startupInfo, void* processInformation);
 
+// A file of the program's folder handed to the player where the back end offers files (the
+// browser's download); see Backend::OffersFiles.
+bool CanOfferFileToPlayer();
+void OfferFileToPlayer(const CString& filePath);
+
 // Plays a wave resource by name, without waiting; a missing sound is skipped (FALSE).
 BOOL PlaySoundW(const char16_t* name, HINSTANCE module, DWORD flags);

@@ -339,6 +339,19 @@
     return true;
   };
 
+  // ---- a file handed to the player --------------------------------------------------------
+  // The player's download of a file of the game's folder, under its own name.
+  page.offerFile = function (path) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([FS.readFile(path)], { type: 'text/csv' }));
+    link.download = path.slice(path.lastIndexOf('/') + 1);
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    // The download reads the blob after the click has returned.
+    setTimeout(() => URL.revokeObjectURL(link.href), 60000);
+  };
+
   // ---- the settings folder ----------------------------------------------------------------
   let started = false;
   let storeWhenStarted = false;
